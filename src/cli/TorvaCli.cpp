@@ -1,0 +1,51 @@
+#include "TorvaCli.h"
+
+#include "CliOutput.h"
+#include "SubtitlesCommand.h"
+#include "TelemetryCommand.h"
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    int (*run)(const QStringList &, CliOutput &);
+    const char *(*usage)();
+};
+
+const Command kCommands[] = {
+    {"telemetry", &TelemetryCommand::run, &TelemetryCommand::usage},
+    {"subtitles", &SubtitlesCommand::run, &SubtitlesCommand::usage},
+};
+
+QString allUsages()
+{
+    QString text = QStringLiteral("torva COMMAND …, where COMMAND is one of:");
+    for (const Command &command : kCommands)
+        text += QStringLiteral("\n  ") + QString::fromLatin1(command.usage());
+    return text;
+}
+
+} // namespace
+
+int TorvaCli::run(const QStringList &args)
+{
+    CliOutput output;
+    return run(args, output);
+}
+
+int TorvaCli::run(const QStringList &args, CliOutput &output)
+{
+    if (args.size() < 2)
+        return output.usageError(QStringLiteral("no command given"), allUsages());
+    const QString &name = args[1];
+    if (name == QLatin1String("--help") || name == QLatin1String("help")) {
+        output.write(allUsages().toUtf8() + '\n');
+        return CliOutput::kOk;
+    }
+    for (const Command &command : kCommands) {
+        if (name == QLatin1String(command.name))
+            return command.run(args.mid(2), output);
+    }
+    return output.usageError(QStringLiteral("unknown command \"%1\"").arg(name), allUsages());
+}

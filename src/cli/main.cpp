@@ -1,0 +1,9 @@
+#include "TorvaCli.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    return TorvaCli::run(QCoreApplication::arguments());
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+class QIODevice;
+class TorvaClipData;
+
+// Walks the chunks of a RIFF/AVI stream and reads the "02tx"/"03tx" text
+// chunks the cameras interleave with the video: "M" acceleration records,
+// "T" second markers and RMC sentences.
+class AviTelemetryReader
+{
+public:
+    enum class Family
+    {
+        Standard, // acceleration stored as 128 - raw, "T" markers
+        Compact,  // acceleration stored as (raw - 128) x 10, no markers
+    };
+
+    // Returns the number of samples stored. A stream that is not RIFF/"AVI "
+    // gives 0 and leaves the track as it was.
+    static int32_t read(QIODevice &device, Family family, TorvaClipData &track);
+
+    // Text chunks are records of a few dozen bytes; of a larger one only this
+    // much is read, the rest is skipped like any other payload.
+    static constexpr int64_t kMaxRecordBytes = 64 * 1024;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+class QIODevice;
+class TorvaClipData;
+
+// Scans a recording byte by byte for "02tx"/"03tx" tags followed by a text
+// record, as the P820 family writes them into its MP4 files. The device is
+// read in blocks; the result is the same as scanning the whole file at once.
+class Mp4TelemetryScanner
+{
+public:
+    // Returns the number of samples stored; a read error stores nothing,
+    // sets gpsDataCount to 0 and returns 0.
+    static int32_t scan(QIODevice &device, TorvaClipData &track);
+
+    static constexpr int kRecordBytes = 119;
+};

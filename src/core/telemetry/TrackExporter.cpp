@@ -1,0 +1,111 @@
+#include "telemetry/TrackExporter.h"
+
+#include "telemetry/TorvaClipData.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <vector>
+
+namespace {
+
+bool hasFix(const TorvaClipData &track, int32_t index)
+{
+    return track.getGpsLat(index) != 0.0f || track.getGpsLng(index) != 0.0f;
+}
+
+std::vector<int32_t> fixIndexes(const TorvaClipData &track)
+{
+    std::vector<int32_t> indexes;
+    for (int32_t i = 0; i < int32_t(track.clipDataCount()) && i < TorvaClipData::kCapacity; ++i) {
+        if (hasFix(track, i))
+            indexes.push_back(i);
+    }
+    return indexes;
+}
+
+QByteArray jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+} // namespace
+
+std::optional<TrackExporter::Format> TrackExporter::formatFromName(const QString &name)
+{
+    if (name == QLatin1String("csv"))
+        return Format::Csv;
+    if (name == QLatin1String("gpx"))
+        return Format::Gpx;
+    if (name == QLatin1String("geojson"))
+        return Format::GeoJson;
+    return std::nullopt;
+}
+
+QByteArray TrackExporter::exportTrack(const TorvaClipData &track, Format format, const QString &trackName)
+{
+    switch (format) {
+    case Format::Csv:
+        return toCsv(track);
+    case Format::Gpx:
+        return toGpx(track, trackName);
+    case Format::GeoJson:
+        return toGeoJson(track, trackName);
+    }
+    return {};
+}
+
+QByteArray TrackExporter::toCsv(const TorvaClipData &track)
+{
+    QByteArray csv = "index,time,gx,gy,gz,lat,lng,speed\n";
+    for (int32_t i = 0; i < int32_t(track.clipDataCount()) && i < TorvaClipData::kCapacity; ++i) {
+        csv += QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10, track.getGx(i),
+                                 track.getGy(i), track.getGz(i), double(track.getGpsLat(i)),
+                                 double(track.getGpsLng(i)), track.getGpsSpeed(i))
+                   .toLatin1();
+    }
+    return csv;
+}
+
+QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &trackName)
+{
+    QByteArray gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<gpx version=\"1.1\" creator=\"Torvaview\"\n"
+                     "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
+                     "     xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
+                     "  <trk>\n";
+    gpx += "    <name>" + trackName.toHtmlEscaped().toUtf8() + "</name>\n    <trkseg>\n";
+    for (const int32_t i : fixIndexes(track)) {
+        // Speeds are kept in km/h; GPX speaks metres per second.
+        gpx += QString::asprintf("      <trkpt lat=\"%.6f\" lon=\"%.6f\"><extensions>"
+                                 "<gpxtpx:TrackPointExtension><gpxtpx:speed>%.2f</gpxtpx:speed>"
+                                 "</gpxtpx:TrackPointExtension></extensions></trkpt>\n",
+                                 double(track.getGpsLat(i)), double(track.getGpsLng(i)),
+                                 double(track.getGpsSpeed(i)) / 3.6)
+                   .toLatin1();
+    }
+    gpx += "    </trkseg>\n  </trk>\n</gpx>\n";
+    return gpx;
+}
+
+QByteArray TrackExporter::toGeoJson(const TorvaClipData &track, const QString &trackName)
+{
+    const std::vector<int32_t> fixes = fixIndexes(track);
+    QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",";
+    json += "\"properties\":{\"name\":" + jsonString(trackName) +
+            QString::asprintf(",\"samples\":%u,\"gps\":%u},", track.clipDataCount(), track.gpsDataCount()).toLatin1();
+    // A line needs two positions; with fewer the feature has no geometry.
+    if (fixes.size() < 2) {
+        json += "\"geometry\":null}]}\n";
+        return json;
+    }
+    json += "\"geometry\":{\"type\":\"LineString\",\"coordinates\":[";
+    for (size_t k = 0; k < fixes.size(); ++k) {
+        json += QString::asprintf("%s[%.6f,%.6f]", k == 0 ? "" : ",", double(track.getGpsLng(fixes[k])),
+                                  double(track.getGpsLat(fixes[k])))
+                    .toLatin1();
+    }
+    json += "]}}]}\n";
+    return json;
+}
