@@ -1,6 +1,9 @@
 #include "TorvaCli.h"
 
+#include "CardCommand.h"
 #include "CliOutput.h"
+#include "DemoCardCommand.h"
+#include "SettingsCommand.h"
 #include "SubtitlesCommand.h"
 #include "TelemetryCommand.h"
 
@@ -16,6 +19,9 @@ struct Command
 const Command kCommands[] = {
     {"telemetry", &TelemetryCommand::run, &TelemetryCommand::usage},
     {"subtitles", &SubtitlesCommand::run, &SubtitlesCommand::usage},
+    {"demo-card", &DemoCardCommand::run, &DemoCardCommand::usage},
+    {"card", &CardCommand::run, &CardCommand::usage},
+    {"settings", &SettingsCommand::run, &SettingsCommand::usage},
 };
 
 QString allUsages()

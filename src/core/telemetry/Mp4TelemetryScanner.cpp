@@ -41,9 +41,9 @@ int64_t skipZeros(ReadWindow &window, int64_t pos)
 
 } // namespace
 
-int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track)
+int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track, int64_t blockSize)
 {
-    ReadWindow window(device);
+    ReadWindow window(device, blockSize);
     P820TelemetryRecords records;
     int64_t i = 0;
     while (!records.isFull()) {

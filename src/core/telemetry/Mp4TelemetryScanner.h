@@ -13,7 +13,8 @@ class Mp4TelemetryScanner
 public:
     // Returns the number of samples stored; a read error stores nothing,
     // sets gpsDataCount to 0 and returns 0.
-    static int32_t scan(QIODevice &device, TorvaClipData &track);
+    static int32_t scan(QIODevice &device, TorvaClipData &track, int64_t blockSize = kBlockBytes);
 
+    static constexpr int64_t kBlockBytes = 1 << 20;
     static constexpr int kRecordBytes = 119;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class CliOutput;
+class P820SettingManager;
+
+// What the card and settings commands share.
+class CardCli
+{
+public:
+    // Empty when root is a folder; otherwise why it cannot be a card.
+    static QString rootProblem(const QString &root);
+    // A model type by number (0 to 28) or by its name in the model list, in
+    // any case.
+    static std::optional<qint64> parseModelType(const QString &text);
+    // Installs a fresh shared settings manager for the card at root and reads
+    // the card's identity into it.
+    static P820SettingManager &inspect(const QString &root);
+    // The memory card alert in the user's language; returns kInputError.
+    static int memoryCardError(CliOutput &output, const QString &root);
+};

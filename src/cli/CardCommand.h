@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+class CliOutput;
+
+// torva card [ROOT]: the camera on a memory card, as JSON.
+class CardCommand
+{
+public:
+    static int run(const QStringList &args, CliOutput &output);
+    static const char *usage();
+};

@@ -1,0 +1,40 @@
+#include "OrderedJsonObject.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+QByteArray compact(const QJsonValue &value)
+{
+    // QJsonDocument prints only arrays and objects; strip the array around it.
+    const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return text.mid(1, text.size() - 2);
+}
+
+} // namespace
+
+void OrderedJsonObject::insert(const QString &key, const QJsonValue &value)
+{
+    m_members.append({key, value});
+}
+
+bool OrderedJsonObject::contains(const QString &key) const
+{
+    for (const auto &member : m_members) {
+        if (member.first == key)
+            return true;
+    }
+    return false;
+}
+
+QByteArray OrderedJsonObject::toJson() const
+{
+    QByteArray text = "{";
+    for (qsizetype i = 0; i < m_members.size(); ++i) {
+        text += i == 0 ? "\n  " : ",\n  ";
+        text += compact(m_members[i].first) + ": " + compact(m_members[i].second);
+    }
+    text += m_members.isEmpty() ? "}\n" : "\n}\n";
+    return text;
+}

@@ -1,0 +1,272 @@
+#include "SettingsCommand.h"
+
+#include "CardCli.h"
+#include "CliOutput.h"
+#include "CompactSettingsCommand.h"
+#include "OrderedJsonObject.h"
+
+#include "settings/CameraModelTable.h"
+#include "settings/CardFolder.h"
+#include "settings/P820SettingManager.h"
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+struct Options
+{
+    QString action;
+    QString root;
+    std::optional<qint64> modelType;
+    std::optional<qint64> localID;
+    QStringList assignments;
+};
+
+// Fills options from "ACTION ROOT ..."; returns why the arguments are wrong,
+// or nothing.
+QString parseArguments(const QStringList &args, Options &options)
+{
+    if (args.size() < 2)
+        return QStringLiteral("an action and a card folder are needed");
+    options.action = args[0];
+    options.root = args[1];
+    const bool takesModel =
+        options.action == QLatin1String("show") || options.action == QLatin1String("defaults");
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool isModel = arg == QLatin1String("--model") && takesModel;
+        const bool isLocalID =
+            arg == QLatin1String("--local-id") && options.action == QLatin1String("defaults");
+        if (isModel || isLocalID) {
+            if (++i >= args.size())
+                return QStringLiteral("%1 needs a value").arg(arg);
+            if (isModel) {
+                options.modelType = CardCli::parseModelType(args[i]);
+                if (!options.modelType)
+                    return QStringLiteral("unknown model \"%1\"").arg(args[i]);
+            } else {
+                bool ok = false;
+                options.localID = args[i].toLongLong(&ok, 10);
+                if (!ok || *options.localID < -1 || *options.localID > 6)
+                    return QStringLiteral("--local-id takes -1 to 6");
+            }
+        } else if (options.action == QLatin1String("set") && !arg.startsWith(QLatin1Char('-'))) {
+            options.assignments.append(arg);
+        } else {
+            return QStringLiteral("unexpected argument \"%1\"").arg(arg);
+        }
+    }
+    if (options.action == QLatin1String("set") && options.assignments.isEmpty())
+        return QStringLiteral("set needs FIELD=VALUE");
+    if (options.action == QLatin1String("defaults")) {
+        if (!options.modelType)
+            return QStringLiteral("defaults needs --model TYPE");
+        if (options.localID && *options.modelType != 3 && *options.modelType != 4)
+            return QStringLiteral("--local-id applies to the V580 models (3 and 4) only");
+    }
+    return {};
+}
+
+QString modelLabel(qint64 type)
+{
+    const QStringList &names = CameraModelTable::modelNameList();
+    return type >= 0 && type < names.size() ? QStringLiteral("%1 (%2)").arg(names[type]).arg(type)
+                                            : QString::number(type);
+}
+
+// Why value cannot be stored in the field, or nothing once it is.
+QString assign(SettingRecord &record, SettingField field, const QString &value)
+{
+    const SettingFieldSpec &spec = SettingRecordLayout::spec(field);
+    if (spec.encoding == SettingEncoding::Text) {
+        if (value.toUtf8().size() > spec.width)
+            return QStringLiteral("text longer than the field's %1 bytes").arg(spec.width);
+        record.setText(field, value);
+        return {};
+    }
+    qint64 low = std::numeric_limits<int32_t>::min();
+    qint64 high = std::numeric_limits<int32_t>::max();
+    if (spec.encoding != SettingEncoding::Int32) {
+        low = 0;
+        high = spec.encoding == SettingEncoding::UInt8 ? 0xFF : 0xFFFF;
+    }
+    bool ok = false;
+    const qint64 number = value.toLongLong(&ok, 10);
+    if (!ok || number < low || number > high)
+        return QStringLiteral("takes a whole number from %1 to %2").arg(low).arg(high);
+    record.setNumber(field, int32_t(number));
+    return {};
+}
+
+// The manager's record read from the card; prints why not and returns false.
+bool readRecord(P820SettingManager &manager, CliOutput &output, bool mayBeMissing = false)
+{
+    switch (manager.readRecordFromCard()) {
+    case P820SettingManager::RecordRead::Read:
+        return true;
+    case P820SettingManager::RecordRead::Missing:
+        if (mayBeMissing)
+            return true;
+        output.error(manager.settingDirPath() +
+                     QStringLiteral(": no settings record (SETTING/setup.cfg)"));
+        return false;
+    case P820SettingManager::RecordRead::Unreadable:
+        output.error(manager.settingDirPath() +
+                     QStringLiteral(": the settings record cannot be read"));
+        return false;
+    }
+    return false;
+}
+
+int save(P820SettingManager &manager, CliOutput &output)
+{
+    if (!manager.saveData())
+        return CardCli::memoryCardError(output, manager.settingDirPath());
+    output.write(
+        QStringLiteral("%1: %2 bytes written\n")
+            .arg(CardFolder::settingFile(manager.settingDirPath(), QStringLiteral("setup.cfg")))
+            .arg(manager.getSaveDataSize())
+            .toUtf8());
+    return CliOutput::kOk;
+}
+
+int show(P820SettingManager &manager, CliOutput &output)
+{
+    if (!readRecord(manager, output))
+        return CliOutput::kInputError;
+    OrderedJsonObject fields;
+    const SettingRecord &record = manager.record();
+    for (int i = 0; i < manager.getSettingVariableCount(); ++i) {
+        const auto field = SettingField(i);
+        const SettingFieldSpec &spec = SettingRecordLayout::spec(field);
+        fields.insert(QString::fromLatin1(spec.name), spec.encoding == SettingEncoding::Text
+                                                          ? QJsonValue(record.text(field))
+                                                          : QJsonValue(record.number(field)));
+    }
+    output.write(fields.toJson());
+    return CliOutput::kOk;
+}
+
+int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &output)
+{
+    if (!readRecord(manager, output))
+        return CliOutput::kInputError;
+    // Every assignment is checked before anything is written.
+    SettingRecord edited = manager.record();
+    for (const QString &assignment : assignments) {
+        const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+        const QString name = assignment.left(equals);
+        const std::optional<SettingField> field =
+            equals < 0 ? std::nullopt : SettingRecordLayout::fieldNamed(name);
+        if (!field) {
+            output.error(QStringLiteral("\"%1\": no such settings field")
+                             .arg(equals < 0 ? assignment : name));
+            return CliOutput::kInputError;
+        }
+        if (int(*field) >= manager.getSettingVariableCount()) {
+            output.error(QStringLiteral("%1: not in the %2 record (%3 fields)")
+                             .arg(name, modelLabel(manager.modelType()))
+                             .arg(manager.getSettingVariableCount()));
+            return CliOutput::kInputError;
+        }
+        if (const QString problem = assign(edited, *field, assignment.mid(equals + 1));
+            !problem.isEmpty()) {
+            output.error(name + QStringLiteral(": ") + problem);
+            return CliOutput::kInputError;
+        }
+    }
+    manager.record() = edited;
+    return save(manager, output);
+}
+
+// The model's own defaults over the record the card has, as choosing the
+// model in the viewer and resetting would give.
+int writeDefaults(P820SettingManager &manager, const Options &options, CliOutput &output)
+{
+    const qint64 type = *options.modelType;
+    if (!CameraModelTable::hasBuiltInDefaults(type)) {
+        output.error(QStringLiteral("model %1 has no built-in defaults").arg(modelLabel(type)));
+        return CliOutput::kInputError;
+    }
+    manager.setModelType(type);
+    if (type == 3 || type == 4)
+        manager.setLocalID(
+            options.localID.value_or(type == 4 ? P820SettingManager::kUnitedKingdomLocalID : 0));
+    if (!readRecord(manager, output, true))
+        return CliOutput::kInputError;
+    manager.loadDefaultValue();
+    return save(manager, output);
+}
+
+// The card's factory file when it has one, else the built-in defaults.
+int reset(P820SettingManager &current, CliOutput &output)
+{
+    if (!readRecord(current, output))
+        return CliOutput::kInputError;
+    auto factory = std::make_unique<P820SettingManager>();
+    factory->setSettingDirPath(current.settingDirPath());
+    factory->setModelType(current.modelType());
+    if (factory->loadDefaultDataFromDefaultCfgFile()) {
+        factory->setVersion(current.version());
+        factory->setFirmwareVersionInt(current.firmwareVersionInt());
+        factory->setDriving_guide_version(current.driving_guide_version());
+        P820SettingManager::ChagneP820SettingManager(std::move(factory));
+        return save(*P820SettingManager::SharedP820SettingManager(), output);
+    }
+    if (!CameraModelTable::hasBuiltInDefaults(current.modelType())) {
+        output.error(
+            QStringLiteral("%1: no default.cfg on the card and no built-in defaults for model %2")
+                .arg(current.settingDirPath(), modelLabel(current.modelType())));
+        return CliOutput::kInputError;
+    }
+    current.loadDefaultValue();
+    return save(current, output);
+}
+
+} // namespace
+
+const char *SettingsCommand::usage()
+{
+    return "torva settings show ROOT [--model TYPE] | set ROOT FIELD=VALUE... | "
+           "defaults ROOT --model TYPE [--local-id N] | reset ROOT";
+}
+
+int SettingsCommand::run(const QStringList &args, CliOutput &output)
+{
+    Options options;
+    if (const QString problem = parseArguments(args, options); !problem.isEmpty())
+        return output.usageError(problem, usage());
+    const QStringList actions = {QStringLiteral("show"), QStringLiteral("set"),
+                                 QStringLiteral("defaults"), QStringLiteral("reset")};
+    if (!actions.contains(options.action))
+        return output.usageError(QStringLiteral("unknown action \"%1\"").arg(options.action),
+                                 usage());
+    if (const QString problem = CardCli::rootProblem(options.root); !problem.isEmpty())
+        return output.inputError(options.root, problem);
+
+    P820SettingManager &manager = CardCli::inspect(options.root);
+    const qint64 type = options.modelType.value_or(manager.modelType());
+    if (type == CameraModelTable::kNoModel) {
+        output.error(options.root + QStringLiteral(": no camera recognised on the card") +
+                     (options.action == QLatin1String("show")
+                          ? QStringLiteral(" (name one with --model TYPE)")
+                          : QString()));
+        return CliOutput::kInputError;
+    }
+    if (type == CameraModelTable::kCompactModel) {
+        if (options.action == QLatin1String("show"))
+            return CompactSettingsCommand::show(options.root, output);
+        if (options.action == QLatin1String("set"))
+            return CompactSettingsCommand::set(options.root, options.assignments, output);
+        return CompactSettingsCommand::writeDefaults(options.root, output);
+    }
+    manager.setModelType(type);
+    if (options.action == QLatin1String("show"))
+        return show(manager, output);
+    if (options.action == QLatin1String("set"))
+        return set(manager, options.assignments, output);
+    if (options.action == QLatin1String("defaults"))
+        return writeDefaults(manager, options, output);
+    return reset(manager, output);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// The alert for a settings file that cannot be written to the card. The
+// texts are localisation keys: show them through TorvaLanguages::localized.
+class MemoryCardAlert
+{
+public:
+    static constexpr const char *kTitleKey = "메모리카드 오류";
+    static constexpr const char *kMessageKey = "메모리카드를 확인하여 주시기 바랍니다.";
+};

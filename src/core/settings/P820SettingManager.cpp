@@ -1,0 +1,250 @@
+#include "settings/P820SettingManager.h"
+
+#include "settings/CameraModelTable.h"
+#include "settings/CardFolder.h"
+#include "settings/CardVolumes.h"
+#include "settings/SettingDefaults.h"
+#include "settings/SetupCfgIdentity.h"
+#include "video/Utils.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kRecordFile = QStringLiteral("setup.cfg");
+const QString kFactoryFile = QStringLiteral("default.cfg");
+const QString kCompactFile = QStringLiteral("blackbox.cfg");
+const QString kLanguageFile = QStringLiteral("lang/ver.dat");
+// A language list is a few lines; anything larger is not one.
+constexpr qint64 kMaxLanguageFileBytes = 1 << 20;
+
+std::unique_ptr<P820SettingManager> &sharedSlot()
+{
+    static std::unique_ptr<P820SettingManager> shared;
+    return shared;
+}
+
+} // namespace
+
+P820SettingManager *P820SettingManager::SharedP820SettingManager()
+{
+    std::unique_ptr<P820SettingManager> &shared = sharedSlot();
+    if (!shared)
+        shared = std::make_unique<P820SettingManager>();
+    return shared.get();
+}
+
+void P820SettingManager::ChagneP820SettingManager(std::unique_ptr<P820SettingManager> manager)
+{
+    sharedSlot() = std::move(manager);
+}
+
+const QStringList &P820SettingManager::modelNameList() const
+{
+    return CameraModelTable::modelNameList();
+}
+
+QString P820SettingManager::findSDCardPath()
+{
+    const QStringList volumes = CardVolumes::mountedVolumes();
+    for (const QString &volume : volumes) {
+        const QUrl url = QUrl::fromLocalFile(volume);
+        if (!Utils::isEXteranlMemoryWithURL(url))
+            continue;
+        m_sdcardUrl = url;
+        if (loadModelTypeWithSDPath(volume) != CameraModelTable::kNoModel)
+            return volume;
+    }
+    m_sdcardUrl = QUrl();
+    return {};
+}
+
+qint64 P820SettingManager::loadModelTypeWithSDPath(const QString &root)
+{
+    if (root.isEmpty())
+        return CameraModelTable::kNoModel;
+    const QString path = CardFolder::settingFile(root, kRecordFile);
+    if (const auto head = CardFolder::readHead(path, SettingRecordLayout::kMaxRecordBytes)) {
+        const SetupCfgIdentity::Recognition found =
+            SetupCfgIdentity::recognise(*head, QFileInfo(path).size());
+        if (found.modelType == CameraModelTable::kSelfDescribingModel)
+            m_modelName = found.productName;
+        if (found.modelType != CameraModelTable::kNoModel)
+            return found.modelType;
+    }
+    // A settings record outranks the text file of the compact model.
+    if (QFileInfo::exists(CardFolder::settingFile(root, kCompactFile)))
+        return CameraModelTable::kCompactModel;
+    return CameraModelTable::kNoModel;
+}
+
+qint64 P820SettingManager::loadLocalIDWithSDPath(const QString &root) const
+{
+    const auto head = CardFolder::readHead(CardFolder::settingFile(root, kRecordFile),
+                                           SettingRecordLayout::kMaxRecordBytes);
+    return head ? SetupCfgIdentity::localID(*head) : -1;
+}
+
+QString P820SettingManager::loadVersionSDPath(const QString &root) const
+{
+    const auto head = CardFolder::readHead(CardFolder::settingFile(root, kRecordFile),
+                                           SettingRecordLayout::kMaxRecordBytes);
+    return head ? SetupCfgIdentity::version(*head) : QString();
+}
+
+void P820SettingManager::loadVersionInfo()
+{
+    m_settingDirPath = findSDCardPath();
+    loadCardIdentity();
+}
+
+void P820SettingManager::loadCardIdentity()
+{
+    m_modelType = loadModelTypeWithSDPath(m_settingDirPath);
+    if (m_modelType == 3 || m_modelType == 4) {
+        const qint64 id = loadLocalIDWithSDPath(m_settingDirPath);
+        if (id != -1)
+            m_localID = id;
+    }
+    setVersion(loadVersionSDPath(m_settingDirPath));
+    m_firmwareVersionInt = SetupCfgIdentity::firmwareVersionInt(version());
+}
+
+void P820SettingManager::loadLanguages()
+{
+    const auto bytes = CardFolder::readWhole(
+        CardFolder::settingFile(m_settingDirPath, kLanguageFile), kMaxLanguageFileBytes);
+    const QList<CameraLanguage> found =
+        bytes ? CameraLanguages::parseVerDat(*bytes) : QList<CameraLanguage>();
+    m_languages = found.isEmpty() ? CameraLanguages::fallback() : found;
+}
+
+int P820SettingManager::getSettingVariableCount() const
+{
+    return CameraModelTable::settingFieldCount(m_modelType, m_firmwareVersionInt);
+}
+
+int P820SettingManager::getSaveDataSize() const
+{
+    return SettingRecordLayout::byteSize(getSettingVariableCount());
+}
+
+P820SettingManager::RecordRead P820SettingManager::readRecordFromCard()
+{
+    const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return RecordRead::Missing;
+    loadLanguages();
+    // Bytes past the longest record are never read, so only those are loaded.
+    const auto bytes = CardFolder::readHead(path, SettingRecordLayout::kMaxRecordBytes);
+    if (!bytes)
+        return RecordRead::Unreadable;
+    m_record.read(*bytes, getSettingVariableCount());
+    return RecordRead::Read;
+}
+
+bool P820SettingManager::loadData()
+{
+    switch (readRecordFromCard()) {
+    case RecordRead::Missing:
+        loadDefaultValue();
+        return true;
+    case RecordRead::Unreadable:
+        return true;
+    case RecordRead::Read:
+        break;
+    }
+    return saveData();
+}
+
+bool P820SettingManager::saveData()
+{
+    const int fieldCount = getSettingVariableCount();
+    if (m_settingDirPath.isEmpty() || getSaveDataSize() == 0) {
+        qWarning("settings: no card or no record for model type %lld, nothing saved",
+                 static_cast<long long>(m_modelType));
+        return false;
+    }
+    // The card root must be there: creating it would write beside a card
+    // that has gone away.
+    if (!QFileInfo(m_settingDirPath).isDir()) {
+        qWarning("settings: card folder %s is gone, nothing saved", qPrintable(m_settingDirPath));
+        return false;
+    }
+    const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
+    const QString folder = QFileInfo(path).path();
+    if (!QDir().mkpath(folder)) {
+        qWarning("settings: cannot create %s", qPrintable(folder));
+        return false;
+    }
+    const QByteArray bytes = m_record.bytes(fieldCount);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        qWarning("settings: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void P820SettingManager::loadDefaultValue()
+{
+    switch (m_modelType) {
+    case 0:
+        loadDefaultDataForR410();
+        break;
+    case 1:
+        loadDefaultDataForP820();
+        break;
+    case 2:
+        loadDefaultDataForV360();
+        break;
+    case 3:
+    case 4:
+        loadDefaultDataForV580();
+        break;
+    case 5:
+        loadDefaultDataForP940();
+        break;
+    default:
+        break;
+    }
+}
+
+void P820SettingManager::loadDefaultDataForR410()
+{
+    SettingDefaults::apply(SettingDefaults::Model::R410, m_record);
+}
+
+void P820SettingManager::loadDefaultDataForP820()
+{
+    SettingDefaults::apply(SettingDefaults::Model::P820, m_record);
+}
+
+void P820SettingManager::loadDefaultDataForV360()
+{
+    SettingDefaults::apply(SettingDefaults::Model::V360, m_record);
+}
+
+void P820SettingManager::loadDefaultDataForV580()
+{
+    SettingDefaults::apply(SettingDefaults::Model::V580, m_record);
+    if (m_localID == kUnitedKingdomLocalID)
+        SettingDefaults::applyV580UnitedKingdom(m_record);
+}
+
+void P820SettingManager::loadDefaultDataForP940()
+{
+    SettingDefaults::apply(SettingDefaults::Model::P940, m_record);
+}
+
+bool P820SettingManager::loadDefaultDataFromDefaultCfgFile()
+{
+    const auto bytes = CardFolder::readHead(CardFolder::settingFile(m_settingDirPath, kFactoryFile),
+                                            SettingRecordLayout::kMaxRecordBytes);
+    if (!bytes)
+        return false;
+    m_record.read(*bytes, SettingRecordLayout::kFieldCount);
+    return true;
+}

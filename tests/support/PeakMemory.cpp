@@ -1,0 +1,15 @@
+#include "PeakMemory.h"
+
+#include <QFile>
+
+double PeakMemory::residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0.0;
+}
