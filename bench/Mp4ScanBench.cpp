@@ -40,9 +40,10 @@ const QString &scanFile()
             words[i] = state;
         }
         for (int offset = 0; offset < block.size() - 200; offset += 64 * 1024) {
-            const QByteArray tag = ++tagIndex % 200 == 0
-                                       ? QByteArray("02tx\x01\0\0GPRMC,1,A,3723.2475,N,12702.1234,E,10.0", 47)
-                                       : QByteArray("02tx\x01\0\0gsensor,1,2,3", 23);
+            const QByteArray tag =
+                ++tagIndex % 200 == 0
+                    ? QByteArray("02tx\x01\0\0GPRMC,1,A,3723.2475,N,12702.1234,E,10.0", 47)
+                    : QByteArray("02tx\x01\0\0gsensor,1,2,3", 23);
             block.replace(offset, tag.size(), tag);
             block[offset + tag.size()] = '\0';
         }
@@ -72,7 +73,7 @@ void BM_Mp4TelemetryScan(benchmark::State &state)
     for (auto _ : state) {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(Mp4TelemetryScanner::scan(file, *track));
+        benchmark::DoNotOptimize(Mp4TelemetryScanner::scan(file, *track, state.range(0)));
         state.SetBytesProcessed(state.bytes_processed() + file.size());
     }
     state.counters["samples"] = track->gpsDataCount();
@@ -82,4 +83,10 @@ void BM_Mp4TelemetryScan(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_PlainSequentialRead)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK(BM_Mp4TelemetryScan)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(BM_Mp4TelemetryScan)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0)
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Arg(4 << 20);

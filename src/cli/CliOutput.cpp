@@ -1,10 +1,6 @@
 #include "CliOutput.h"
 
-CliOutput::CliOutput(QByteArray *out, QByteArray *err)
-    : m_out(out)
-    , m_err(err)
-{
-}
+CliOutput::CliOutput(QByteArray *out, QByteArray *err) : m_out(out), m_err(err) {}
 
 void CliOutput::write(const QByteArray &bytes)
 {

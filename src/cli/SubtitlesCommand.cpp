@@ -15,9 +15,10 @@ QByteArray entryRows(const SubtitleData &data)
 {
     QByteArray rows = "cts,gx,gy,gz,lat,lng,speed\n";
     for (const SubtitleEntry &entry : data.entries()) {
-        rows += QString::asprintf("%d,%d,%d,%d,%.6f,%.6f,%u\n", entry.cts(), entry.gx(), entry.gy(),
-                                  entry.gz(), double(entry.lat()), double(entry.lng()), entry.speed())
-                    .toLatin1();
+        rows +=
+            QString::asprintf("%d,%d,%d,%d,%.6f,%.6f,%u\n", entry.cts(), entry.gx(), entry.gy(),
+                              entry.gz(), double(entry.lat()), double(entry.lng()), entry.speed())
+                .toLatin1();
     }
     return rows;
 }
@@ -36,7 +37,8 @@ QByteArray lookupLines(const SubtitleData &data, int32_t index)
     if (code == SubtitleData::GpsNone)
         lines += "gps 2\n";
     else
-        lines += QString::asprintf("gps %d %.6f %.6f %u\n", code, double(lat), double(lng), speed).toLatin1();
+        lines += QString::asprintf("gps %d %.6f %.6f %u\n", code, double(lat), double(lng), speed)
+                     .toLatin1();
     return lines;
 }
 

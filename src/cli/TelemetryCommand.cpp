@@ -17,15 +17,22 @@ const char *TelemetryCommand::usage()
 
 int TelemetryCommand::run(const QStringList &args, CliOutput &output)
 {
-    enum class Loader { ByName, Compact, Chain } loader = Loader::ByName;
+    enum class Loader
+    {
+        ByName,
+        Compact,
+        Chain
+    } loader = Loader::ByName;
     TrackExporter::Format format = TrackExporter::Format::Csv;
     QString file;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (arg == QLatin1String("--compact") || arg == QLatin1String("--chain")) {
-            const Loader wanted = arg == QLatin1String("--compact") ? Loader::Compact : Loader::Chain;
+            const Loader wanted =
+                arg == QLatin1String("--compact") ? Loader::Compact : Loader::Chain;
             if (loader != Loader::ByName && loader != wanted)
-                return output.usageError(QStringLiteral("--compact and --chain exclude each other"), usage());
+                return output.usageError(QStringLiteral("--compact and --chain exclude each other"),
+                                         usage());
             loader = wanted;
         } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
             QString name = arg.mid(9);
@@ -36,7 +43,8 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
             }
             const auto chosen = TrackExporter::formatFromName(name);
             if (!chosen)
-                return output.usageError(QStringLiteral("unknown format \"%1\"").arg(name), usage());
+                return output.usageError(QStringLiteral("unknown format \"%1\"").arg(name),
+                                         usage());
             format = *chosen;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1 && file.isEmpty() &&
                    arg != QLatin1String("--")) {
@@ -55,8 +63,9 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
         return output.inputError(file, reason);
 
     auto track = std::make_unique<TorvaClipData>();
-    const bool compact = loader == Loader::Compact ||
-                         (loader == Loader::ByName && TorvaClipData::isCompactFamilyRecording(file));
+    const bool compact =
+        loader == Loader::Compact ||
+        (loader == Loader::ByName && TorvaClipData::isCompactFamilyRecording(file));
     if (compact)
         track->loadVideoFileCilpDataFromFilePath_QMV(file);
     else

@@ -3,6 +3,7 @@
 #include "CardCommand.h"
 #include "CliOutput.h"
 #include "DemoCardCommand.h"
+#include "ListCommand.h"
 #include "SettingsCommand.h"
 #include "SubtitlesCommand.h"
 #include "TelemetryCommand.h"
@@ -22,6 +23,7 @@ const Command kCommands[] = {
     {"demo-card", &DemoCardCommand::run, &DemoCardCommand::usage},
     {"card", &CardCommand::run, &CardCommand::usage},
     {"settings", &SettingsCommand::run, &SettingsCommand::usage},
+    {"list", &ListCommand::run, &ListCommand::usage},
 };
 
 QString allUsages()

@@ -36,7 +36,8 @@ QByteArray twoSecondAvi()
     for (int i = 0; i < 5; ++i)
         chunks += RiffBuilder::text(RiffBuilder::accelerationRecord(uint8_t(128 - i), 128, 0));
     chunks += RiffBuilder::text("$GPRMC,1,A,3723.2475,N,12702.1234,E,10.0");
-    chunks += RiffBuilder::text(RiffBuilder::accelerationRecord(120, 130, 128)) + RiffBuilder::text("T");
+    chunks +=
+        RiffBuilder::text(RiffBuilder::accelerationRecord(120, 130, 128)) + RiffBuilder::text("T");
     return RiffBuilder::avi(chunks);
 }
 
@@ -63,13 +64,15 @@ TEST(TelemetryCommand, GpxAndGeoJsonOpenInOtherTools)
 {
     TempFolder folder;
     const QString avi = folder.write(QStringLiteral("drive.avi"), twoSecondAvi());
-    const Result gpx = runTorva({QStringLiteral("telemetry"), QStringLiteral("--format"), QStringLiteral("gpx"), avi});
+    const Result gpx = runTorva(
+        {QStringLiteral("telemetry"), QStringLiteral("--format"), QStringLiteral("gpx"), avi});
     ASSERT_EQ(gpx.code, 0);
     EXPECT_EQ(gpx.out.count("<trkpt "), 10);
     const QString gpxPath = folder.write(QStringLiteral("drive.gpx"), gpx.out);
     if (!QStandardPaths::findExecutable(QStringLiteral("gpsbabel")).isEmpty()) {
         QProcess babel;
-        babel.start(QStringLiteral("gpsbabel"), {"-t", "-i", "gpx", "-f", gpxPath, "-o", "unicsv", "-F", "-"});
+        babel.start(QStringLiteral("gpsbabel"),
+                    {"-t", "-i", "gpx", "-f", gpxPath, "-o", "unicsv", "-F", "-"});
         ASSERT_TRUE(babel.waitForFinished(30000));
         EXPECT_EQ(babel.exitCode(), 0) << babel.readAllStandardError().constData();
         const QList<QByteArray> rows = babel.readAllStandardOutput().trimmed().split('\n');
@@ -78,7 +81,8 @@ TEST(TelemetryCommand, GpxAndGeoJsonOpenInOtherTools)
         EXPECT_TRUE(rows[1].contains("127.035393"));
     }
 
-    const Result geo = runTorva({QStringLiteral("telemetry"), QStringLiteral("--format=geojson"), avi});
+    const Result geo =
+        runTorva({QStringLiteral("telemetry"), QStringLiteral("--format=geojson"), avi});
     ASSERT_EQ(geo.code, 0);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(geo.out, &error);
@@ -94,8 +98,9 @@ TEST(TelemetryCommand, GpxAndGeoJsonOpenInOtherTools)
 TEST(TelemetryCommand, LoaderChoiceByNameAndByOption)
 {
     TempFolder folder;
-    const QByteArray compact = RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(129, 128, 128)) +
-                                                RiffBuilder::text("$GPRMC,1,V"));
+    const QByteArray compact =
+        RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(129, 128, 128)) +
+                         RiffBuilder::text("$GPRMC,1,V"));
     const QString byName = folder.write(QStringLiteral("Rec_0001.avi"), compact);
     EXPECT_TRUE(runTorva({"telemetry", byName}).out.contains("\n0,0.0,10,0,0,"));
     // The chain's AVI reader reads the same record in the standard layout.
@@ -123,24 +128,29 @@ TEST(TelemetryCommand, BadInputAndUsage)
     const Result empty = runTorva({"telemetry", folder.write("empty.mp4", "not a recording")});
     EXPECT_EQ(empty.code, 0);
     EXPECT_EQ(empty.out.toStdString(), "index,time,gx,gy,gz,lat,lng,speed\n");
-    EXPECT_TRUE(runTorva({"telemetry", "--format", "gpx", folder.path("empty.mp4")}).out.contains("<trkseg>"));
-    EXPECT_TRUE(runTorva({"telemetry", "--format", "geojson", folder.path("empty.mp4")}).out.contains("\"geometry\":null"));
+    EXPECT_TRUE(runTorva({"telemetry", "--format", "gpx", folder.path("empty.mp4")})
+                    .out.contains("<trkseg>"));
+    EXPECT_TRUE(runTorva({"telemetry", "--format", "geojson", folder.path("empty.mp4")})
+                    .out.contains("\"geometry\":null"));
 }
 
 TEST(SubtitlesCommand, RowsAndLookups)
 {
     TempFolder folder;
-    const QString srt = folder.write(
-        QStringLiteral("clip.srt"),
-        "1\n00:00:01,000 --> 00:00:01,100\ngsensor,1,2,3;GPRMC,1,A,3723.2475,N,12702.1234,E,10.0\n\n"
-        "2\n00:00:01,500 --> 00:00:01,600\ngsensor,4,5,6\n\n");
+    const QString srt =
+        folder.write(QStringLiteral("clip.srt"),
+                     "1\n00:00:01,000 --> "
+                     "00:00:01,100\ngsensor,1,2,3;GPRMC,1,A,3723.2475,N,12702.1234,E,10.0\n\n"
+                     "2\n00:00:01,500 --> 00:00:01,600\ngsensor,4,5,6\n\n");
     const Result rows = runTorva({"subtitles", srt});
     ASSERT_EQ(rows.code, 0);
     EXPECT_EQ(rows.out.toStdString(), "cts,gx,gy,gz,lat,lng,speed\n"
-                        "1000,1,2,3,37.387459,127.035385,19\n"
-                        "1500,4,5,6,512.000000,512.000000,1024\n");
-    EXPECT_EQ(runTorva({"subtitles", srt, "--at", "10"}).out.toStdString(), "sensor 1 2 3\ngps 0 37.387459 127.035385 19\n");
-    EXPECT_EQ(runTorva({"subtitles", "--at", "12", srt}).out.toStdString(), "sensor none\ngps 1 37.387459 127.035385 19\n");
+                                      "1000,1,2,3,37.387459,127.035385,19\n"
+                                      "1500,4,5,6,512.000000,512.000000,1024\n");
+    EXPECT_EQ(runTorva({"subtitles", srt, "--at", "10"}).out.toStdString(),
+              "sensor 1 2 3\ngps 0 37.387459 127.035385 19\n");
+    EXPECT_EQ(runTorva({"subtitles", "--at", "12", srt}).out.toStdString(),
+              "sensor none\ngps 1 37.387459 127.035385 19\n");
     EXPECT_EQ(runTorva({"subtitles", srt, "--at", "40"}).out.toStdString(), "sensor none\ngps 2\n");
     EXPECT_EQ(runTorva({"subtitles", srt, "--at", "x"}).code, 2);
     EXPECT_EQ(runTorva({"subtitles", folder.path("none.srt")}).code, 1);

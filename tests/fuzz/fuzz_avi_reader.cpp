@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const auto family : {AviTelemetryReader::Family::Standard, AviTelemetryReader::Family::Compact}) {
+    for (const auto family :
+         {AviTelemetryReader::Family::Standard, AviTelemetryReader::Family::Compact}) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         TorvaClipData track;

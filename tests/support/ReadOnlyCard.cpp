@@ -10,7 +10,8 @@
 ReadOnlyCard::ReadOnlyCard() : m_root(QFile::encodeName(m_dir.path()))
 {
     if (mount("tmpfs", m_root.constData(), "tmpfs", 0, "size=256k") != 0)
-        m_error = QStringLiteral("cannot mount a tmpfs: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        m_error = QStringLiteral("cannot mount a tmpfs: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno)));
     else
         m_mounted = true;
 }
@@ -23,5 +24,6 @@ ReadOnlyCard::~ReadOnlyCard()
 
 bool ReadOnlyCard::makeReadOnly()
 {
-    return m_mounted && mount(nullptr, m_root.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    return m_mounted &&
+           mount(nullptr, m_root.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }

@@ -12,7 +12,8 @@ QByteArray littleEndian32(uint32_t value)
 
 } // namespace
 
-QByteArray RiffBuilder::chunkWithSize(const QByteArray &id, uint32_t size, const QByteArray &payload)
+QByteArray RiffBuilder::chunkWithSize(const QByteArray &id, uint32_t size,
+                                      const QByteArray &payload)
 {
     return id.left(4) + littleEndian32(size) + payload;
 }

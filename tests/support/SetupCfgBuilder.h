@@ -21,7 +21,10 @@ public:
 
     SetupCfgBuilder &int32At(int offset, int32_t value);
     SetupCfgBuilder &bytesAt(int offset, const QByteArray &bytes);
-    SetupCfgBuilder &productName(const QByteArray &name) { return bytesAt(kProductNameOffset, name); }
+    SetupCfgBuilder &productName(const QByteArray &name)
+    {
+        return bytesAt(kProductNameOffset, name);
+    }
     SetupCfgBuilder &version(const QByteArray &text) { return bytesAt(kVersionOffset, text); }
     SetupCfgBuilder &localID(int32_t id) { return int32At(kLocalIDOffset, id); }
     // The first four bytes hold the record's own length.

@@ -21,19 +21,46 @@ DemoCardWriter::Result DemoCardWriter::writeDualCameraAvi(const QString &path, i
     // Written under a temporary name first, so that a failed run leaves no
     // recording behind.
     const QString partial = path + QStringLiteral(".part.avi");
-    const QStringList arguments = {
-        "-nostdin", "-y", "-v", "error",
-        "-f", "lavfi", "-i", "testsrc=size=640x360:rate=30:duration=" + duration,
-        "-f", "lavfi", "-i", "testsrc2=size=640x360:rate=30:duration=" + duration,
-        "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=22050:duration=" + duration,
-        "-map", "0:v", "-map", "1:v", "-map", "2:a",
-        "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-g", "30",
-        "-c:a", "pcm_s16le", QFileInfo(partial).absoluteFilePath()};
+    const QStringList arguments = {"-nostdin",
+                                   "-y",
+                                   "-v",
+                                   "error",
+                                   "-f",
+                                   "lavfi",
+                                   "-i",
+                                   "testsrc=size=640x360:rate=30:duration=" + duration,
+                                   "-f",
+                                   "lavfi",
+                                   "-i",
+                                   "testsrc2=size=640x360:rate=30:duration=" + duration,
+                                   "-f",
+                                   "lavfi",
+                                   "-i",
+                                   "sine=frequency=440:sample_rate=22050:duration=" + duration,
+                                   "-map",
+                                   "0:v",
+                                   "-map",
+                                   "1:v",
+                                   "-map",
+                                   "2:a",
+                                   "-c:v",
+                                   "libx264",
+                                   "-preset",
+                                   "ultrafast",
+                                   "-pix_fmt",
+                                   "yuv420p",
+                                   "-g",
+                                   "30",
+                                   "-c:a",
+                                   "pcm_s16le",
+                                   QFileInfo(partial).absoluteFilePath()};
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(ffmpeg, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        result.error = QStringLiteral("ffmpeg failed: %1").arg(QString::fromLocal8Bit(process.readAll()).trimmed());
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        result.error = QStringLiteral("ffmpeg failed: %1")
+                           .arg(QString::fromLocal8Bit(process.readAll()).trimmed());
         QFile::remove(partial);
         return result;
     }
@@ -59,6 +86,10 @@ DemoCardWriter::Result DemoCardWriter::write(const QString &root)
 {
     const QDir card(root);
     if (!card.mkpath(QStringLiteral("cont_rec")))
-        return Result{false, QStringLiteral("cannot create %1").arg(card.filePath(QStringLiteral("cont_rec"))), {}};
-    return writeDualCameraAvi(card.filePath(QStringLiteral("cont_rec/REC_20260514_083000.avi")), 20);
+        return Result{
+            false,
+            QStringLiteral("cannot create %1").arg(card.filePath(QStringLiteral("cont_rec"))),
+            {}};
+    return writeDualCameraAvi(card.filePath(QStringLiteral("cont_rec/REC_20260514_083000.avi")),
+                              20);
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString CardFolder::settingFile(const QString &root, const QString &relative)
 {
     if (root.isEmpty())
@@ -21,10 +23,12 @@ std::optional<QByteArray> CardFolder::readHead(const QString &path, qint64 maxBy
     QFile file(path);
     if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes(maxBytes, Qt::Uninitialized);
+    // Sized by the file, not the limit; the byte past its size shows a file that grew meanwhile.
+    const qint64 wanted = std::min(maxBytes, file.size() + 1);
+    QByteArray bytes(wanted, Qt::Uninitialized);
     qint64 filled = 0;
-    while (filled < maxBytes) {
-        const qint64 got = file.read(bytes.data() + filled, maxBytes - filled);
+    while (filled < wanted) {
+        const qint64 got = file.read(bytes.data() + filled, wanted - filled);
         if (got < 0)
             return std::nullopt;
         if (got == 0)

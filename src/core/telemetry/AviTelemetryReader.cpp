@@ -23,8 +23,7 @@ class AviRecordHandler
 {
 public:
     explicit AviRecordHandler(AviTelemetryReader::Family family)
-        : m_family(family)
-        , m_builder(kGroupCapacity)
+        : m_family(family), m_builder(kGroupCapacity)
     {
     }
 
@@ -66,7 +65,8 @@ private:
         if (m_family == AviTelemetryReader::Family::Standard) {
             if (payload.size() < 4)
                 return;
-            m_builder.appendEntry({int16_t(128 - raw(1)), int16_t(128 - raw(2)), int16_t(128 - raw(3))});
+            m_builder.appendEntry(
+                {int16_t(128 - raw(1)), int16_t(128 - raw(2)), int16_t(128 - raw(3))});
             return;
         }
         if (payload.size() < 7 || raw(4) != 1 || raw(5) != 1 || raw(6) != 1)
@@ -78,7 +78,8 @@ private:
     void handleSentence(const QByteArray &payload)
     {
         // The payload is a zero-terminated text.
-        const std::string_view text(payload.constData(), qstrnlen(payload.constData(), size_t(payload.size())));
+        const std::string_view text(payload.constData(),
+                                    qstrnlen(payload.constData(), size_t(payload.size())));
         const TextFields fields(text, ',');
         if (fields.at(0) != "$GPRMC" && fields.at(0) != "G$GPRMC")
             return;

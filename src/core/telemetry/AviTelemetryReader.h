@@ -23,5 +23,5 @@ public:
 
     // Text chunks are records of a few dozen bytes; of a larger one only this
     // much is read, the rest is skipped like any other payload.
-    static constexpr int64_t kMaxRecordBytes = 64 * 1024;
+    static constexpr int64_t kMaxRecordBytes = int64_t(64) << 10;
 };

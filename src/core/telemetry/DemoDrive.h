@@ -29,8 +29,8 @@ public:
 
     // Speed in km/h during second s.
     static double speedAt(int second);
-    static QByteArray rmcSentence(const QDateTime &time, bool fix, double latitude, double longitude,
-                                  double knots, double course);
+    static QByteArray rmcSentence(const QDateTime &time, bool fix, double latitude,
+                                  double longitude, double knots, double course);
 
 private:
     Options m_options;

@@ -20,6 +20,7 @@ GpsState GpsState::fromRmc(const TextFields &fields, size_t statusField)
     state.northSouth = firstByte(fields.at(statusField + 2));
     state.longitude = TelemetryNumbers::nmeaToMicrodegrees(fields.at(statusField + 3));
     state.eastWest = firstByte(fields.at(statusField + 4));
-    state.speed = TelemetryNumbers::knotsToKmh(TelemetryNumbers::leadingFloat(fields.at(statusField + 5)));
+    state.speed =
+        TelemetryNumbers::knotsToKmh(TelemetryNumbers::leadingFloat(fields.at(statusField + 5)));
     return state;
 }

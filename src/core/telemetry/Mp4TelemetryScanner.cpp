@@ -5,6 +5,7 @@
 #include "telemetry/TelemetryNumbers.h"
 #include "telemetry/TorvaClipData.h"
 
+#include <bit>
 #include <cstring>
 #include <string_view>
 
@@ -41,6 +42,67 @@ int64_t skipZeros(ReadWindow &window, int64_t pos)
 
 } // namespace
 
+namespace {
+
+// The first p in [from, last) with p[0] == '0' and p[1] == '2' or '3'; the
+// bytes up to last + 1 must be readable. Sixteen positions are compared at a
+// time: pairs are rare, so most of a recording is passed over in bulk.
+const char *findTagCandidate(const char *from, const char *last)
+{
+    using Bytes = unsigned char __attribute__((vector_size(16)));
+    const char *p = from;
+    for (; last - p >= 16; p += 16) {
+        Bytes here;
+        Bytes next;
+        std::memcpy(&here, p, sizeof here);
+        std::memcpy(&next, p + 1, sizeof next);
+        const auto hits = Bytes((here == '0') & ((next & 0xFE) == '2'));
+        uint64_t halves[2];
+        std::memcpy(halves, &hits, sizeof halves);
+        if (halves[0] != 0)
+            return p + std::countr_zero(halves[0]) / 8;
+        if (halves[1] != 0)
+            return p + 8 + std::countr_zero(halves[1]) / 8;
+    }
+    for (; p < last; ++p) {
+        if (p[0] == '0' && (p[1] & ~1) == '2')
+            return p;
+    }
+    return nullptr;
+}
+
+// Moves pos to the next tag start in what is buffered, stepping over partial
+// matches exactly as a byte-by-byte scan would: a '0' that does not begin a
+// pair moves on by one; "0[23]" without "t" by three; "0[23]t" without "x" by
+// four. Returns false when the buffer ran out first (pos is then where the
+// scan must go on).
+bool findTag(ReadWindow &window, int64_t &pos)
+{
+    const char *const base = window.at(pos);
+    const char *const last = base + window.bufferedFrom(pos) - 3; // a tag needs four bytes
+    const char *p = base;
+    bool found = false;
+    while (p < last) {
+        p = findTagCandidate(p, last);
+        if (p == nullptr) {
+            p = last;
+            break;
+        }
+        if (p[2] != 't') {
+            p += 3;
+        } else if (p[3] != 'x') {
+            p += 4;
+        } else {
+            found = true;
+            break;
+        }
+    }
+    pos += p - base;
+    return found;
+}
+
+} // namespace
+
 int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track, int64_t blockSize)
 {
     ReadWindow window(device, blockSize);
@@ -49,28 +111,8 @@ int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track, int64
     while (!records.isFull()) {
         if (window.ensure(i, 4) < 4)
             break; // no tag fits in what is left
-        const char *bytes = window.at(i);
-        const auto *zero = static_cast<const char *>(std::memchr(bytes, '0', size_t(window.bufferedFrom(i))));
-        if (zero == nullptr) {
-            i += window.bufferedFrom(i);
+        if (!findTag(window, i))
             continue;
-        }
-        i += zero - bytes;
-        if (window.ensure(i, 4) < 4)
-            break;
-        const char *tag = window.at(i);
-        if ((tag[1] & ~1) != '2') {
-            i += 1;
-            continue;
-        }
-        if (tag[2] != 't') {
-            i += 3;
-            continue;
-        }
-        if (tag[3] != 'x') {
-            i += 4;
-            continue;
-        }
         const int64_t p = skipZeros(window, i + 5);
         const int64_t available = window.ensure(p, kRecordBytes);
         const char *record = window.at(p);

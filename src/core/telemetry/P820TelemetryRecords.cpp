@@ -6,10 +6,7 @@
 
 using TelemetryNumbers::leadingInt;
 
-P820TelemetryRecords::P820TelemetryRecords()
-    : m_builder(kGroupCapacity)
-{
-}
+P820TelemetryRecords::P820TelemetryRecords() : m_builder(kGroupCapacity) {}
 
 bool P820TelemetryRecords::isRmcKind(std::string_view field0)
 {

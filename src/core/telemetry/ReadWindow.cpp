@@ -5,8 +5,7 @@
 #include <algorithm>
 
 ReadWindow::ReadWindow(QIODevice &device, int64_t blockSize)
-    : m_device(device)
-    , m_blockSize(blockSize)
+    : m_device(device), m_blockSize(blockSize)
 {
 }
 

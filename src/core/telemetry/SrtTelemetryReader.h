@@ -17,5 +17,5 @@ public:
 
     // Subtitle files of a 65-second recording are a few hundred kilobytes;
     // a larger file is not one of them.
-    static constexpr int64_t kMaxFileBytes = 64 * 1024 * 1024;
+    static constexpr int64_t kMaxFileBytes = int64_t(64) << 20;
 };

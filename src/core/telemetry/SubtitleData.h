@@ -31,7 +31,7 @@ public:
     const std::vector<SubtitleEntry> &entries() const { return m_entries; }
     void setEntries(std::vector<SubtitleEntry> entries) { m_entries = std::move(entries); }
 
-    static constexpr int64_t kMaxFileBytes = 64 * 1024 * 1024;
+    static constexpr int64_t kMaxFileBytes = int64_t(64) << 20;
 
 private:
     std::vector<SubtitleEntry> m_entries;

@@ -41,7 +41,10 @@ public:
     void setSpeed(uint32_t speed) { m_speed = speed; }
 
 private:
-    static int32_t limited(int32_t value) { return value > 512 ? 512 : value < -511 ? -512 : value; }
+    static int32_t limited(int32_t value)
+    {
+        return value > 512 ? 512 : value < -511 ? -512 : value;
+    }
 
     int32_t m_cts = 0;
     int32_t m_gx = kNoAcceleration;

@@ -15,7 +15,8 @@ constexpr int64_t kChunkBytes = 1 << 20;
 // else at byte 6.
 int64_t textStart(QIODevice &device, int64_t length)
 {
-    if (length < TailBlockReader::kSearchWindow || !device.seek(length - TailBlockReader::kSearchWindow))
+    if (length < TailBlockReader::kSearchWindow ||
+        !device.seek(length - TailBlockReader::kSearchWindow))
         return 6;
     // Matches may start up to 7 bytes before the end.
     const QByteArray window = device.read(TailBlockReader::kSearchWindow - 1);

@@ -17,5 +17,5 @@ public:
 
     static constexpr int64_t kSearchWindow = 33006;
     // A sample line is a few dozen bytes; a longer line is not one.
-    static constexpr int64_t kMaxLineBytes = 64 * 1024;
+    static constexpr int64_t kMaxLineBytes = int64_t(64) << 10;
 };

@@ -3,8 +3,7 @@
 #include "telemetry/TelemetryNumbers.h"
 #include "telemetry/TorvaClipData.h"
 
-TelemetryTrackBuilder::TelemetryTrackBuilder(int groupCapacity)
-    : m_groupCapacity(groupCapacity)
+TelemetryTrackBuilder::TelemetryTrackBuilder(int groupCapacity) : m_groupCapacity(groupCapacity)
 {
     m_group.reserve(size_t(groupCapacity));
 }

@@ -1,9 +1,6 @@
 #include "telemetry/TextScanner.h"
 
-TextScanner::TextScanner(const QString &text)
-    : m_text(text)
-{
-}
+TextScanner::TextScanner(const QString &text) : m_text(text) {}
 
 bool TextScanner::isLineBreak(QChar c)
 {

@@ -115,8 +115,7 @@ namespace {
 
 // Runs a reader over the file; a file that cannot be opened gives 0 and
 // leaves the track as it was.
-template <typename Reader>
-int32_t withOpenFile(const QString &path, Reader reader)
+template <typename Reader> int32_t withOpenFile(const QString &path, Reader reader)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -147,7 +146,8 @@ int32_t TorvaClipData::getAllDataFromFileTail(const QString &path)
 
 int32_t TorvaClipData::getP820AllDataFromFile(const QString &path)
 {
-    return withOpenFile(path, [this](QFile &file) { return Mp4TelemetryScanner::scan(file, *this); });
+    return withOpenFile(path,
+                        [this](QFile &file) { return Mp4TelemetryScanner::scan(file, *this); });
 }
 
 int32_t TorvaClipData::getP820AllDataFromSrtFile(const QString &path)

@@ -43,7 +43,8 @@ std::optional<TrackExporter::Format> TrackExporter::formatFromName(const QString
     return std::nullopt;
 }
 
-QByteArray TrackExporter::exportTrack(const TorvaClipData &track, Format format, const QString &trackName)
+QByteArray TrackExporter::exportTrack(const TorvaClipData &track, Format format,
+                                      const QString &trackName)
 {
     switch (format) {
     case Format::Csv:
@@ -60,21 +61,23 @@ QByteArray TrackExporter::toCsv(const TorvaClipData &track)
 {
     QByteArray csv = "index,time,gx,gy,gz,lat,lng,speed\n";
     for (int32_t i = 0; i < int32_t(track.clipDataCount()) && i < TorvaClipData::kCapacity; ++i) {
-        csv += QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10, track.getGx(i),
-                                 track.getGy(i), track.getGz(i), double(track.getGpsLat(i)),
-                                 double(track.getGpsLng(i)), track.getGpsSpeed(i))
-                   .toLatin1();
+        csv +=
+            QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10, track.getGx(i),
+                              track.getGy(i), track.getGz(i), double(track.getGpsLat(i)),
+                              double(track.getGpsLng(i)), track.getGpsSpeed(i))
+                .toLatin1();
     }
     return csv;
 }
 
 QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &trackName)
 {
-    QByteArray gpx = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<gpx version=\"1.1\" creator=\"Torvaview\"\n"
-                     "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
-                     "     xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
-                     "  <trk>\n";
+    QByteArray gpx =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<gpx version=\"1.1\" creator=\"Torvaview\"\n"
+        "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
+        "     xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
+        "  <trk>\n";
     gpx += "    <name>" + trackName.toHtmlEscaped().toUtf8() + "</name>\n    <trkseg>\n";
     for (const int32_t i : fixIndexes(track)) {
         // Speeds are kept in km/h; GPX speaks metres per second.
@@ -94,7 +97,9 @@ QByteArray TrackExporter::toGeoJson(const TorvaClipData &track, const QString &t
     const std::vector<int32_t> fixes = fixIndexes(track);
     QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",";
     json += "\"properties\":{\"name\":" + jsonString(trackName) +
-            QString::asprintf(",\"samples\":%u,\"gps\":%u},", track.clipDataCount(), track.gpsDataCount()).toLatin1();
+            QString::asprintf(",\"samples\":%u,\"gps\":%u},", track.clipDataCount(),
+                              track.gpsDataCount())
+                .toLatin1();
     // A line needs two positions; with fewer the feature has no geometry.
     if (fixes.size() < 2) {
         json += "\"geometry\":null}]}\n";
@@ -102,9 +107,10 @@ QByteArray TrackExporter::toGeoJson(const TorvaClipData &track, const QString &t
     }
     json += "\"geometry\":{\"type\":\"LineString\",\"coordinates\":[";
     for (size_t k = 0; k < fixes.size(); ++k) {
-        json += QString::asprintf("%s[%.6f,%.6f]", k == 0 ? "" : ",", double(track.getGpsLng(fixes[k])),
-                                  double(track.getGpsLat(fixes[k])))
-                    .toLatin1();
+        json +=
+            QString::asprintf("%s[%.6f,%.6f]", k == 0 ? "" : ",", double(track.getGpsLng(fixes[k])),
+                              double(track.getGpsLat(fixes[k])))
+                .toLatin1();
     }
     json += "]}}]}\n";
     return json;

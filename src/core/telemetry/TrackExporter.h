@@ -20,7 +20,8 @@ public:
     };
 
     static std::optional<Format> formatFromName(const QString &name);
-    static QByteArray exportTrack(const TorvaClipData &track, Format format, const QString &trackName);
+    static QByteArray exportTrack(const TorvaClipData &track, Format format,
+                                  const QString &trackName);
 
     static QByteArray toCsv(const TorvaClipData &track);
     static QByteArray toGpx(const TorvaClipData &track, const QString &trackName);

@@ -7,7 +7,8 @@ QString FfmpegLocator::ffmpegPath()
 {
     const QString name = QStringLiteral("ffmpeg");
     if (QCoreApplication::instance()) {
-        const QString beside = QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
+        const QString beside =
+            QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
         if (!beside.isEmpty())
             return beside;
     }

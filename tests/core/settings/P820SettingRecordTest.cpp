@@ -86,8 +86,8 @@ TEST(P820SettingRecord, V580FirmwareDecidesTheRecordLength)
          {std::tuple{"1.0.16", 504, 464}, std::tuple{"1.0.17", 464, 504}}) {
         SCOPED_TRACE(version);
         TempFolder card;
-        const QString path =
-            card.write(kRecord, SetupCfgBuilder(length).productName("V580").version(version).bytes());
+        const QString path = card.write(
+            kRecord, SetupCfgBuilder(length).productName("V580").version(version).bytes());
         P820SettingManager manager;
         manager.setSettingDirPath(card.path());
         manager.loadCardIdentity();
@@ -137,7 +137,7 @@ TEST(P820SettingRecord, TextIsCutAtACharacterBoundaryAndTheRecordNeverGrows)
     QDir(card.path()).mkdir(QStringLiteral("SETTING"));
     P820SettingManager manager = managerFor(card.path(), 1);
     manager.setProduct_name(QStringLiteral("aÄÄÄÄÄÄÄÄ")); // 17 bytes
-    manager.setSerial_number(QString(9, QChar(0xC4)));   // 18 bytes
+    manager.setSerial_number(QString(9, QChar(0xC4)));    // 18 bytes
     manager.setTz_key(QString(40, QLatin1Char('z')));
     ASSERT_TRUE(manager.saveData());
     const QByteArray written = FileBytes::read(card.path(kRecord));
@@ -196,8 +196,8 @@ TEST(P820SettingRecord, SaveGoesWhereTheCardKeepsItsRecord)
     EXPECT_EQ(FileBytes::read(fresh.path(kRecord)).size(), 432);
 
     TempFolder lowerCase;
-    const QString path =
-        lowerCase.write(QStringLiteral("setting/setup.cfg"), SetupCfgBuilder(432).productName("R410").bytes());
+    const QString path = lowerCase.write(QStringLiteral("setting/setup.cfg"),
+                                         SetupCfgBuilder(432).productName("R410").bytes());
     P820SettingManager onLowerCase = managerFor(lowerCase.path(), 0);
     ASSERT_TRUE(onLowerCase.loadData());
     onLowerCase.setFront_resolution(3);
@@ -227,7 +227,8 @@ TEST(P820SettingRecord, FailedSaveLeavesTheOldFileAsItWas)
     manager.setFront_resolution(1);
     EXPECT_FALSE(manager.saveData());
     EXPECT_EQ(FileBytes::read(path), original);
-    EXPECT_EQ(QDir(card.path() + QStringLiteral("/SETTING")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(card.path() + QStringLiteral("/SETTING"))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("setup.cfg")});
 }
 

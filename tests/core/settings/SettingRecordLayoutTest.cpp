@@ -1,5 +1,5 @@
-#include "settings/P820SettingManager.h"
 #include "settings/SettingRecordLayout.h"
+#include "settings/P820SettingManager.h"
 
 #include <gtest/gtest.h>
 
@@ -150,13 +150,14 @@ TEST(SettingRecordLayout, EveryFieldSitsAtItsCameraOffset)
         EXPECT_STREQ(SettingRecordLayout::spec(field).name, expected.name);
         EXPECT_EQ(SettingRecordLayout::spec(field).width, expected.width);
         EXPECT_EQ(manager.offsetFromValue(field), expected.offset);
-        EXPECT_EQ(SettingRecordLayout::fieldNamed(QLatin1String(expected.name)), field);
+        EXPECT_EQ(SettingRecordLayout::fieldNamed(QString::fromLatin1(expected.name)), field);
     }
     // Widths decide the encoding: 1 and 2 unsigned, 4 signed, others text.
     EXPECT_EQ(SettingRecordLayout::spec(SettingField::reserved).encoding, SettingEncoding::UInt16);
     EXPECT_EQ(SettingRecordLayout::spec(SettingField::avn_onoff).encoding, SettingEncoding::UInt8);
     EXPECT_EQ(SettingRecordLayout::spec(SettingField::tz_key).encoding, SettingEncoding::Text);
-    EXPECT_EQ(SettingRecordLayout::spec(SettingField::cloud_onoff).encoding, SettingEncoding::Int32);
+    EXPECT_EQ(SettingRecordLayout::spec(SettingField::cloud_onoff).encoding,
+              SettingEncoding::Int32);
     EXPECT_EQ(manager.offsetFromValue(SettingField(-1)), 0);
     EXPECT_EQ(manager.offsetFromValue(SettingField(116)), 0);
     EXPECT_FALSE(SettingRecordLayout::fieldNamed(u"front_contrast"));
@@ -172,16 +173,41 @@ TEST(SettingRecordLayout, RecordLengthFollowsModelAndFirmware)
         int bytes;
     };
     const std::vector<Case> cases = {
-        {-1, 0, 60, 432},  {0, 0, 60, 432},   {1, 0, 60, 432},   {2, 0, 60, 432},
-        {3, 16, 68, 464},  {3, 17, 78, 504},  {4, 0, 68, 464},   {4, 99, 78, 504},
-        {5, 0, 79, 508},   {6, 0, 60, 432},   {7, 0, 81, 516},   {8, 0, 81, 516},
-        {9, 0, 81, 516},   {10, 0, 81, 516},  {11, 0, 81, 516},  {12, 0, 81, 516},
-        {13, 0, 93, 564},  {14, 0, 81, 516},  {15, 0, 81, 516},  {16, 0, 92, 560},
-        {17, 0, 99, 579},  {18, 0, 81, 516},  {19, 0, 93, 564},  {20, 0, 93, 564},
-        {21, 0, 96, 576},  {22, 0, 96, 576},  {23, 0, 102, 582}, {24, 0, 113, 593},
-        {25, 0, 113, 593}, {26, 0, 116, 596}, {27, 0, 60, 432},  {28, 0, 60, 432},
+        {-1, 0, 60, 432},
+        {0, 0, 60, 432},
+        {1, 0, 60, 432},
+        {2, 0, 60, 432},
+        {3, 16, 68, 464},
+        {3, 17, 78, 504},
+        {4, 0, 68, 464},
+        {4, 99, 78, 504},
+        {5, 0, 79, 508},
+        {6, 0, 60, 432},
+        {7, 0, 81, 516},
+        {8, 0, 81, 516},
+        {9, 0, 81, 516},
+        {10, 0, 81, 516},
+        {11, 0, 81, 516},
+        {12, 0, 81, 516},
+        {13, 0, 93, 564},
+        {14, 0, 81, 516},
+        {15, 0, 81, 516},
+        {16, 0, 92, 560},
+        {17, 0, 99, 579},
+        {18, 0, 81, 516},
+        {19, 0, 93, 564},
+        {20, 0, 93, 564},
+        {21, 0, 96, 576},
+        {22, 0, 96, 576},
+        {23, 0, 102, 582},
+        {24, 0, 113, 593},
+        {25, 0, 113, 593},
+        {26, 0, 116, 596},
+        {27, 0, 60, 432},
+        {28, 0, 60, 432},
         // Types no camera has: nothing to read or write.
-        {29, 0, 0, 0},     {-2, 0, 0, 0},
+        {29, 0, 0, 0},
+        {-2, 0, 0, 0},
     };
     P820SettingManager manager;
     for (const Case &c : cases) {

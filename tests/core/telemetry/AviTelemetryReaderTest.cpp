@@ -9,7 +9,8 @@
 
 namespace {
 
-const QByteArray kFixNorthEast = "$GPRMC,123519,A,3723.2475,N,12702.1234,E,10.0,084.4,230394,003.1,W*6A";
+const QByteArray kFixNorthEast =
+    "$GPRMC,123519,A,3723.2475,N,12702.1234,E,10.0,084.4,230394,003.1,W*6A";
 
 // Raw byte x whose stored standard value is 128 - x, so entry i reads back as i.
 QByteArray entries(int count, int firstValue = 0)
@@ -66,7 +67,8 @@ TEST(AviTelemetryReader, OneSecondWithAFixBecomesTenSamples)
 TEST(AviTelemetryReader, StoredAccelerationIs128MinusRaw)
 {
     const QByteArray record = RiffBuilder::accelerationRecord(0, 128, 255);
-    const auto track = loadAvi(RiffBuilder::avi(RiffBuilder::text(record) + RiffBuilder::text("T")));
+    const auto track =
+        loadAvi(RiffBuilder::avi(RiffBuilder::text(record) + RiffBuilder::text("T")));
     ASSERT_EQ(track->clipDataCount(), 10u);
     EXPECT_EQ(track->getGx(0), 128);
     EXPECT_EQ(track->getGy(0), 0);
@@ -95,7 +97,8 @@ TEST(AviTelemetryReader, SecondMarkerClosesWithoutPositionAndClearsTheFix)
 TEST(AviTelemetryReader, TrailingEntriesNeedAnEarlierClosing)
 {
     EXPECT_EQ(loadAvi(RiffBuilder::avi(entries(8)))->clipDataCount(), 0u);
-    const auto track = loadAvi(RiffBuilder::avi(entries(2) + RiffBuilder::text(kFixNorthEast) + entries(4, 10)));
+    const auto track =
+        loadAvi(RiffBuilder::avi(entries(2) + RiffBuilder::text(kFixNorthEast) + entries(4, 10)));
     ASSERT_EQ(track->clipDataCount(), 20u);
     EXPECT_EQ(track->getGx(19), 13);
     EXPECT_EQ(track->gpsDataCount(), 20u); // the last fix still holds
@@ -104,12 +107,13 @@ TEST(AviTelemetryReader, TrailingEntriesNeedAnEarlierClosing)
 TEST(AviTelemetryReader, OtherSentencesNeitherCloseNorChangeTheFix)
 {
     const QByteArray gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
-    const auto track = loadAvi(
-        RiffBuilder::avi(entries(2) + RiffBuilder::text(gga) + entries(2, 2) + RiffBuilder::text(kFixNorthEast)));
+    const auto track = loadAvi(RiffBuilder::avi(entries(2) + RiffBuilder::text(gga) +
+                                                entries(2, 2) + RiffBuilder::text(kFixNorthEast)));
     ASSERT_EQ(track->clipDataCount(), 10u);
     EXPECT_EQ(xValues(*track), (std::vector<int>{0, 0, 0, 1, 1, 2, 2, 2, 3, 3}));
     // "G$GPRMC" counts as an RMC sentence too; status V is no fix.
-    const auto noFix = loadAvi(RiffBuilder::avi(entries(2) + RiffBuilder::text("G$GPRMC,1,V,3723.2475,N,1,E,50")));
+    const auto noFix =
+        loadAvi(RiffBuilder::avi(entries(2) + RiffBuilder::text("G$GPRMC,1,V,3723.2475,N,1,E,50")));
     ASSERT_EQ(noFix->clipDataCount(), 10u);
     EXPECT_EQ(noFix->gpsDataCount(), 0u);
     EXPECT_EQ(noFix->getGpsSpeed(0), 0u);
@@ -118,11 +122,14 @@ TEST(AviTelemetryReader, OtherSentencesNeitherCloseNorChangeTheFix)
 TEST(AviTelemetryReader, WalksOddSizesNestedListsAndOtherChunks)
 {
     const QByteArray movi = RiffBuilder::list(
-        "movi", RiffBuilder::chunk("00dc", QByteArray(333, 'v')) + RiffBuilder::text(RiffBuilder::accelerationRecord(127, 127, 127)) +
-                    RiffBuilder::list("rec ", RiffBuilder::chunk("01wb", QByteArray(7, 'a')) + entries(1)) +
-                    RiffBuilder::chunk("03tx", "$GPRMC,1,A,3723.2475,N,12702.1234,E,10.0")); // odd size
-    const QByteArray stream = RiffBuilder::list("hdrl", RiffBuilder::chunk("avih", QByteArray(56, '\0'))) + movi +
-                              RiffBuilder::chunk("JUNK", QByteArray(3, 'j')) + entries(1) + RiffBuilder::text("T");
+        "movi",
+        RiffBuilder::chunk("00dc", QByteArray(333, 'v')) +
+            RiffBuilder::text(RiffBuilder::accelerationRecord(127, 127, 127)) +
+            RiffBuilder::list("rec ", RiffBuilder::chunk("01wb", QByteArray(7, 'a')) + entries(1)) +
+            RiffBuilder::chunk("03tx", "$GPRMC,1,A,3723.2475,N,12702.1234,E,10.0")); // odd size
+    const QByteArray stream =
+        RiffBuilder::list("hdrl", RiffBuilder::chunk("avih", QByteArray(56, '\0'))) + movi +
+        RiffBuilder::chunk("JUNK", QByteArray(3, 'j')) + entries(1) + RiffBuilder::text("T");
     const auto track = loadAvi(RiffBuilder::avi(stream));
     ASSERT_EQ(track->clipDataCount(), 20u);
     EXPECT_EQ(track->getGx(0), 1);
@@ -137,7 +144,7 @@ TEST(AviTelemetryReader, CompactFamilyScalesByTenAndNeedsItsFlags)
     stream += RiffBuilder::text(RiffBuilder::compactAccelerationRecord(0, 128, 255));
     stream += RiffBuilder::text(RiffBuilder::compactAccelerationRecord(1, 1, 1, 0)); // flag not set
     stream += RiffBuilder::text(RiffBuilder::accelerationRecord(2, 2, 2));           // too short
-    stream += RiffBuilder::text("T");                                                 // no markers here
+    stream += RiffBuilder::text("T"); // no markers here
     stream += RiffBuilder::text(kFixNorthEast);
     const auto track = loadAvi(RiffBuilder::avi(stream), true);
     ASSERT_EQ(track->clipDataCount(), 10u);
@@ -168,14 +175,18 @@ TEST(AviTelemetryReader, RejectsOtherFilesAndSurvivesBrokenOnes)
     EXPECT_EQ(track.gpsDataCount(), 7u); // untouched by files it does not read
 
     // A text chunk claiming more than the file holds is read as far as it goes.
-    const QByteArray truncated = RiffBuilder::avi(entries(3) + RiffBuilder::text(kFixNorthEast) +
-                                                  RiffBuilder::chunkWithSize("02tx", 4000, "M\1\1\1"));
+    const QByteArray truncated =
+        RiffBuilder::avi(entries(3) + RiffBuilder::text(kFixNorthEast) +
+                         RiffBuilder::chunkWithSize("02tx", 4000, "M\1\1\1"));
     const auto cut = loadAvi(truncated);
     ASSERT_EQ(cut->clipDataCount(), 20u);
     EXPECT_EQ(cut->getGx(19), 127);
     // A header cut short ends the walk.
-    EXPECT_EQ(loadAvi(RiffBuilder::avi(entries(3) + RiffBuilder::text(kFixNorthEast) + "01w"))->clipDataCount(), 10u);
+    EXPECT_EQ(loadAvi(RiffBuilder::avi(entries(3) + RiffBuilder::text(kFixNorthEast) + "01w"))
+                  ->clipDataCount(),
+              10u);
     // Short "M" records are not read past their payload.
-    const auto shortRecords = loadAvi(RiffBuilder::avi(RiffBuilder::text("M\1") + RiffBuilder::text("M") + RiffBuilder::text(kFixNorthEast)));
+    const auto shortRecords = loadAvi(RiffBuilder::avi(
+        RiffBuilder::text("M\1") + RiffBuilder::text("M") + RiffBuilder::text(kFixNorthEast)));
     EXPECT_EQ(shortRecords->clipDataCount(), 0u);
 }

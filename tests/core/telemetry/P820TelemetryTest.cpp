@@ -18,10 +18,12 @@ const QByteArray kRmc = "GPRMC,123519,A,3723.2475,N,12702.1234,E,10.0,084.4,2303
 // A tag as the cameras write it: "02tx", one byte, zero padding, the record.
 QByteArray tagged(const QByteArray &record, int padding = 3)
 {
-    return "02tx" + QByteArray(1, '\x01') + QByteArray(padding, '\0') + record + QByteArray(1, '\0');
+    return "02tx" + QByteArray(1, '\x01') + QByteArray(padding, '\0') + record +
+           QByteArray(1, '\0');
 }
 
-std::unique_ptr<TorvaClipData> scan(const QByteArray &bytes, int64_t blockSize = Mp4TelemetryScanner::kBlockBytes)
+std::unique_ptr<TorvaClipData> scan(const QByteArray &bytes,
+                                    int64_t blockSize = Mp4TelemetryScanner::kBlockBytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -49,7 +51,8 @@ TextFields fields(const char *text)
 TEST(P820TelemetryRecords, AccelerationEntries)
 {
     // The z field is cut to at most three characters before it is read.
-    const auto gsensorI = P820TelemetryRecords::gsensoriEntry(fields("gsensori,16,4096,256,-128,4096"));
+    const auto gsensorI =
+        P820TelemetryRecords::gsensoriEntry(fields("gsensori,16,4096,256,-128,4096"));
     ASSERT_TRUE(gsensorI);
     EXPECT_EQ(gsensorI->x, 128);
     EXPECT_EQ(gsensorI->y, -63);
@@ -116,7 +119,8 @@ TEST(Mp4TelemetryScanner, BlockBoundariesDoNotChangeTheResult)
         bytes += QByteArray(int(random.bounded(40)), char('0' + random.bounded(4)));
         const int kind = int(random.bounded(3));
         if (kind == 0)
-            bytes += tagged("gsensor," + QByteArray::number(random.bounded(200)) + ",1,2", int(random.bounded(300)));
+            bytes += tagged("gsensor," + QByteArray::number(random.bounded(200)) + ",1,2",
+                            int(random.bounded(300)));
         else if (kind == 1)
             bytes += tagged("gsensori,1,128," + QByteArray::number(random.bounded(100)) + ",2,3");
         else
@@ -155,9 +159,10 @@ TEST(SrtTelemetryReader, GsensoriWithRmcClosesItsOwnGroup)
 
 TEST(SrtTelemetryReader, CarRepeatsTheLastEntry)
 {
-    const QByteArray srt = "1\n00:00:00,000 --> 00:00:00,100\ngsensor,5,6,7\n\n"
-                           "2\n00:00:00,100 --> 00:00:00,200\nCAR,1,1,1\n\n"
-                           "3\n00:00:00,200 --> 00:00:00,300\nGNRMC,1,A,3723.2475,S,12702.1234,W,0\n\n";
+    const QByteArray srt =
+        "1\n00:00:00,000 --> 00:00:00,100\ngsensor,5,6,7\n\n"
+        "2\n00:00:00,100 --> 00:00:00,200\nCAR,1,1,1\n\n"
+        "3\n00:00:00,200 --> 00:00:00,300\nGNRMC,1,A,3723.2475,S,12702.1234,W,0\n\n";
     const auto track = readSrt(srt);
     ASSERT_EQ(track->clipDataCount(), 10u);
     EXPECT_EQ(track->getGx(9), 5);
@@ -176,6 +181,7 @@ TEST(SrtTelemetryReader, UnreadableOrEmptyTextStoresNothing)
     EXPECT_EQ(track.gpsDataCount(), 0u);
     EXPECT_EQ(track.getP820AllDataFromSrtFile(folder.path("none.srt")), 0);
     // A payload that runs into the next block when a block has no text.
-    const auto merged = readSrt("1\n00:00:00,000 --> 00:00:00,100\n\n2\n00:00:00,100 --> x\ngsensor,1,1,1\n\n");
+    const auto merged =
+        readSrt("1\n00:00:00,000 --> 00:00:00,100\n\n2\n00:00:00,100 --> x\ngsensor,1,1,1\n\n");
     EXPECT_EQ(merged->clipDataCount(), 0u);
 }

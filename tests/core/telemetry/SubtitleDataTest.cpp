@@ -20,15 +20,19 @@ QByteArray block(int number, const char *start, const QByteArray &payload)
 
 QByteArray fixAt(const char *start, const char *latitude, int knots = 0)
 {
-    return block(1, start, QByteArray("GPRMC,1,A,") + latitude + ",N,12700.0000,E," + QByteArray::number(knots));
+    return block(1, start,
+                 QByteArray("GPRMC,1,A,") + latitude + ",N,12700.0000,E," +
+                     QByteArray::number(knots));
 }
 
 } // namespace
 
 TEST(SubtitleData, BlocksBecomeTimedEntries)
 {
-    const SubtitleData data = load(block(1, "00:00:02,100", "gsensor,10,-20,600") +
-                                   block(2, "01:01:02,500", "gsensori,1,256,-129,3,1000;GPRMC,1,A,3723.2475,S,12702.1234,E,10.0"));
+    const SubtitleData data =
+        load(block(1, "00:00:02,100", "gsensor,10,-20,600") +
+             block(2, "01:01:02,500",
+                   "gsensori,1,256,-129,3,1000;GPRMC,1,A,3723.2475,S,12702.1234,E,10.0"));
     ASSERT_EQ(data.entries().size(), 2u);
     const SubtitleEntry &first = data.entries()[0];
     EXPECT_EQ(first.cts(), 2100);
@@ -66,8 +70,9 @@ TEST(SubtitleData, BlocksEndAtBlankLinesOnly)
 
 TEST(SubtitleData, PositionsInterpolateBetweenNearestFixes)
 {
-    const SubtitleData data = load(fixAt("00:00:01,000", "3700.0000", 10) + fixAt("00:00:02,000", "3800.0000", 20) +
-                                   block(3, "00:00:01,500", "GPRMC,1,V,3900.0000,N,12700.0000,E,5"));
+    const SubtitleData data =
+        load(fixAt("00:00:01,000", "3700.0000", 10) + fixAt("00:00:02,000", "3800.0000", 20) +
+             block(3, "00:00:01,500", "GPRMC,1,V,3900.0000,N,12700.0000,E,5"));
     float lat = 0, lng = 0;
     uint32_t speed = 0;
     EXPECT_EQ(data.getGpsAt(15, lat, lng, speed), SubtitleData::GpsApproximate);
@@ -87,7 +92,8 @@ TEST(SubtitleData, PositionsInterpolateBetweenNearestFixes)
 
 TEST(SubtitleData, PositionsExtrapolateFromTheTwoNearest)
 {
-    const SubtitleData data = load(fixAt("00:00:01,000", "3700.0000") + fixAt("00:00:01,500", "3800.0000"));
+    const SubtitleData data =
+        load(fixAt("00:00:01,000", "3700.0000") + fixAt("00:00:01,500", "3800.0000"));
     float lat = 0, lng = 0;
     uint32_t speed = 0;
     EXPECT_EQ(data.getGpsAt(18, lat, lng, speed), SubtitleData::GpsApproximate);
@@ -96,7 +102,8 @@ TEST(SubtitleData, PositionsExtrapolateFromTheTwoNearest)
 
 TEST(SubtitleData, FixesAtTheSameTimeGiveTheNearerOne)
 {
-    const SubtitleData data = load(fixAt("00:00:01,000", "3700.0000") + fixAt("00:00:01,000", "3800.0000"));
+    const SubtitleData data =
+        load(fixAt("00:00:01,000", "3700.0000") + fixAt("00:00:01,000", "3800.0000"));
     float lat = 0, lng = 0;
     uint32_t speed = 0;
     EXPECT_EQ(data.getGpsAt(12, lat, lng, speed), SubtitleData::GpsApproximate);

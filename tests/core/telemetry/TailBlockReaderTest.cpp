@@ -21,7 +21,8 @@ std::unique_ptr<TorvaClipData> readTail(const QByteArray &bytes)
 {
     TempFolder folder;
     auto track = std::make_unique<TorvaClipData>();
-    track->setClipDataCount(uint32_t(track->getAllDataFromFileTail(folder.write("clip.mp4", bytes))));
+    track->setClipDataCount(
+        uint32_t(track->getAllDataFromFileTail(folder.write("clip.mp4", bytes))));
     return track;
 }
 
@@ -29,7 +30,8 @@ std::unique_ptr<TorvaClipData> readTail(const QByteArray &bytes)
 
 TEST(TailBlockReader, ShortFilesAreTextFromByteSix)
 {
-    const auto track = readTail("header0,37.5,127.25,80,1,-2,130\r\n1,-33.25,-70.5,5,x,40000,-3\r\nnot,a,sample\n");
+    const auto track = readTail(
+        "header0,37.5,127.25,80,1,-2,130\r\n1,-33.25,-70.5,5,x,40000,-3\r\nnot,a,sample\n");
     ASSERT_EQ(track->clipDataCount(), 2u);
     EXPECT_FLOAT_EQ(track->getGpsLat(0), 37.5f);
     EXPECT_FLOAT_EQ(track->getGpsLng(0), 127.25f);
@@ -69,6 +71,7 @@ TEST(TailBlockReader, InvalidUtf8AnywhereMeansNoSamples)
     EXPECT_EQ(readTail("000000" + sampleLines(3))->clipDataCount(), 3u);
     EXPECT_EQ(readTail("12345")->clipDataCount(), 0u);
     // Lines beyond the length a sample line can have are not samples.
-    const QByteArray overlong = QByteArray(TailBlockReader::kMaxLineBytes, '0') + ",37.5,127.25,80,1,-2,3\n";
+    const QByteArray overlong =
+        QByteArray(TailBlockReader::kMaxLineBytes, '0') + ",37.5,127.25,80,1,-2,3\n";
     EXPECT_EQ(readTail("000000" + overlong + sampleLines(1))->clipDataCount(), 1u);
 }

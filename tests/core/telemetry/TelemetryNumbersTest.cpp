@@ -14,9 +14,9 @@ TEST(TelemetryNumbers, NmeaCoordinatesToMicrodegrees)
     EXPECT_EQ(TorvaClipData::cal_string("3723.2475"), 37387460u);
     EXPECT_EQ(TorvaClipData::cal_string("4807.038"), 48117300u);
     EXPECT_EQ(TorvaClipData::cal_string(""), 0u);
-    EXPECT_EQ(TorvaClipData::cal_string("12"), 0u);  // no point
-    EXPECT_EQ(TorvaClipData::cal_string(".5"), 0u);  // point too early
-    EXPECT_EQ(TorvaClipData::cal_string("00.5"), 8333u);  // no degrees
+    EXPECT_EQ(TorvaClipData::cal_string("12"), 0u);      // no point
+    EXPECT_EQ(TorvaClipData::cal_string(".5"), 0u);      // point too early
+    EXPECT_EQ(TorvaClipData::cal_string("00.5"), 8333u); // no degrees
 }
 
 TEST(TelemetryNumbers, KnotsRoundThroughSinglePrecision)
@@ -62,7 +62,8 @@ TEST(TelemetryTrackBuilder, GroupClosingPicksTenEntries)
     EXPECT_EQ(TelemetryTrackBuilder::groupClosingIndexes(5), (V{0, 0, 1, 1, 2, 2, 3, 3, 4, 4}));
     EXPECT_EQ(TelemetryTrackBuilder::groupClosingIndexes(11), (V{0, 1, 2, 3, 4, 5, 7, 8, 9, 10}));
     EXPECT_EQ(TelemetryTrackBuilder::groupClosingIndexes(15), (V{0, 1, 3, 4, 6, 7, 9, 10, 12, 13}));
-    EXPECT_EQ(TelemetryTrackBuilder::groupClosingIndexes(60), (V{0, 3, 9, 15, 21, 27, 33, 39, 45, 51}));
+    EXPECT_EQ(TelemetryTrackBuilder::groupClosingIndexes(60),
+              (V{0, 3, 9, 15, 21, 27, 33, 39, 45, 51}));
     EXPECT_TRUE(TelemetryTrackBuilder::groupClosingIndexes(0).empty());
     for (int n = 1; n <= 656; ++n) {
         const V indexes = TelemetryTrackBuilder::groupClosingIndexes(n);

@@ -11,7 +11,8 @@ const QByteArray kFix = "$GPRMC,1,A,3723.2475,N,12702.1234,E,10.0";
 
 QByteArray aviWithOneSecond()
 {
-    return RiffBuilder::avi(RiffBuilder::text(RiffBuilder::accelerationRecord(100, 100, 100)) + RiffBuilder::text(kFix));
+    return RiffBuilder::avi(RiffBuilder::text(RiffBuilder::accelerationRecord(100, 100, 100)) +
+                            RiffBuilder::text(kFix));
 }
 
 } // namespace
@@ -50,7 +51,8 @@ TEST(TorvaClipData, TheChainUsesTheFirstReaderThatFindsTelemetry)
     TempFolder folder;
     TorvaClipData track;
     // MP4 tags win over a tail block and AVI chunks alike.
-    const QByteArray mp4 = "02tx\x01gsensor,7,7,7" + QByteArray(1, '\0') + "02tx\x01GPRMC,1,A,3723.2475,N,1,E,0" + QByteArray(1, '\0');
+    const QByteArray mp4 = "02tx\x01gsensor,7,7,7" + QByteArray(1, '\0') +
+                           "02tx\x01GPRMC,1,A,3723.2475,N,1,E,0" + QByteArray(1, '\0');
     track.loadVideoFileCilpDataFromFilePath(folder.write("clip.mp4", mp4));
     EXPECT_EQ(track.clipDataCount(), 10u);
     EXPECT_EQ(track.getGx(0), 7);
@@ -65,7 +67,8 @@ TEST(TorvaClipData, TheChainUsesTheFirstReaderThatFindsTelemetry)
     EXPECT_EQ(track.gpsDataCount(), 10u);
 
     // ".srt" goes to the subtitle reader only; ".SRT" takes the chain.
-    track.loadVideoFileCilpDataFromFilePath(folder.write("clip.srt", "1\n00:00:00,000 --> 00:00:00,100\ngsensor,3,3,3\n\n"));
+    track.loadVideoFileCilpDataFromFilePath(
+        folder.write("clip.srt", "1\n00:00:00,000 --> 00:00:00,100\ngsensor,3,3,3\n\n"));
     EXPECT_EQ(track.clipDataCount(), 1u);
     EXPECT_EQ(track.getGx(0), 3);
 
@@ -87,7 +90,9 @@ TEST(TorvaClipData, CompactFamilyIsRecognisedByName)
 
     TempFolder folder;
     TorvaClipData track;
-    const QByteArray compact = RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(130, 128, 128)) + RiffBuilder::text(kFix));
+    const QByteArray compact =
+        RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(130, 128, 128)) +
+                         RiffBuilder::text(kFix));
     track.loadVideoFileCilpDataFromFilePath_QMV(folder.write("Rec_1.avi", compact));
     EXPECT_EQ(track.clipDataCount(), 10u);
     EXPECT_EQ(track.getGx(0), 20);

@@ -1,0 +1,100 @@
+#include "ListCommand.h"
+
+#include "CardCli.h"
+#include "CliOutput.h"
+
+#include "library/RecordingLibrary.h"
+#include "library/RecordingRowColour.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char *colourName(RecordingRowColour::Colour colour)
+{
+    switch (colour) {
+    case RecordingRowColour::Colour::Saved:
+        return "saved";
+    case RecordingRowColour::Colour::Manual:
+        return "manual";
+    case RecordingRowColour::Colour::Normal:
+        break;
+    }
+    return "normal";
+}
+
+// Tabs and line breaks in a file name would otherwise split or add a row.
+QByteArray field(const QUrl &url)
+{
+    QByteArray text = url.toLocalFile().toUtf8();
+    text.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+    return text;
+}
+
+QString folderProblem(const QString &dir)
+{
+    if (QString problem = CardCli::rootProblem(dir); !problem.isEmpty())
+        return problem;
+    const QFileInfo info(dir);
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("cannot be read (permission denied)");
+    return {};
+}
+
+} // namespace
+
+const char *ListCommand::usage()
+{
+    return "torva list DIR [--filter all|continuous|motion|event|manual] [--swapped]";
+}
+
+int ListCommand::run(const QStringList &args, CliOutput &output)
+{
+    RecordingFilter::Group group = RecordingFilter::All;
+    bool swapped = false;
+    QString dir;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        const bool isOption = !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
+        if (!isOption) {
+            if (!dir.isEmpty())
+                return output.usageError(QStringLiteral("only one DIR, please"), usage());
+            dir = arg;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("--swapped")) {
+            swapped = true;
+        } else if (arg == QLatin1String("--filter") || arg.startsWith(QLatin1String("--filter="))) {
+            QString name = arg.mid(9);
+            if (arg == QLatin1String("--filter")) {
+                if (++i >= args.size())
+                    return output.usageError(QStringLiteral("--filter needs a value"), usage());
+                name = args[i];
+            }
+            const auto chosen = RecordingFilter::groupFromName(name);
+            if (!chosen)
+                return output.usageError(QStringLiteral("unknown filter \"%1\"").arg(name),
+                                         usage());
+            group = *chosen;
+        } else {
+            return output.usageError(QStringLiteral("unknown option %1").arg(arg), usage());
+        }
+    }
+    if (dir.isEmpty())
+        return output.usageError(QStringLiteral("DIR is missing"), usage());
+    if (const QString problem = folderProblem(dir); !problem.isEmpty())
+        return output.inputError(dir, problem);
+
+    RecordingLibrary library;
+    library.setVideoFileFilter(group);
+    library.refreshVideoFileListWithURL(QUrl::fromLocalFile(QFileInfo(dir).absoluteFilePath()));
+    const QList<QUrl> &rows = library.filteredVideoFileList();
+    QByteArray text;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        text += field(rows[row]) + '\t' + colourName(RecordingRowColour::colourFor(rows[row])) +
+                '\t' + field(library.takeBigVideoURL(row, swapped)) + '\n';
+    }
+    output.write(text);
+    return CliOutput::kOk;
+}
