@@ -3,8 +3,9 @@
 #include <QStringList>
 
 // Writes a memory card as a camera would leave it, for trying the program
-// without a camera: recordings made with ffmpeg's test sources, carrying the
-// telemetry of a plausible drive.
+// without a camera: recordings in every card folder made from ffmpeg's test
+// pictures (a running clock in each), carrying the telemetry of one drive, and
+// a P820's settings files.
 class DemoCardWriter
 {
 public:
@@ -16,8 +17,4 @@ public:
     };
 
     static Result write(const QString &root);
-
-    // A dual-camera AVI (two H.264 streams and a sound stream) with "02tx"
-    // telemetry of the given length.
-    static Result writeDualCameraAvi(const QString &path, int seconds);
 };

@@ -1,0 +1,251 @@
+#include "video/VideoConversion.h"
+
+#include "video/ChildProcess.h"
+#include "video/RecordingPartner.h"
+#include "video/TranscoderArguments.h"
+#include "video/Utils.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <algorithm>
+
+namespace {
+
+// How often the output's growth is looked at while ffmpeg runs.
+constexpr int kPollMilliseconds = 50;
+// How long a killed ffmpeg gets to go before its partial output is removed.
+constexpr int kKillWaitMilliseconds = 5000;
+
+} // namespace
+
+VideoConversion::VideoConversion(const QUrl &url, QObject *parent)
+    : QObject(parent)
+    , m_url(url)
+{
+    m_progressTimer.setInterval(kPollMilliseconds);
+    connect(&m_progressTimer, &QTimer::timeout, this, &VideoConversion::reportProgress);
+}
+
+VideoConversion::~VideoConversion()
+{
+    stopProcess();
+}
+
+void VideoConversion::start()
+{
+    if (m_mode != Mode::Idle)
+        return;
+    m_mode = Mode::Asynchronous;
+    m_running = true;
+    m_progressTimer.start();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_running)
+                plan();
+        },
+        Qt::QueuedConnection);
+}
+
+VideoConversion::Result VideoConversion::run(const std::function<void(double)> &onProgress)
+{
+    if (m_mode != Mode::Idle)
+        return m_result;
+    m_mode = Mode::Synchronous;
+    m_running = true;
+    QMetaObject::Connection watcher;
+    if (onProgress)
+        watcher = connect(this, &VideoConversion::progress, this, onProgress);
+    plan();
+    while (m_process) {
+        if (m_process->waitForFinished(kPollMilliseconds) ||
+            m_process->state() == QProcess::NotRunning)
+            endStep();
+        else
+            reportProgress();
+    }
+    disconnect(watcher);
+    return m_result;
+}
+
+void VideoConversion::cancel()
+{
+    if (!m_running)
+        return;
+    stopProcess();
+    finish(Result::Status::Cancelled);
+}
+
+void VideoConversion::plan()
+{
+    if (m_url.isEmpty())
+        return finish(Result::Status::NoAnswer);
+    const QString extension = QFileInfo(m_url.path()).suffix().toLower();
+    if (extension != QLatin1String("avi") && extension != QLatin1String("mp4")) {
+        m_result.files = {m_url};
+        return finish(Result::Status::Answered);
+    }
+    m_input = m_url.toLocalFile();
+    m_cache = TranscodeCache::forRecording(m_input, Utils::GetWorkingDirectoryPath());
+    if (!m_cache)
+        return finish(Result::Status::NoAnswer);
+    m_ffmpeg = Utils::GetFFMPEGPath();
+    if (m_ffmpeg.isEmpty())
+        qWarning() << "ffmpeg was not found next to the program or on PATH; cannot convert" << m_input;
+    if (extension == QLatin1String("avi"))
+        m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0});
+    else
+        planMp4();
+    launchNextStep();
+}
+
+void VideoConversion::planAvi(const QString &listing)
+{
+    const int videoStreams = Utils::GetVideoStreamCountFromVideoInfo(listing);
+    const QString front = m_cache->frontOutput();
+    const QString rear = m_cache->rearOutput();
+    const qint64 size = m_cache->recordingSize();
+    if (videoStreams == 0) {
+        m_noVideoStream = true;
+    } else if (videoStreams == 1) {
+        if (!QFileInfo::exists(front)) {
+            const int type = aviType();
+            addStep([&](const QString &out) { return TranscoderArguments::singleStream(type, m_input, out); },
+                    front, size);
+        }
+    } else if (!QFileInfo::exists(front) || !QFileInfo::exists(rear)) {
+        const int type = aviType();
+        const bool withAudio = Utils::GetAudioStreamCountFromVideoInfo(listing) > 0;
+        for (const auto camera : {TranscoderArguments::Camera::Front, TranscoderArguments::Camera::Rear}) {
+            addStep(
+                [&](const QString &out) {
+                    return TranscoderArguments::twoStream(type, camera, withAudio, m_input, out);
+                },
+                camera == TranscoderArguments::Camera::Front ? front : rear, size / 2);
+        }
+    }
+}
+
+void VideoConversion::planMp4()
+{
+    const auto addMovieAndSubtitles = [this](const QString &input, const QString &movie, qint64 size) {
+        const int type = aviType();
+        addStep([&](const QString &out) { return TranscoderArguments::singleStream(type, input, out); },
+                movie, size);
+        addStep([&](const QString &out) { return TranscoderArguments::subtitles(input, out); },
+                TranscodeCache::subtitlesFor(movie), 0);
+    };
+    if (!QFileInfo::exists(m_cache->frontOutput()))
+        addMovieAndSubtitles(m_input, m_cache->frontOutput(), m_cache->recordingSize());
+    if (!QFileInfo::exists(m_cache->rearOutput())) {
+        const QFileInfo partner(RecordingPartner::partnerPath(m_input));
+        if (partner.isFile())
+            addMovieAndSubtitles(partner.absoluteFilePath(), m_cache->rearOutput(), partner.size());
+    }
+}
+
+// The codec of the recording itself, also for its partner; read once.
+int VideoConversion::aviType()
+{
+    if (!m_aviType)
+        m_aviType = Utils::GetAviType(m_input);
+    return *m_aviType;
+}
+
+void VideoConversion::addStep(const std::function<QStringList(const QString &)> &arguments,
+                              const QString &output, qint64 expectedBytes)
+{
+    const QString temporary = TranscodeCache::temporaryFor(output);
+    m_steps.push_back(Step{arguments(temporary), temporary, output, expectedBytes});
+    m_totalBytes += expectedBytes;
+}
+
+void VideoConversion::launchNextStep()
+{
+    if (m_steps.empty())
+        return finish(Result::Status::Answered);
+    m_current = std::move(m_steps.front());
+    m_steps.pop_front();
+    m_process = std::make_unique<QProcess>();
+    if (m_mode == Mode::Asynchronous) {
+        // Queued, so that the process object is never replaced inside its
+        // own signal.
+        connect(m_process.get(), &QProcess::finished, this, &VideoConversion::processEnded,
+                Qt::QueuedConnection);
+        connect(m_process.get(), &QProcess::errorOccurred, this, &VideoConversion::processEnded,
+                Qt::QueuedConnection);
+    }
+    ChildProcess::start(*m_process, m_ffmpeg, m_current.arguments);
+}
+
+void VideoConversion::processEnded()
+{
+    // A late signal of a finished step finds the next one still running.
+    if (m_process && m_process->state() == QProcess::NotRunning)
+        endStep();
+}
+
+void VideoConversion::endStep()
+{
+    const std::unique_ptr<QProcess> process = std::move(m_process);
+    const QString text = QString::fromUtf8(process->readAll());
+    if (m_current.output.isEmpty()) {
+        planAvi(text);
+    } else {
+        if (!TranscodeCache::keep(m_current.temporary, m_current.output, ChildProcess::succeeded(*process)))
+            qWarning().noquote() << "ffmpeg could not make" << m_current.output << "from" << m_input
+                                 << "(exit code" << process->exitCode() << "):" << text.right(400).trimmed();
+        m_doneBytes += m_current.expectedBytes;
+    }
+    m_current = Step{};
+    launchNextStep();
+}
+
+void VideoConversion::reportProgress()
+{
+    if (!m_process || m_totalBytes <= 0)
+        return;
+    qint64 done = m_doneBytes;
+    if (m_current.expectedBytes > 0)
+        done += std::min(QFileInfo(m_current.temporary).size(), m_current.expectedBytes);
+    const double fraction = double(done) / double(m_totalBytes);
+    if (fraction > m_reported) {
+        m_reported = fraction;
+        Q_EMIT progress(fraction);
+    }
+}
+
+void VideoConversion::stopProcess()
+{
+    if (!m_process)
+        return;
+    m_process->disconnect(this);
+    m_process->kill();
+    m_process->waitForFinished(kKillWaitMilliseconds);
+    m_process.reset();
+    if (!m_current.temporary.isEmpty())
+        QFile::remove(m_current.temporary);
+    m_current = Step{};
+}
+
+void VideoConversion::finish(Result::Status status)
+{
+    m_running = false;
+    m_progressTimer.stop();
+    m_steps.clear();
+    m_result.status = status;
+    if (status == Result::Status::Answered && m_cache && !m_noVideoStream) {
+        for (const QString &output : {m_cache->frontOutput(), m_cache->rearOutput()}) {
+            if (QFileInfo::exists(output))
+                m_result.files.append(QUrl::fromLocalFile(output));
+        }
+    }
+    if (status == Result::Status::Answered && m_totalBytes > 0 && m_reported < 1.0) {
+        m_reported = 1.0;
+        Q_EMIT progress(1.0);
+    }
+    Q_EMIT finished(m_result);
+}

@@ -1,0 +1,50 @@
+#include "telemetry/DemoDrive.h"
+#include "telemetry/SubtitleData.h"
+#include "telemetry/TorvaClipData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(DemoDrive, SubtitleTextReadsBackThroughBothReaders)
+{
+    DemoDrive::Options options;
+    options.seconds = 12;
+    const DemoDrive drive(options);
+    SubtitleData subtitles;
+    subtitles.loadFromText(drive.srtText());
+    EXPECT_EQ(subtitles.entries().size(), 120u);
+    int32_t x = 0, y = 0, z = 0;
+    ASSERT_TRUE(subtitles.getSensorAt(55, x, y, z));
+    EXPECT_NEAR(z, 128, 8); // about one g down
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    EXPECT_EQ(subtitles.getGpsAt(5, lat, lng, speed), SubtitleData::GpsNone); // no fix yet
+    EXPECT_EQ(subtitles.getGpsAt(59, lat, lng, speed), SubtitleData::GpsExact);
+
+    QTemporaryDir folder;
+    const QString srt = folder.filePath(QStringLiteral("drive.srt"));
+    QFile file(srt);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(drive.srtText());
+    file.close();
+    TorvaClipData track;
+    track.loadVideoFileCilpDataFromFilePath(srt);
+    EXPECT_EQ(track.clipDataCount(), 120u);
+    EXPECT_EQ(track.gpsDataCount(), 100u);
+}
+
+TEST(DemoDrive, RmcSentencesCarryAValidChecksum)
+{
+    const QByteArray sentence =
+        DemoDrive::rmcSentence(QDateTime(QDate(2026, 5, 14), QTime(8, 30, 5), Qt::UTC), true,
+                               37.387458, -127.035390, 10.0, 84.4);
+    EXPECT_TRUE(
+        sentence.startsWith("$GPRMC,083005.00,A,3723.2475,N,12702.1234,W,10.0,84.4,140526,,,A*"))
+        << sentence.constData();
+    uint8_t checksum = 0;
+    for (const char c : sentence.mid(1, sentence.indexOf('*') - 1))
+        checksum ^= uint8_t(c);
+    EXPECT_EQ(sentence.mid(sentence.indexOf('*') + 1).toUInt(nullptr, 16), checksum);
+}

@@ -1,0 +1,258 @@
+#include "FileBytes.h"
+#include "TempFolder.h"
+#include "TemporaryHome.h"
+#include "TestApplication.h"
+#include "TestMedia.h"
+
+#include "video/Utils.h"
+#include "video/VideoConversion.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+using Status = VideoConversion::Result::Status;
+
+const QByteArray kFrontSrt = "1\n00:00:00,000 --> 00:00:01,000\nfront $GPRMC,1,A\n\n"
+                             "2\n00:00:01,000 --> 00:00:02,000\n전방 second\n\n";
+const QByteArray kRearSrt = "1\n00:00:00,000 --> 00:00:01,500\nrear only\n\n";
+
+class VideoConversionTest : public ::testing::Test
+{
+protected:
+    QString working() const { return m_home.path("Documents/Torvaview"); }
+
+    // The recording's cache folder: its name without extension and its size.
+    QString cacheFolder(const QString &recording) const
+    {
+        const QFileInfo info(recording);
+        return QStringLiteral("%1/temp_video/%2_%3").arg(working(), info.completeBaseName()).arg(info.size());
+    }
+
+    static QStringList everythingIn(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    static std::optional<QStringList> convert(const QString &path)
+    {
+        const auto files = Utils::checkAndConvertVideo(QUrl::fromLocalFile(path));
+        if (!files)
+            return std::nullopt;
+        QStringList paths;
+        for (const QUrl &url : *files)
+            paths.append(url.toLocalFile());
+        return paths;
+    }
+
+    static QDateTime modified(const QString &path)
+    {
+        return QFileInfo(path).fileTime(QFileDevice::FileModificationTime);
+    }
+
+    TemporaryHome m_home;
+    TempFolder m_card;
+};
+
+} // namespace
+
+TEST_F(VideoConversionTest, OtherFilesPlayAsTheyAreAndUnreadableOnesGetNoAnswer)
+{
+    for (const QString name : {"clip.mov", "CLIP.MOV", "notes.txt", "no-extension"}) {
+        const QUrl url = QUrl::fromLocalFile(m_card.path(name)); // need not even exist
+        EXPECT_EQ(Utils::checkAndConvertVideo(url), QList<QUrl>{url}) << qPrintable(name);
+    }
+    EXPECT_FALSE(QFileInfo::exists(working() + "/temp_video"));
+    EXPECT_EQ(Utils::checkAndConvertVideo(QUrl()), std::nullopt);
+    EXPECT_EQ(convert(m_card.path("missing.avi")), std::nullopt);
+    EXPECT_EQ(convert(m_card.path("missing F.mp4")), std::nullopt);
+}
+
+TEST_F(VideoConversionTest, TwoCameraAviGivesOneMovPerCameraBothWithTheSound)
+{
+    const QString avi = m_card.path("-dual 'q' \"dq\" é 한.avi");
+    ASSERT_TRUE(TestMedia::dualCameraAvi(avi));
+    const QString folder = cacheFolder(avi);
+    const QString front = folder + "/-dual 'q' \"dq\" é 한_f.mov";
+    const QString rear = folder + "/-dual 'q' \"dq\" é 한_r.mov";
+    EXPECT_EQ(convert(avi), QStringList({front, rear}));
+    EXPECT_EQ(TestMedia::streams(front), QStringList({"h264,video,320,180", "pcm_s16le,audio"}));
+    EXPECT_EQ(TestMedia::streams(rear), QStringList({"h264,video,160,90", "pcm_s16le,audio"}));
+    EXPECT_EQ(everythingIn(folder).size(), 2);
+
+    // Played again: the cached files answer, ffmpeg does not rewrite them.
+    const QDateTime frontTime = modified(front);
+    const QDateTime rearTime = modified(rear);
+    EXPECT_EQ(convert(avi), QStringList({front, rear}));
+    EXPECT_EQ(modified(front), frontTime);
+    EXPECT_EQ(modified(rear), rearTime);
+
+    // Without sound each output carries its camera alone.
+    const QString silent = m_card.path("silent.avi");
+    ASSERT_TRUE(TestMedia::dualCameraAvi(silent, false));
+    const auto silentFiles = convert(silent);
+    ASSERT_TRUE(silentFiles && silentFiles->size() == 2);
+    EXPECT_EQ(TestMedia::streams(silentFiles->at(0)), QStringList({"h264,video,320,180"}));
+    EXPECT_EQ(TestMedia::streams(silentFiles->at(1)), QStringList({"h264,video,160,90"}));
+}
+
+TEST_F(VideoConversionTest, SingleCameraAviGivesTheFrontOnlyAndASoundFileNothing)
+{
+    const QString avi = m_card.path("SOLO.AVI");
+    ASSERT_TRUE(TestMedia::singleCameraAvi(avi));
+    const QString front = cacheFolder(avi) + "/SOLO_f.mov";
+    EXPECT_EQ(convert(avi), QStringList({front}));
+    EXPECT_EQ(TestMedia::streams(front), QStringList({"h264,video,320,180", "pcm_s16le,audio"}));
+
+    const QString sound = m_card.path("sound.avi");
+    ASSERT_TRUE(TestMedia::soundOnlyAvi(sound));
+    EXPECT_EQ(convert(sound), QStringList());
+    EXPECT_EQ(everythingIn(cacheFolder(sound)), QStringList());
+}
+
+TEST_F(VideoConversionTest, FailedConversionLeavesNothingToReuse)
+{
+    // ffmpeg opens the output, then refuses the tag "avc1" for this picture
+    // and exits 1, leaving an empty file behind.
+    const QString avi = m_card.path("lossless.avi");
+    ASSERT_TRUE(TestMedia::singleCameraAvi(avi, "ffv1"));
+    EXPECT_EQ(convert(avi), QStringList());
+    EXPECT_EQ(everythingIn(cacheFolder(avi)), QStringList());
+    EXPECT_EQ(convert(avi), QStringList());
+    EXPECT_EQ(everythingIn(cacheFolder(avi)), QStringList());
+}
+
+TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitles)
+{
+    const QString frontMp4 = m_card.path("REC 'a' F.mp4");
+    const QString rearMp4 = m_card.path("REC 'a' R.mp4");
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(frontMp4, kFrontSrt));
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(rearMp4, kRearSrt, "160x90"));
+
+    const QString folder = cacheFolder(frontMp4);
+    const QString front = folder + "/REC 'a' F_f.mov";
+    const QString rear = folder + "/REC 'a' F_r.mov";
+    EXPECT_EQ(convert(frontMp4), QStringList({front, rear}));
+    EXPECT_EQ(TestMedia::streams(front), QStringList({"h264,video,320,180", "aac,audio"}));
+    EXPECT_EQ(TestMedia::streams(rear), QStringList({"h264,video,160,90", "aac,audio"}));
+    EXPECT_EQ(FileBytes::read(folder + "/REC 'a' F_f.srt"), kFrontSrt);
+    EXPECT_EQ(FileBytes::read(folder + "/REC 'a' F_r.srt"), kRearSrt);
+    EXPECT_EQ(everythingIn(folder).size(), 4);
+
+    // Opened from the rear file, the rear camera is the front output.
+    const QString otherFolder = cacheFolder(rearMp4);
+    EXPECT_EQ(convert(rearMp4), QStringList({otherFolder + "/REC 'a' R_f.mov", otherFolder + "/REC 'a' R_r.mov"}));
+    EXPECT_EQ(FileBytes::read(otherFolder + "/REC 'a' R_f.srt"), kRearSrt);
+    EXPECT_EQ(FileBytes::read(otherFolder + "/REC 'a' R_r.srt"), kFrontSrt);
+
+    // A partner that is missing gives no rear output.
+    const QString alone = m_card.path("ALONE F.mp4");
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(alone, kFrontSrt));
+    EXPECT_EQ(convert(alone), QStringList({cacheFolder(alone) + "/ALONE F_f.mov"}));
+    EXPECT_EQ(everythingIn(cacheFolder(alone)), QStringList({"ALONE F_f.mov", "ALONE F_f.srt"}));
+}
+
+TEST_F(VideoConversionTest, ChangedFileGetsANewCacheFolder)
+{
+    const QString avi = m_card.path("grow.avi");
+    ASSERT_TRUE(TestMedia::singleCameraAvi(avi));
+    const QString before = cacheFolder(avi);
+    EXPECT_EQ(convert(avi), QStringList({before + "/grow_f.mov"}));
+    QFile file(avi);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(QByteArray(1000, '\0'));
+    file.close();
+    const QString after = cacheFolder(avi);
+    ASSERT_NE(after, before);
+    EXPECT_EQ(convert(avi), QStringList({after + "/grow_f.mov"}));
+    EXPECT_TRUE(QFileInfo::exists(before + "/grow_f.mov"));
+}
+
+TEST_F(VideoConversionTest, CancelLeavesNothingAndProgressRisesToOne)
+{
+    TestApplication::ensure();
+    const QString small = m_card.path("small.avi");
+    ASSERT_TRUE(TestMedia::dualCameraAvi(small));
+    const QString big = m_card.path("long drive.avi");
+    ASSERT_TRUE(TestMedia::repeated(small, big, 80));
+    const QUrl url = QUrl::fromLocalFile(big);
+
+    // Cancelled as soon as ffmpeg has written part of the front camera.
+    VideoConversion cancelled(url);
+    QEventLoop loop;
+    int finishedCount = 0;
+    QObject::connect(&cancelled, &VideoConversion::progress, &cancelled, &VideoConversion::cancel);
+    QObject::connect(&cancelled, &VideoConversion::finished, [&] {
+        ++finishedCount;
+        loop.quit();
+    });
+    cancelled.start();
+    loop.exec();
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(cancelled.result().status, Status::Cancelled);
+    EXPECT_EQ(everythingIn(cacheFolder(big)), QStringList());
+
+    // Run to the end, the fractions rise to exactly 1.
+    QList<double> fractions;
+    VideoConversion complete(url);
+    const VideoConversion::Result result = complete.run([&](double fraction) { fractions.append(fraction); });
+    ASSERT_EQ(result.status, Status::Answered);
+    EXPECT_EQ(result.files.size(), 2);
+    ASSERT_GE(fractions.size(), 2);
+    EXPECT_GT(fractions.front(), 0.0);
+    EXPECT_LT(fractions.front(), 1.0);
+    EXPECT_EQ(fractions.back(), 1.0);
+    for (qsizetype i = 1; i < fractions.size(); ++i)
+        EXPECT_GT(fractions[i], fractions[i - 1]);
+    EXPECT_EQ(TestMedia::streams(result.files[1].toLocalFile()),
+              QStringList({"h264,video,160,90", "pcm_s16le,audio"}));
+}
+
+TEST_F(VideoConversionTest, AsynchronousRunAnswersLaterAndAJobDestroyedMidwayCleansUp)
+{
+    TestApplication::ensure();
+    const QString mp4 = m_card.path("EVT F_BC.mp4");
+    const QString partner = m_card.path("EVT R_BC.mp4");
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(mp4, kFrontSrt));
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(partner, kRearSrt, "160x90"));
+
+    // Stopped by its owner going away while ffmpeg writes.
+    {
+        auto doomed = std::make_unique<VideoConversion>(QUrl::fromLocalFile(mp4));
+        doomed->start();
+        QEventLoop loop;
+        QTimer::singleShot(30, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    for (const QString &name : everythingIn(cacheFolder(mp4)))
+        EXPECT_FALSE(name.startsWith('.')) << qPrintable(name);
+
+    VideoConversion job(QUrl::fromLocalFile(mp4));
+    std::optional<VideoConversion::Result> received;
+    QEventLoop loop;
+    QObject::connect(&job, &VideoConversion::finished, [&](const VideoConversion::Result &result) {
+        received = result;
+        loop.quit();
+    });
+    job.start();
+    EXPECT_TRUE(job.isRunning());
+    EXPECT_FALSE(received);
+    loop.exec();
+    ASSERT_TRUE(received);
+    EXPECT_FALSE(job.isRunning());
+    const QString folder = cacheFolder(mp4);
+    EXPECT_EQ(received->files, QList<QUrl>({QUrl::fromLocalFile(folder + "/EVT F_BC_f.mov"),
+                                            QUrl::fromLocalFile(folder + "/EVT F_BC_r.mov")}));
+    EXPECT_EQ(FileBytes::read(folder + "/EVT F_BC_r.srt"), kRearSrt);
+    EXPECT_EQ(everythingIn(folder).size(), 4);
+}
