@@ -2,6 +2,7 @@
 
 #include "CardCommand.h"
 #include "CliOutput.h"
+#include "ConvertCommand.h"
 #include "DemoCardCommand.h"
 #include "ListCommand.h"
 #include "SettingsCommand.h"
@@ -23,6 +24,7 @@ const Command kCommands[] = {
     {"demo-card", &DemoCardCommand::run, &DemoCardCommand::usage},
     {"card", &CardCommand::run, &CardCommand::usage},
     {"settings", &SettingsCommand::run, &SettingsCommand::usage},
+    {"convert", &ConvertCommand::run, &ConvertCommand::usage},
     {"list", &ListCommand::run, &ListCommand::usage},
 };
 

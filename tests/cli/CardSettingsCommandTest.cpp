@@ -3,8 +3,7 @@
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
-#include "CliOutput.h"
-#include "TorvaCli.h"
+#include "CliRun.h"
 
 #include "settings/P820SettingManager.h"
 
@@ -22,31 +21,11 @@ namespace {
 
 const QString kRecord = QStringLiteral("SETTING/setup.cfg");
 
-struct Result
-{
-    int code = 0;
-    QByteArray out;
-    QByteArray err;
-
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-    // Member names in the order they were printed.
-    QStringList keys() const
-    {
-        QStringList names;
-        static const QRegularExpression member(QStringLiteral("^  \"([^\"]*)\":"),
-                                               QRegularExpression::MultilineOption);
-        for (auto it = member.globalMatch(QString::fromUtf8(out)); it.hasNext();)
-            names.append(it.next().captured(1));
-        return names;
-    }
-};
+using Result = CliRun;
 
 Result runTorva(const QStringList &args)
 {
-    Result result;
-    CliOutput output(&result.out, &result.err);
-    result.code = TorvaCli::run(QStringList{QStringLiteral("torva")} + args, output);
-    return result;
+    return CliRun::torva(args);
 }
 
 Result runSettings(const QStringList &args)

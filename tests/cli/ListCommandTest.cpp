@@ -1,7 +1,7 @@
 #include "RecordingCardBuilder.h"
 
+#include "CliRun.h"
 #include "CliOutput.h"
-#include "TorvaCli.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,19 +14,11 @@
 
 namespace {
 
-struct Result
-{
-    int code = 0;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = CliRun;
 
 Result runList(const QStringList &args)
 {
-    Result result;
-    CliOutput output(&result.out, &result.err);
-    result.code = TorvaCli::run(QStringList{"torva", "list"} + args, output);
-    return result;
+    return CliRun::torva(QStringList{"list"} + args);
 }
 
 // The printed lines with the card's root left out, for short expectations.

@@ -1,7 +1,7 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
-#include "CliOutput.h"
+#include "CliRun.h"
 #include "TorvaCli.h"
 
 #include <QJsonArray>
@@ -14,19 +14,11 @@
 
 namespace {
 
-struct Result
-{
-    int code = 0;
-    QByteArray out;
-    QByteArray err;
-};
+using Result = CliRun;
 
 Result runTorva(const QStringList &args)
 {
-    Result result;
-    CliOutput output(&result.out, &result.err);
-    result.code = TorvaCli::run(QStringList{QStringLiteral("torva")} + args, output);
-    return result;
+    return CliRun::torva(args);
 }
 
 // Two seconds: a fix at 10 knots, then a second marker.

@@ -14,9 +14,7 @@ void restore(const char *name, const QByteArray &value)
 
 } // namespace
 
-TemporaryHome::TemporaryHome()
-    : m_home(qgetenv("HOME"))
-    , m_configHome(qgetenv("XDG_CONFIG_HOME"))
+TemporaryHome::TemporaryHome() : m_home(qgetenv("HOME")), m_configHome(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("HOME", QFile::encodeName(m_dir.path()));
     // The documents folder is looked up in the config folder's user-dirs.dirs.

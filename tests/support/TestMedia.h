@@ -14,7 +14,8 @@ public:
     static bool dualCameraAvi(const QString &path, bool withAudio = true);
     // One camera and sound; codec "libx264", or e.g. "ffv1" for a picture
     // that a MOV file cannot carry under the tag "avc1".
-    static bool singleCameraAvi(const QString &path, const QString &codec = QStringLiteral("libx264"));
+    static bool singleCameraAvi(const QString &path,
+                                const QString &codec = QStringLiteral("libx264"));
     // Sound only.
     static bool soundOnlyAvi(const QString &path);
     // One H.264 camera, AAC sound and the SRT text as a mov_text subtitle

@@ -22,6 +22,7 @@ QString ChildProcess::run(const QString &program, const QStringList &arguments)
 
 bool ChildProcess::succeeded(const QProcess &process)
 {
-    return process.error() == QProcess::UnknownError && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    // error() also tells of a wait that timed out, which is no failure.
+    return process.error() != QProcess::FailedToStart &&
+           process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }

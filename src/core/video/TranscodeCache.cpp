@@ -9,16 +9,15 @@
 #include <cstdio>
 
 TranscodeCache::TranscodeCache(const QString &folder, const QString &name, qint64 recordingSize)
-    : m_folder(folder)
-    , m_name(name)
-    , m_recordingSize(recordingSize)
+    : m_folder(folder), m_name(name), m_recordingSize(recordingSize)
 {
 }
 
 std::optional<TranscodeCache> TranscodeCache::forRecording(const QString &recordingPath,
                                                            const QString &workingDirectory)
 {
-    const QString cache = QStringLiteral("%1/%2").arg(workingDirectory, QStringLiteral("temp_video"));
+    const QString cache =
+        QStringLiteral("%1/%2").arg(workingDirectory, QStringLiteral("temp_video"));
     if (!QDir().mkpath(cache)) {
         qWarning() << "cannot create the transcoder cache" << cache;
         return std::nullopt;
@@ -64,7 +63,8 @@ bool TranscodeCache::keep(const QString &temporary, const QString &output, bool 
 {
     // rename() replaces an older output in one step.
     if (succeeded && QFileInfo(temporary).size() > 0 &&
-        std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(output).constData()) == 0)
+        std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(output).constData()) == 0)
         return true;
     QFile::remove(temporary);
     return false;

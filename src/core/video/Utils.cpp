@@ -106,7 +106,8 @@ QString Utils::GetWorkingDirectoryPath()
     // A fixed name, so that the viewer and the command line share one cache
     // and the folder never falls back to the documents folder itself.
     const QString path = QStringLiteral("%1/%2").arg(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QStringLiteral("Torvaview"));
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QStringLiteral("Torvaview"));
     QDir().mkpath(path);
     return path;
 }

@@ -21,9 +21,7 @@ constexpr int kKillWaitMilliseconds = 5000;
 
 } // namespace
 
-VideoConversion::VideoConversion(const QUrl &url, QObject *parent)
-    : QObject(parent)
-    , m_url(url)
+VideoConversion::VideoConversion(const QUrl &url, QObject *parent) : QObject(parent), m_url(url)
 {
     m_progressTimer.setInterval(kPollMilliseconds);
     connect(&m_progressTimer, &QTimer::timeout, this, &VideoConversion::reportProgress);
@@ -94,7 +92,8 @@ void VideoConversion::plan()
         return finish(Result::Status::NoAnswer);
     m_ffmpeg = Utils::GetFFMPEGPath();
     if (m_ffmpeg.isEmpty())
-        qWarning() << "ffmpeg was not found next to the program or on PATH; cannot convert" << m_input;
+        qWarning() << "ffmpeg was not found next to the program or on PATH; cannot convert"
+                   << m_input;
     if (extension == QLatin1String("avi"))
         m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0});
     else
@@ -113,13 +112,17 @@ void VideoConversion::planAvi(const QString &listing)
     } else if (videoStreams == 1) {
         if (!QFileInfo::exists(front)) {
             const int type = aviType();
-            addStep([&](const QString &out) { return TranscoderArguments::singleStream(type, m_input, out); },
-                    front, size);
+            addStep(
+                [&](const QString &out) {
+                    return TranscoderArguments::singleStream(type, m_input, out);
+                },
+                front, size);
         }
     } else if (!QFileInfo::exists(front) || !QFileInfo::exists(rear)) {
         const int type = aviType();
         const bool withAudio = Utils::GetAudioStreamCountFromVideoInfo(listing) > 0;
-        for (const auto camera : {TranscoderArguments::Camera::Front, TranscoderArguments::Camera::Rear}) {
+        for (const auto camera :
+             {TranscoderArguments::Camera::Front, TranscoderArguments::Camera::Rear}) {
             addStep(
                 [&](const QString &out) {
                     return TranscoderArguments::twoStream(type, camera, withAudio, m_input, out);
@@ -131,10 +134,12 @@ void VideoConversion::planAvi(const QString &listing)
 
 void VideoConversion::planMp4()
 {
-    const auto addMovieAndSubtitles = [this](const QString &input, const QString &movie, qint64 size) {
+    const auto addMovieAndSubtitles = [this](const QString &input, const QString &movie,
+                                             qint64 size) {
         const int type = aviType();
-        addStep([&](const QString &out) { return TranscoderArguments::singleStream(type, input, out); },
-                movie, size);
+        addStep(
+            [&](const QString &out) { return TranscoderArguments::singleStream(type, input, out); },
+            movie, size);
         addStep([&](const QString &out) { return TranscoderArguments::subtitles(input, out); },
                 TranscodeCache::subtitlesFor(movie), 0);
     };
@@ -195,9 +200,12 @@ void VideoConversion::endStep()
     if (m_current.output.isEmpty()) {
         planAvi(text);
     } else {
-        if (!TranscodeCache::keep(m_current.temporary, m_current.output, ChildProcess::succeeded(*process)))
-            qWarning().noquote() << "ffmpeg could not make" << m_current.output << "from" << m_input
-                                 << "(exit code" << process->exitCode() << "):" << text.right(400).trimmed();
+        if (!TranscodeCache::keep(m_current.temporary, m_current.output,
+                                  ChildProcess::succeeded(*process))) {
+            qWarning().noquote() << QStringLiteral("ffmpeg could not make %1 (exit code %2) %3")
+                                        .arg(m_current.output, QString::number(process->exitCode()),
+                                             text.right(400).trimmed());
+        }
         m_doneBytes += m_current.expectedBytes;
     }
     m_current = Step{};

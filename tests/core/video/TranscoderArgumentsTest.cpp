@@ -37,9 +37,11 @@ TEST(TranscoderArguments, TwoStreamListsPerCameraSoundAndCodecType)
     EXPECT_EQ(joined(TranscoderArguments::twoStream(0, Camera::Front, true, "/in.avi", "/f.mov")),
               "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy /f.mov");
     EXPECT_EQ(joined(TranscoderArguments::twoStream(2, Camera::Rear, true, "/in.avi", "/r.mov")),
-              "-i /in.avi -map 0:1 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag hvc1 /r.mov");
+              "-i /in.avi -map 0:1 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag hvc1 "
+              "/r.mov");
     EXPECT_EQ(joined(TranscoderArguments::twoStream(1, Camera::Front, true, "/in.avi", "/f.mov")),
-              "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag avc1 /f.mov");
+              "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag avc1 "
+              "/f.mov");
 }
 
 TEST(TranscoderArguments, ListingAndSubtitleLists)

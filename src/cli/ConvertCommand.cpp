@@ -1,0 +1,76 @@
+#include "ConvertCommand.h"
+
+#include "CliOutput.h"
+#include "InputFile.h"
+
+#include "i18n/TorvaLanguages.h"
+#include "video/UnsupportedVideoAlert.h"
+#include "video/Utils.h"
+#include "video/VideoConversion.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+// A line on a terminal's standard error that shows how far ffmpeg has got;
+// nothing when standard error is a file or a pipe.
+std::function<void(double)> progressLine(const QString &name)
+{
+    if (!isatty(STDERR_FILENO))
+        return {};
+    return [name](double fraction) {
+        const QByteArray line = QStringLiteral("\rconverting %1: %2%")
+                                    .arg(name, QString::number(int(fraction * 100)))
+                                    .toUtf8();
+        std::fputs(line.constData(), stderr);
+        std::fflush(stderr);
+    };
+}
+
+void clearProgressLine()
+{
+    if (isatty(STDERR_FILENO))
+        std::fputs("\r\033[K", stderr);
+}
+
+} // namespace
+
+const char *ConvertCommand::usage()
+{
+    return "torva convert [--] FILE";
+}
+
+int ConvertCommand::run(const QStringList &args, CliOutput &output)
+{
+    const bool separated = !args.isEmpty() && args[0] == QLatin1String("--");
+    const QStringList files = separated ? args.mid(1) : args;
+    if (files.size() != 1)
+        return output.usageError(QStringLiteral("one FILE, please"), usage());
+    const QString &file = files[0];
+    if (!separated && file.startsWith(QLatin1Char('-')))
+        return output.usageError(
+            QStringLiteral("unknown option %1 (use -- before a FILE that begins with -)").arg(file),
+            usage());
+    if (const QString reason = InputFile::unreadableReason(file); !reason.isEmpty())
+        return output.inputError(file, reason);
+
+    const QFileInfo recording(file);
+    VideoConversion conversion(QUrl::fromLocalFile(recording.absoluteFilePath()));
+    const VideoConversion::Result result = conversion.run(progressLine(recording.fileName()));
+    clearProgressLine();
+    if (result.status != VideoConversion::Result::Status::Answered) {
+        return output.inputError(file, QStringLiteral("cannot make the conversion cache in %1")
+                                           .arg(Utils::GetWorkingDirectoryPath()));
+    }
+    if (result.files.isEmpty()) {
+        return output.inputError(file, TorvaLanguages::SharedTorvaLanguages()->localized(
+                                           QString::fromUtf8(UnsupportedVideoAlert::kMessageKey)));
+    }
+    for (const QUrl &playable : result.files)
+        output.write(playable.toLocalFile().toUtf8() + '\n');
+    return CliOutput::kOk;
+}

@@ -1,0 +1,41 @@
+#include "playback/RecordingTelemetry.h"
+
+#include "telemetry/SubtitleData.h"
+#include "telemetry/TorvaClipData.h"
+#include "video/TranscodeCache.h"
+
+#include <QFileInfo>
+
+RecordingTelemetry::Loader RecordingTelemetry::loaderFor(const QUrl &recording)
+{
+    if (QFileInfo(recording.path()).suffix().toLower() == QLatin1String("mp4"))
+        return Loader::Subtitles;
+    if (TorvaClipData::isCompactFamilyRecording(recording.fileName()))
+        return Loader::CompactFamily;
+    return Loader::ReaderChain;
+}
+
+QString RecordingTelemetry::subtitlePath(const QString &bigVideoFilePath)
+{
+    return TranscodeCache::subtitlesFor(bigVideoFilePath);
+}
+
+std::optional<SubtitleData> RecordingTelemetry::load(const QUrl &recording,
+                                                     const QString &bigVideoFilePath,
+                                                     TorvaClipData &clipData)
+{
+    switch (loaderFor(recording)) {
+    case Loader::Subtitles: {
+        const QString srt = subtitlePath(bigVideoFilePath);
+        clipData.loadVideoFileCilpDataFromFilePath(srt);
+        return SubtitleData::loadFromPath(srt);
+    }
+    case Loader::CompactFamily:
+        clipData.loadVideoFileCilpDataFromFilePath_QMV(recording.toLocalFile());
+        break;
+    case Loader::ReaderChain:
+        clipData.loadVideoFileCilpDataFromFilePath(recording.toLocalFile());
+        break;
+    }
+    return std::nullopt;
+}
