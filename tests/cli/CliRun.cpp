@@ -22,7 +22,8 @@ QJsonObject CliRun::json() const
 QStringList CliRun::keys() const
 {
     QStringList names;
-    static const QRegularExpression member(QStringLiteral("^  \"([^\"]*)\":"), QRegularExpression::MultilineOption);
+    static const QRegularExpression member(QStringLiteral("^  \"([^\"]*)\":"),
+                                           QRegularExpression::MultilineOption);
     for (auto it = member.globalMatch(QString::fromUtf8(out)); it.hasNext();)
         names.append(it.next().captured(1));
     return names;

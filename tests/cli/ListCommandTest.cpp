@@ -1,7 +1,7 @@
 #include "RecordingCardBuilder.h"
 
-#include "CliRun.h"
 #include "CliOutput.h"
+#include "CliRun.h"
 
 #include <QDir>
 #include <QFile>

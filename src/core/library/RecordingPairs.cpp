@@ -1,11 +1,9 @@
 #include "library/RecordingPairs.h"
 
 #include "library/RecordingFiles.h"
+#include "video/RecordingPartner.h"
 
 namespace {
-
-const QString kFront = QStringLiteral("F.");
-const QString kRear = QStringLiteral("R.");
 
 bool inRange(const QList<QUrl> &rows, qsizetype row)
 {
@@ -16,17 +14,7 @@ bool inRange(const QList<QUrl> &rows, qsizetype row)
 
 QString RecordingPairs::partnerPath(const QString &path)
 {
-    // Only the file name is rewritten: an "F." or "R." in a folder name
-    // (initials, say) must not keep the two cameras' files apart.
-    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
-    QString name = path.mid(nameStart);
-    if (name.contains(kFront))
-        name.replace(kFront, kRear);
-    else if (name.contains(kRear))
-        name.replace(kRear, kFront);
-    else
-        return {};
-    return path.left(nameStart) + name;
+    return RecordingPartner::frontRearPartnerPath(path);
 }
 
 bool RecordingPairs::isPartnerRow(const QList<QUrl> &rows, qsizetype row, qsizetype other)
@@ -71,7 +59,7 @@ qsizetype RecordingPairs::previousRow(const QList<QUrl> &rows, qsizetype row)
         return previous;
     // The preceding row is a rear file whose front file precedes it: start
     // the pair from its front.
-    if (previous >= 1 && !rows[previous].fileName().contains(kFront) &&
+    if (previous >= 1 && !rows[previous].fileName().contains(QStringLiteral("F.")) &&
         isPartnerRow(rows, previous, previous - 1))
         return previous - 1;
     return previous;

@@ -11,4 +11,6 @@ public:
     // The partner's path, whether or not it exists; empty when the name
     // carries no camera mark.
     static QString partnerPath(const QString &recordingPath);
+    // The same with the "F."/"R." marks alone, as the recording list pairs rows.
+    static QString frontRearPartnerPath(const QString &recordingPath);
 };
