@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-
-int hexDigit(QChar c)
+int HexString::hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -16,8 +14,6 @@ int hexDigit(QChar c)
     return -1;
 }
 
-} // namespace
-
 QByteArray HexString::dataFromHexString(const QString &text)
 {
     QByteArray bytes;
@@ -25,7 +21,7 @@ QByteArray HexString::dataFromHexString(const QString &text)
     for (qsizetype i = 0; i < text.size(); i += 2) {
         int value = 0;
         for (qsizetype j = i; j < std::min(i + 2, text.size()); ++j) {
-            const int digit = hexDigit(text[j]);
+            const int digit = hexDigitValue(text[j]);
             if (digit < 0)
                 break;
             value = value * 16 + digit;

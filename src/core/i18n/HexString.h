@@ -10,4 +10,7 @@ namespace HexString {
 // gives 0x00 and "g0" gives 0x00 as well.
 QByteArray dataFromHexString(const QString &text);
 
+// The value of one hexadecimal digit; -1 for any other character.
+int hexDigitValue(QChar c);
+
 } // namespace HexString

@@ -1,0 +1,35 @@
+#include "app/AppDelegate.h"
+#include "i18n/TorvaPreferences.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <clocale>
+
+int main(int argc, char *argv[])
+{
+    // Video views and the map page share OpenGL resources across windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    // libmpv parses numbers in the C locale; QApplication has just set the user's.
+    std::setlocale(LC_NUMERIC, "C");
+    QCoreApplication::setOrganizationName(QString::fromLatin1(TorvaPreferences::kOrganization));
+    QCoreApplication::setApplicationName(QString::fromLatin1(TorvaPreferences::kApplication));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORVA_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Dashcam recording viewer"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("path"),
+                                 QStringLiteral("A memory card, folder or recording to open."),
+                                 QStringLiteral("[PATH]"));
+    parser.process(application);
+    const QStringList paths = parser.positionalArguments();
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching(paths.isEmpty() ? QString() : paths.constFirst());
+    const int status = QApplication::exec();
+    delegate.applicationWillTerminate();
+    return status;
+}

@@ -1,0 +1,302 @@
+#include "app/MainWindow.h"
+
+#include "app/MainWindowKeyDelegate.h"
+#include "app/MapCoverView.h"
+#include "controls/ImageButton.h"
+#include "controls/TorvaControls.h"
+#include "controls/TorvaImageView.h"
+#include "displays/GravityGraphView.h"
+#include "displays/SeekTimeSliderView.h"
+#include "displays/SpeedMeterView.h"
+#include "displays/VolumeSliderView.h"
+#include "library/RecordingFilter.h"
+#include "video/TorvaAVView.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kLibraryWidth = 280;
+constexpr int kSmallVideoWidth = 320;
+constexpr int kSmallVideoHeight = 180;
+
+QLabel *whiteLabel(QWidget *parent, const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("color: white;"));
+    return label;
+}
+
+TorvaImageView *imageView(QWidget *parent, const QString &name, const QSize &size)
+{
+    auto *view = new TorvaImageView(parent);
+    view->setImageName(name);
+    view->setFixedSize(size);
+    view->setImageScaling(TorvaImageView::Scaling::Proportionally);
+    return view;
+}
+
+// Keys reach the window itself, so that the table or a button never takes
+// Space, Return or the arrows for themselves.
+void takeKeyboardFocusFromChildren(QWidget *window)
+{
+    for (QWidget *child : window->findChildren<QWidget *>())
+        child->setFocusPolicy(Qt::NoFocus);
+    window->setFocusPolicy(Qt::StrongFocus);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Torvaview"));
+    auto *content = new QWidget(this);
+    content->setObjectName(QStringLiteral("mainContent"));
+    content->setStyleSheet(QStringLiteral("#mainContent { background-color: #202327; }"));
+    auto *columns = new QHBoxLayout;
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(buildLibraryColumn());
+    columns->addWidget(buildVideoArea(), 1);
+
+    auto *rows = new QVBoxLayout(content);
+    rows->setContentsMargins(8, 8, 8, 8);
+    rows->addLayout(columns, 1);
+    rows->addWidget(buildTransportRow());
+    rows->addWidget(buildDashboard());
+    setCentralWidget(content);
+    takeKeyboardFocusFromChildren(this);
+    resize(1024, 720);
+}
+
+ImageButton *MainWindow::addButton(QWidget *parent, const QString &image)
+{
+    auto *button = new ImageButton(parent);
+    button->setImage(image);
+    button->setAllowAutoMouseEventImage(true);
+    if (parent->layout())
+        parent->layout()->addWidget(button);
+    return button;
+}
+
+QWidget *MainWindow::buildLibraryColumn()
+{
+    auto *column = new QWidget(this);
+    column->setFixedWidth(kLibraryWidth);
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *identity = new QHBoxLayout;
+    m_outlets.modelLabel = whiteLabel(column);
+    m_outlets.versionLabel = whiteLabel(column);
+    m_outlets.versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    identity->addWidget(m_outlets.modelLabel, 1);
+    identity->addWidget(m_outlets.versionLabel);
+    layout->addLayout(identity);
+
+    auto *filters = new QWidget(column);
+    auto *filterRow = new QHBoxLayout(filters);
+    filterRow->setContentsMargins(0, 0, 0, 0);
+    filterRow->setSpacing(1);
+    for (int group = 0; group < RecordingFilter::kGroupCount; ++group) {
+        ImageButton *button = addButton(filters, QStringLiteral("sorting_btn_60_1"));
+        button->setFixedSize(54, 26);
+        QFont font = button->font();
+        font.setPointSizeF(font.pointSizeF() * 0.75);
+        button->setFont(font);
+        TorvaControls::setTitleColor(button, Qt::white);
+        m_outlets.filterButtons.append(button);
+    }
+    layout->addWidget(filters);
+
+    auto *folderRow = new QHBoxLayout;
+    m_outlets.selectFolderButton = new ImageButton(column);
+    m_outlets.selectFolderButton->setImage(QStringLiteral("folder_1"));
+    m_outlets.selectFolderButton->setAllowAutoMouseEventImage(true);
+    m_outlets.selectedFolderLabel = whiteLabel(column);
+    m_outlets.selectedFolderLabel->setMinimumWidth(1);
+    folderRow->addWidget(m_outlets.selectFolderButton);
+    folderRow->addWidget(m_outlets.selectedFolderLabel, 1);
+    layout->addLayout(folderRow);
+
+    auto *table = new QTableView(column);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    table->setShowGrid(false);
+    table->setStyleSheet(QStringLiteral("QTableView { background-color: #2b2f34; border: none; }"));
+    m_outlets.fileTable = table;
+    layout->addWidget(table, 1);
+    return column;
+}
+
+QWidget *MainWindow::buildVideoArea()
+{
+    auto *area = new QWidget(this);
+    auto *layout = new QHBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_outlets.bigMovieScrollView = new QScrollArea(area);
+    m_outlets.bigMovieScrollView->setFrameShape(QFrame::NoFrame);
+    m_outlets.bigMovieScrollView->setStyleSheet(QStringLiteral("background-color: black;"));
+    m_outlets.bigMovieScrollView->setAlignment(Qt::AlignCenter);
+    m_outlets.bigMovieView = new TorvaAVView;
+    m_outlets.bigMovieScrollView->setWidget(m_outlets.bigMovieView);
+    layout->addWidget(m_outlets.bigMovieScrollView, 1);
+
+    auto *side = new QVBoxLayout;
+    m_outlets.smallMovieSlot = new QWidget(area);
+    m_outlets.smallMovieSlot->setFixedSize(kSmallVideoWidth, kSmallVideoHeight);
+    auto *slotLayout = new QVBoxLayout(m_outlets.smallMovieSlot);
+    slotLayout->setContentsMargins(0, 0, 0, 0);
+    m_outlets.smallMovieView = new TorvaAVView(m_outlets.smallMovieSlot);
+    slotLayout->addWidget(m_outlets.smallMovieView);
+    m_outlets.mapView = new MapCoverView(area);
+    m_outlets.mapView->setFixedWidth(kSmallVideoWidth);
+    side->addWidget(m_outlets.smallMovieSlot);
+    side->addWidget(m_outlets.mapView, 1);
+    layout->addLayout(side);
+    return area;
+}
+
+QWidget *MainWindow::buildTransportRow()
+{
+    auto *band = new QWidget(this);
+    auto *layout = new QVBoxLayout(band);
+    layout->setContentsMargins(0, 4, 0, 0);
+    auto *seekRow = new QHBoxLayout;
+    m_outlets.seekTimeSlider = new SeekTimeSliderView(band);
+    m_outlets.seekTimeSlider->setFixedHeight(33);
+    m_outlets.playTimeLabel = whiteLabel(band);
+    seekRow->addWidget(m_outlets.seekTimeSlider, 1);
+    seekRow->addWidget(m_outlets.playTimeLabel);
+    layout->addLayout(seekRow);
+
+    auto *buttons = new QWidget(band);
+    auto *row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_outlets.playPrevFileButton = addButton(buttons, QStringLiteral("prev_file_1"));
+    m_outlets.rewindButton = addButton(buttons, QStringLiteral("rewind_1"));
+    m_outlets.playPauseButton = addButton(buttons, QStringLiteral("play_1"));
+    m_outlets.stopButton = addButton(buttons, QStringLiteral("stop_1"));
+    m_outlets.fastForwardButton = addButton(buttons, QStringLiteral("fast_forward_1"));
+    m_outlets.playNextFileButton = addButton(buttons, QStringLiteral("next_file_1"));
+    row->addSpacing(16);
+    m_outlets.swapButton = addButton(buttons, QStringLiteral("swap_1"));
+    m_outlets.flipButton = addButton(buttons, QStringLiteral("flip_1"));
+    m_outlets.zoomOutButton = addButton(buttons, QStringLiteral("zoom_out_1"));
+    m_outlets.resetZoomButton = addButton(buttons, QStringLiteral("zoom_reset_1"));
+    m_outlets.zoomInButton = addButton(buttons, QStringLiteral("zoom_in_1"));
+    m_outlets.panButton = addButton(buttons, QStringLiteral("pan_1"));
+    m_outlets.fullscreenButton = addButton(buttons, QStringLiteral("fullscreen_1"));
+    row->addStretch(1);
+    m_outlets.muteButton = new ImageButton(buttons);
+    m_outlets.muteButton->setImage(QStringLiteral("volume1"));
+    row->addWidget(m_outlets.muteButton);
+    m_outlets.volumeSlider = new VolumeSliderView(buttons);
+    m_outlets.volumeSlider->setFixedSize(100, 14);
+    row->addWidget(m_outlets.volumeSlider);
+    layout->addWidget(buttons);
+    return band;
+}
+
+QWidget *MainWindow::buildDashboard()
+{
+    auto *band = new QWidget(this);
+    band->setFixedHeight(120);
+    auto *layout = new QHBoxLayout(band);
+    layout->setContentsMargins(0, 4, 0, 0);
+
+    auto *readouts = new QGridLayout;
+    m_outlets.carShockImage = imageView(band, QStringLiteral("shock_gage1"), QSize(40, 40));
+    m_outlets.earthImage = imageView(band, QStringLiteral("earth1"), QSize(40, 40));
+    m_outlets.gpsImage = imageView(band, QStringLiteral("gps"), QSize(24, 24));
+    m_outlets.gxLabel = whiteLabel(band);
+    m_outlets.gyLabel = whiteLabel(band);
+    m_outlets.gzLabel = whiteLabel(band);
+    m_outlets.latLabel = whiteLabel(band);
+    m_outlets.lngLabel = whiteLabel(band);
+    readouts->addWidget(m_outlets.carShockImage, 0, 0, 3, 1);
+    readouts->addWidget(whiteLabel(band, QStringLiteral("X")), 0, 1);
+    readouts->addWidget(m_outlets.gxLabel, 0, 2);
+    readouts->addWidget(whiteLabel(band, QStringLiteral("Y")), 1, 1);
+    readouts->addWidget(m_outlets.gyLabel, 1, 2);
+    readouts->addWidget(whiteLabel(band, QStringLiteral("Z")), 2, 1);
+    readouts->addWidget(m_outlets.gzLabel, 2, 2);
+    readouts->addWidget(m_outlets.earthImage, 0, 3, 2, 1);
+    readouts->addWidget(m_outlets.gpsImage, 2, 3);
+    readouts->addWidget(whiteLabel(band, QStringLiteral("LAT")), 0, 4);
+    readouts->addWidget(m_outlets.latLabel, 0, 5);
+    readouts->addWidget(whiteLabel(band, QStringLiteral("LNG")), 1, 4);
+    readouts->addWidget(m_outlets.lngLabel, 1, 5);
+    for (QLabel *label : {m_outlets.gxLabel, m_outlets.gyLabel, m_outlets.gzLabel,
+                          m_outlets.latLabel, m_outlets.lngLabel})
+        label->setMinimumWidth(70);
+    layout->addLayout(readouts);
+
+    m_outlets.gravityGraph = new GravityGraphView(band);
+    layout->addWidget(m_outlets.gravityGraph, 1);
+    m_outlets.speedMeter = new SpeedMeterView(band);
+    m_outlets.speedMeter->setFixedSize(SpeedMeterView::kDesignSize);
+    layout->addWidget(m_outlets.speedMeter);
+    return band;
+}
+
+bool MainWindow::handleKeyEvent(const QKeyEvent *event)
+{
+    if (!m_keyEventDelegate)
+        return false;
+    MainWindowKeyDelegate &delegate = *m_keyEventDelegate;
+    const bool command = event->modifiers().testFlag(Qt::ControlModifier);
+    switch (event->key()) {
+    case Qt::Key_Q:
+    case Qt::Key_W:
+        if (!command)
+            return false;
+        delegate.appExitButtonTouched();
+        return true;
+    case Qt::Key_M:
+        if (!command)
+            return false;
+        delegate.appMinimizeButtonTouched();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        delegate.fullscreenButtonTouched();
+        return true;
+    case Qt::Key_Space:
+        delegate.playPauseButtonTouched();
+        return true;
+    case Qt::Key_Escape:
+        delegate.hideFullScreenMovie();
+        return true;
+    case Qt::Key_Left:
+        delegate.rewindButtonTouched();
+        return true;
+    case Qt::Key_Right:
+        delegate.fastForwardButtonTouched();
+        return true;
+    case Qt::Key_Down:
+        delegate.volumeDown();
+        return true;
+    case Qt::Key_Up:
+        delegate.volumeUp();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKeyEvent(event))
+        QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+class GravityGraphView;
+class ImageButton;
+class MainWindowKeyDelegate;
+class MapCoverView;
+class QKeyEvent;
+class QLabel;
+class QScrollArea;
+class QTableView;
+class SeekTimeSliderView;
+class SpeedMeterView;
+class TorvaAVView;
+class TorvaImageView;
+class VolumeSliderView;
+
+// The viewer's window: the recording table with its filter and folder
+// buttons, the large (front) and small (rear) video, the map area, the
+// transport and zoom controls, and the telemetry dashboard. It only lays the
+// controls out; MainWindowController gives them their behaviour. Keys go to
+// the keyEventDelegate.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The controls, as the controller reaches them.
+    struct Outlets
+    {
+        ImageButton *selectFolderButton = nullptr;
+        QList<ImageButton *> filterButtons; // by RecordingFilter::Group
+        QLabel *selectedFolderLabel = nullptr;
+        QTableView *fileTable = nullptr;
+        QLabel *modelLabel = nullptr;
+        QLabel *versionLabel = nullptr;
+
+        QScrollArea *bigMovieScrollView = nullptr;
+        TorvaAVView *bigMovieView = nullptr;
+        TorvaAVView *smallMovieView = nullptr;
+        // Holds the small view in its layout; it comes back here from full screen.
+        QWidget *smallMovieSlot = nullptr;
+        MapCoverView *mapView = nullptr;
+
+        SeekTimeSliderView *seekTimeSlider = nullptr;
+        QLabel *playTimeLabel = nullptr;
+        ImageButton *playPrevFileButton = nullptr;
+        ImageButton *rewindButton = nullptr;
+        ImageButton *playPauseButton = nullptr;
+        ImageButton *stopButton = nullptr;
+        ImageButton *fastForwardButton = nullptr;
+        ImageButton *playNextFileButton = nullptr;
+        ImageButton *swapButton = nullptr;
+        ImageButton *flipButton = nullptr;
+        ImageButton *zoomOutButton = nullptr;
+        ImageButton *resetZoomButton = nullptr;
+        ImageButton *zoomInButton = nullptr;
+        ImageButton *panButton = nullptr;
+        ImageButton *fullscreenButton = nullptr;
+        ImageButton *muteButton = nullptr;
+        VolumeSliderView *volumeSlider = nullptr;
+
+        QLabel *gxLabel = nullptr;
+        QLabel *gyLabel = nullptr;
+        QLabel *gzLabel = nullptr;
+        QLabel *latLabel = nullptr;
+        QLabel *lngLabel = nullptr;
+        GravityGraphView *gravityGraph = nullptr;
+        SpeedMeterView *speedMeter = nullptr;
+        TorvaImageView *carShockImage = nullptr;
+        TorvaImageView *earthImage = nullptr;
+        TorvaImageView *gpsImage = nullptr;
+    };
+
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    const Outlets &outlets() const { return m_outlets; }
+
+    // Not owned.
+    void setKeyEventDelegate(MainWindowKeyDelegate *delegate) { m_keyEventDelegate = delegate; }
+    // Sends the key's action to the delegate; true when the key has one.
+    bool handleKeyEvent(const QKeyEvent *event);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *buildLibraryColumn();
+    QWidget *buildVideoArea();
+    QWidget *buildTransportRow();
+    QWidget *buildDashboard();
+    ImageButton *addButton(QWidget *parent, const QString &image);
+
+    Outlets m_outlets;
+    MainWindowKeyDelegate *m_keyEventDelegate = nullptr;
+};

@@ -1,0 +1,795 @@
+#include "app/MainWindowController.h"
+
+#include "app/CardWatcher.h"
+#include "app/FullScreenMovieWindow.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowMenus.h"
+#include "app/MapCoverView.h"
+#include "app/RecordingTableModel.h"
+#include "controls/ImageButton.h"
+#include "controls/TorvaImageView.h"
+#include "displays/GravityGraphView.h"
+#include "displays/SeekTimeSliderView.h"
+#include "displays/SpeedMeterView.h"
+#include "displays/TorvaSpeedUnit.h"
+#include "displays/VolumeSliderView.h"
+#include "i18n/TorvaLanguages.h"
+#include "library/RecordingFiles.h"
+#include "playback/PlaybackTiming.h"
+#include "playback/VolumeControl.h"
+#include "settings/P820SettingManager.h"
+#include "video/TorvaAVView.h"
+#include "video/UnsupportedVideoAlert.h"
+#include "video/VideoConversion.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
+
+namespace {
+
+using View = PlaybackSession::View;
+
+QString localized(const char *key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
+}
+
+// The card (or folder) that lists a recording: the folder above the card's
+// recording folder that holds it, else the folder that holds it directly.
+QString listingFolderOf(const QFileInfo &recording)
+{
+    QDir folder = recording.absoluteDir();
+    for (QDir up = folder; !up.isRoot(); up.cdUp()) {
+        if (RecordingFiles::cardFolderNames().contains(up.dirName())) {
+            up.cdUp();
+            return up.absolutePath();
+        }
+    }
+    return folder.absolutePath();
+}
+
+} // namespace
+
+MainWindowController::MainWindowController(QObject *parent)
+    : QObject(parent), m_window(new MainWindow), m_tableModel(new RecordingTableModel(this)),
+      m_cardWatcher(new CardWatcher(this))
+{
+    m_menus = new MainWindowMenus(m_window);
+    m_session = std::make_unique<PlaybackSession>(*m_window->outlets().mapView);
+    m_window->setKeyEventDelegate(this);
+    m_window->outlets().fileTable->setModel(m_tableModel);
+    m_fullScreenWindow = new FullScreenMovieWindow(m_window);
+
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->setFront(true);
+    o.smallMovieView->setFront(false);
+    o.bigMovieView->setDelegate(this);
+    o.smallMovieView->setDelegate(this);
+
+    m_videoPlayTimer.setInterval(PlaybackTiming::kPlayTimerMilliseconds);
+    connect(&m_videoPlayTimer, &QTimer::timeout, this,
+            &MainWindowController::playVideoTimerCallback);
+    m_playAnimationTimer.setInterval(PlaybackTiming::kPlayAnimationMilliseconds);
+    connect(&m_playAnimationTimer, &QTimer::timeout, this,
+            &MainWindowController::playAnimationTimerCallback);
+    connectControls();
+    connectSession();
+
+    o.versionLabel->setText(QStringLiteral("Ver %1").arg(QCoreApplication::applicationVersion()));
+    setVideoMute(false);
+    showDisplay(PlaybackTick::resetVideoInformation());
+    enableVideoControls(false);
+}
+
+MainWindowController::~MainWindowController()
+{
+    // The views report to this object until they are gone.
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->setDelegate(nullptr);
+    o.smallMovieView->setDelegate(nullptr);
+    if (m_conversion)
+        m_conversion->cancel();
+    if (TorvaAVView *view = m_fullScreenWindow->takeMovie())
+        delete view;
+    delete m_fullScreenWindow;
+    delete m_window;
+}
+
+void MainWindowController::connectControls()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    connect(o.selectFolderButton, &ImageButton::clicked, this,
+            &MainWindowController::selectFolderButtonTouched);
+    for (int group = 0; group < o.filterButtons.size(); ++group)
+        connect(o.filterButtons.at(group), &ImageButton::clicked, this,
+                [this, group] { videoFileFilterTouched(group); });
+    connect(o.fileTable, &QTableView::doubleClicked, this,
+            &MainWindowController::videoFileListDoubleClicked);
+
+    const auto on = [this](ImageButton *button, void (MainWindowController::*action)()) {
+        connect(button, &ImageButton::clicked, this, action);
+    };
+    on(o.playPauseButton, &MainWindowController::playPauseButtonTouched);
+    on(o.stopButton, &MainWindowController::stopButtonTouched);
+    on(o.rewindButton, &MainWindowController::rewindButtonTouched);
+    on(o.fastForwardButton, &MainWindowController::fastForwardButtonTouched);
+    on(o.playPrevFileButton, &MainWindowController::playPrevFileButtonTouched);
+    on(o.playNextFileButton, &MainWindowController::playNextFileButtonTouched);
+    on(o.swapButton, &MainWindowController::toggleVideoSwithButtonTouched);
+    on(o.flipButton, &MainWindowController::videoRotateButtonTouched);
+    on(o.zoomInButton, &MainWindowController::videoScaleUpButtonTouched);
+    on(o.zoomOutButton, &MainWindowController::videoScaleDownButtonTouched);
+    on(o.resetZoomButton, &MainWindowController::resetVideoScaleButtonTouched);
+    on(o.panButton, &MainWindowController::enterScrollMode);
+    on(o.fullscreenButton, &MainWindowController::fullscreenButtonTouched);
+    on(o.muteButton, &MainWindowController::toggleMuteButtonTouched);
+    on(m_fullScreenWindow->playPauseButton(), &MainWindowController::playPauseButtonTouched);
+    on(m_fullScreenWindow->rewindButton(), &MainWindowController::rewindButtonTouched);
+    on(m_fullScreenWindow->fastForwardButton(), &MainWindowController::fastForwardButtonTouched);
+
+    connect(o.volumeSlider, &VolumeSliderView::volumeChanged, this,
+            &MainWindowController::applyVolumes);
+    connect(o.seekTimeSlider, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
+            &MainWindowController::seekTimeSliderTouchedUp);
+    connect(o.bigMovieScrollView->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &MainWindowController::boundDidChange);
+    connect(o.bigMovieScrollView->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &MainWindowController::boundDidChange);
+
+    connect(m_menus, &MainWindowMenus::quitRequested, this,
+            &MainWindowController::appExitButtonTouched);
+    connect(TorvaLanguages::SharedTorvaLanguages(), &TorvaLanguages::refreshLanguage, this,
+            &MainWindowController::applyLanguageSettings, Qt::QueuedConnection);
+    connect(m_cardWatcher, &CardWatcher::volumesChanged, this,
+            &MainWindowController::updateModelInfo);
+}
+
+void MainWindowController::connectSession()
+{
+    PlaybackSession *session = m_session.get();
+    connect(session, &PlaybackSession::recordingCleared, this,
+            &MainWindowController::onRecordingCleared);
+    connect(session, &PlaybackSession::conversionRequested, this,
+            &MainWindowController::startConversion);
+    connect(session, &PlaybackSession::showUnsupportedFileAlert, this,
+            &MainWindowController::showUnsupportedFileAlert);
+    connect(session, &PlaybackSession::recordingPrepared, this,
+            &MainWindowController::onRecordingPrepared);
+    connect(session, &PlaybackSession::playViews, this, &MainWindowController::onPlayViews);
+    connect(session, &PlaybackSession::pauseViews, this, &MainWindowController::onPauseViews);
+    connect(session, &PlaybackSession::videoStopped, this, &MainWindowController::onVideoStopped);
+    connect(session, &PlaybackSession::swapViews, this, &MainWindowController::onSwapViews);
+    connect(session, &PlaybackSession::prepareNext, this,
+            &MainWindowController::playNextFileButtonTouched);
+}
+
+// Start-up and the card.
+
+void MainWindowController::showMainWindow()
+{
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this,
+            [this] {
+                SpeedMeterView *meter = m_window->outlets().speedMeter;
+                meter->setSpeed(meter->speed());
+            });
+    m_window->outlets().gravityGraph->awakeFromNib();
+    applyLanguageSettings();
+    updateModelInfo();
+    videoFileFilterTouched(RecordingFilter::All);
+    m_cardWatcher->start();
+}
+
+void MainWindowController::openPath(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        refreshVideoFileListWithURL(QUrl::fromLocalFile(info.absoluteFilePath()));
+        return;
+    }
+    if (!info.isFile()) {
+        qWarning("Cannot open %s: no such file or folder", qPrintable(path));
+        return;
+    }
+    refreshVideoFileListWithURL(QUrl::fromLocalFile(listingFolderOf(info)));
+    // Shown under every filter, so the recording has its row.
+    videoFileFilterTouched(RecordingFilter::All);
+    const QUrl recording = QUrl::fromLocalFile(info.absoluteFilePath());
+    const int row = int(m_library.filteredVideoFileList().indexOf(recording));
+    if (row >= 0) {
+        selectRow(row);
+        playVideoWithIdx(row);
+    } else {
+        // Not a recording by its name: play it all the same.
+        m_session->stopVideo();
+        m_session->prepareVideoToPlay(recording);
+    }
+}
+
+void MainWindowController::updateModelInfo()
+{
+    P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    manager->loadVersionInfo();
+    const qint64 type = manager->modelType();
+    QString name;
+    if (type < 0) {
+        refreshVideoFileListWithURL(QUrl());
+    } else {
+        if (type == 26) {
+            name = manager->modelName();
+        } else {
+            name = manager->modelNameList().value(type);
+            manager->setModelName(name);
+        }
+        refreshVideoFileListWithURL(manager->sdcard_url());
+    }
+    m_window->outlets().modelLabel->setText(name.isEmpty() ? localized("unknown") : name);
+}
+
+void MainWindowController::applyLanguageSettings()
+{
+    m_menus->applyLanguageSettings();
+    const MainWindow::Outlets &o = m_window->outlets();
+    for (int group = 0; group < o.filterButtons.size(); ++group)
+        o.filterButtons.at(group)->setText(TorvaLanguages::SharedTorvaLanguages()->localized(
+            RecordingFilter::titleKey(RecordingFilter::Group(group))));
+    // Only the texts change: the listed folder stays as the user chose it.
+    const P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    if (manager->modelType() < 0 || manager->modelName().isEmpty())
+        o.modelLabel->setText(localized("unknown"));
+    if (m_alert) {
+        m_alert->setText(localized(UnsupportedVideoAlert::kTitleKey));
+        m_alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
+    }
+}
+
+// Recording library.
+
+void MainWindowController::selectFolderButtonTouched()
+{
+    QFileDialog dialog(m_window, localized("열기"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::Accept, localized("열기"));
+    dialog.setLabelText(QFileDialog::Reject, localized("취소"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+        return;
+    refreshVideoFileListWithURL(dialog.selectedUrls().constFirst());
+}
+
+void MainWindowController::refreshVideoFileListWithURL(const QUrl &url)
+{
+    m_library.refreshVideoFileListWithURL(url);
+    m_window->outlets().selectedFolderLabel->setText(url.toLocalFile());
+    showFilteredList();
+}
+
+void MainWindowController::videoFileFilterTouched(int group)
+{
+    if (!m_library.setVideoFileFilter(group))
+        return;
+    const MainWindow::Outlets &o = m_window->outlets();
+    for (int index = 0; index < o.filterButtons.size(); ++index) {
+        ImageButton *button = o.filterButtons.at(index);
+        const bool chosen = index == group;
+        button->setImage(chosen ? QStringLiteral("sorting_btn_60_2")
+                                : QStringLiteral("sorting_btn_60_1"));
+        button->setAllowAutoMouseEventImage(!chosen);
+    }
+    m_library.applyVideoFileFilter();
+    showFilteredList();
+}
+
+void MainWindowController::showFilteredList()
+{
+    m_tableModel->setRecordings(m_library.filteredVideoFileList());
+    if (!m_library.filteredVideoFileList().isEmpty())
+        selectRow(0);
+}
+
+void MainWindowController::selectRow(int row)
+{
+    QTableView *table = m_window->outlets().fileTable;
+    const QModelIndex index = m_tableModel->index(row, 0);
+    table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    table->scrollTo(index);
+}
+
+int MainWindowController::selectedRow() const
+{
+    const QModelIndexList rows =
+        m_window->outlets().fileTable->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+void MainWindowController::videoFileListDoubleClicked()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        playVideoWithIdx(row);
+}
+
+void MainWindowController::playVideoWithIdx(int row)
+{
+    m_session->playVideoWithIdx(m_library.filteredVideoFileList(), row);
+}
+
+// Conversion.
+
+void MainWindowController::startConversion(const QUrl &url)
+{
+    endConversion();
+    auto *conversion = new VideoConversion(url, this);
+    m_conversion = conversion;
+    auto *progress = new QProgressDialog(m_window);
+    progress->setLabelText(url.fileName());
+    progress->setCancelButtonText(localized("취소"));
+    progress->setRange(0, 100);
+    progress->setMinimumDuration(500);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    m_conversionProgress = progress;
+    connect(conversion, &VideoConversion::progress, progress,
+            [progress](double fraction) { progress->setValue(int(fraction * 100.0)); });
+    connect(progress, &QProgressDialog::canceled, conversion, &VideoConversion::cancel);
+    connect(conversion, &VideoConversion::finished, this,
+            [this, url, conversion](const VideoConversion::Result &result) {
+                if (conversion != m_conversion)
+                    return;
+                endConversion();
+                if (result.status == VideoConversion::Result::Status::Cancelled)
+                    return;
+                std::optional<QList<QUrl>> files;
+                if (result.status == VideoConversion::Result::Status::Answered)
+                    files = result.files;
+                m_session->conversionFinished(url, files);
+            });
+    conversion->start();
+}
+
+void MainWindowController::endConversion()
+{
+    if (m_conversionProgress)
+        m_conversionProgress->deleteLater();
+    if (!m_conversion)
+        return;
+    VideoConversion *conversion = m_conversion;
+    m_conversion = nullptr;
+    conversion->cancel();
+    conversion->deleteLater();
+}
+
+// What the session asks for.
+
+void MainWindowController::onRecordingCleared()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->reset();
+    o.smallMovieView->reset();
+    showDisplay(PlaybackTick::resetVideoInformation());
+    if (!m_session->isFullScreenMode())
+        changeVideoScale();
+}
+
+void MainWindowController::onRecordingPrepared()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    enableVideoControls(true);
+    const bool twoFiles = !m_session->smallVideoFilePath().isEmpty();
+    o.bigMovieView->setFront(true);
+    o.smallMovieView->setFront(false);
+    o.bigMovieView->setFileName(m_session->bigVideoFilePath());
+    o.smallMovieView->setFileName(m_session->smallVideoFilePath());
+    o.smallMovieView->setVolume(0.0f);
+    o.swapButton->setEnabled(twoFiles);
+    o.gravityGraph->setClipData(m_session->clipData());
+    o.gpsImage->setVisible(m_session->hasGps());
+}
+
+void MainWindowController::onPlayViews()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    const QString image = PlaybackSession::playPauseButtonImage(false);
+    o.playPauseButton->setImage(image);
+    m_fullScreenWindow->playPauseButton()->setImage(image);
+    m_videoPlayTimer.start();
+    m_playAnimationTimer.start();
+    o.bigMovieView->play();
+    if (o.smallMovieView->hasMovie())
+        o.smallMovieView->play();
+}
+
+void MainWindowController::onPauseViews()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    const QString image = PlaybackSession::playPauseButtonImage(true);
+    o.playPauseButton->setImage(image);
+    m_fullScreenWindow->playPauseButton()->setImage(image);
+    o.bigMovieView->pause();
+    o.smallMovieView->pause();
+    m_videoPlayTimer.stop();
+    m_playAnimationTimer.stop();
+}
+
+void MainWindowController::onVideoStopped()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    if (o.bigMovieView->hasMovie())
+        o.bigMovieView->setCurrentTime(0.0);
+    if (o.smallMovieView->hasMovie())
+        o.smallMovieView->setCurrentTime(0.0);
+    o.seekTimeSlider->setCurrentSliderValue(0.0);
+}
+
+void MainWindowController::onSwapViews()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->swapPlayerItemWith(o.smallMovieView);
+    o.bigMovieView->setFront(!o.bigMovieView->front());
+    o.smallMovieView->setFront(!o.smallMovieView->front());
+    applyVolumes();
+}
+
+void MainWindowController::showUnsupportedFileAlert()
+{
+    if (m_alert)
+        m_alert->close();
+    // Window-modal but not blocking: playback and card changes go on.
+    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
+                                  localized(UnsupportedVideoAlert::kTitleKey), QMessageBox::Ok,
+                                  m_window);
+    alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    m_alert = alert;
+    alert->open();
+}
+
+// The views.
+
+PlaybackSession::View MainWindowController::viewOf(const TorvaAVView *view) const
+{
+    return view == m_window->outlets().smallMovieView ? View::Small : View::Large;
+}
+
+TorvaAVView *MainWindowController::widgetOf(PlaybackSession::View view) const
+{
+    return view == View::Small ? m_window->outlets().smallMovieView
+                               : m_window->outlets().bigMovieView;
+}
+
+void MainWindowController::torvaAVViewDidUpdateTime(TorvaAVView *, double) {}
+
+void MainWindowController::torvaAVViewDidUpdateRate(TorvaAVView *, double) {}
+
+void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, int status)
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    if (view == o.bigMovieView && status == TorvaAVView::StatusReadyToPlay)
+        o.seekTimeSlider->setMaxSliderValue(view->duration());
+    if (status == TorvaAVView::StatusReadyToPlay)
+        applyVolumes();
+    m_session->torvaAVViewDidUpdateStatus(viewOf(view), status);
+}
+
+void MainWindowController::torvaAVViewDidPlayToEndTime(TorvaAVView *view)
+{
+    m_videoPlayTimer.stop();
+    m_session->torvaAVViewDidPlayToEndTime(viewOf(view));
+}
+
+void MainWindowController::torvaAVViewDidRequestFullscreen(TorvaAVView *view)
+{
+    if (m_session->isFullScreenMode())
+        hideFullScreenMovie();
+    else
+        showFullScreenMovie(viewOf(view));
+}
+
+// Transport.
+
+void MainWindowController::playPauseButtonTouched()
+{
+    m_session->playPauseButtonTouched();
+}
+
+void MainWindowController::stopButtonTouched()
+{
+    m_session->stopVideo();
+}
+
+void MainWindowController::rewindButtonTouched()
+{
+    m_session->pauseVideo();
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->stepBackward();
+    o.smallMovieView->stepBackward();
+    playVideoTimerCallback();
+}
+
+void MainWindowController::fastForwardButtonTouched()
+{
+    m_session->pauseVideo();
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->stepForward();
+    o.smallMovieView->stepForward();
+    playVideoTimerCallback();
+}
+
+void MainWindowController::playNextFileButtonTouched()
+{
+    const int row = int(m_library.nextRow(selectedRow()));
+    if (row < 0)
+        return;
+    selectRow(row);
+    playVideoWithIdx(row);
+}
+
+void MainWindowController::playPrevFileButtonTouched()
+{
+    const int row = int(m_library.previousRow(selectedRow()));
+    if (row < 0)
+        return;
+    selectRow(row);
+    playVideoWithIdx(row);
+}
+
+void MainWindowController::playVideoTimerCallback()
+{
+    const TorvaAVView *big = m_window->outlets().bigMovieView;
+    showDisplay(m_session->playVideoTimerCallback(big->currentTime(), big->duration()));
+}
+
+void MainWindowController::refreshReadouts()
+{
+    m_session->resetUpdateTimes();
+    playVideoTimerCallback();
+}
+
+void MainWindowController::seekTimeSliderTouchedUp(double value)
+{
+    m_session->resetUpdateTimes();
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieView->setCurrentTime(value);
+    if (o.smallMovieView->hasMovie())
+        o.smallMovieView->setCurrentTime(value);
+}
+
+void MainWindowController::showDisplay(const PlaybackTick::Display &display)
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.seekTimeSlider->setCurrentSliderValue(display.sliderValue);
+    o.playTimeLabel->setText(display.playTime);
+    if (display.acceleration) {
+        o.gxLabel->setText(display.acceleration->x);
+        o.gyLabel->setText(display.acceleration->y);
+        o.gzLabel->setText(display.acceleration->z);
+    }
+    if (display.position) {
+        o.latLabel->setText(display.position->lat);
+        o.lngLabel->setText(display.position->lng);
+    }
+    if (display.speed)
+        o.speedMeter->setSpeed(*display.speed);
+}
+
+void MainWindowController::enableVideoControls(bool enabled)
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             o.playPauseButton, o.stopButton, o.muteButton, o.bigMovieView, o.smallMovieView,
+             o.swapButton, o.seekTimeSlider, o.volumeSlider, o.flipButton, o.fullscreenButton,
+             o.resetZoomButton, o.zoomOutButton, o.zoomInButton, o.panButton,
+             o.playNextFileButton, o.playPrevFileButton, o.fastForwardButton, o.rewindButton})
+        control->setEnabled(enabled);
+    for (QWidget *picture : std::initializer_list<QWidget *>{o.carShockImage, o.earthImage,
+                                                             o.gpsImage, o.speedMeter})
+        picture->setVisible(enabled);
+    if (enabled && o.volumeSlider->isMuted())
+        o.volumeSlider->setEnabled(false);
+}
+
+// Sound.
+
+void MainWindowController::applyVolumes()
+{
+    const float volume = m_window->outlets().volumeSlider->volume();
+    for (View view : {View::Large, View::Small}) {
+        TorvaAVView *widget = widgetOf(view);
+        if (widget->hasMovie())
+            widget->setVolume(m_session->volumeFor(view, volume));
+    }
+}
+
+void MainWindowController::volumeUp()
+{
+    VolumeSliderView *slider = m_window->outlets().volumeSlider;
+    slider->setVolume(VolumeControl::volumeUp(slider->volume()));
+    applyVolumes();
+    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+}
+
+void MainWindowController::volumeDown()
+{
+    VolumeSliderView *slider = m_window->outlets().volumeSlider;
+    slider->setVolume(VolumeControl::volumeDown(slider->volume()));
+    applyVolumes();
+    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+}
+
+void MainWindowController::toggleMuteButtonTouched()
+{
+    VolumeSliderView *slider = m_window->outlets().volumeSlider;
+    slider->setIsMuted(!slider->isMuted());
+    setVideoMute(slider->isMuted());
+}
+
+void MainWindowController::setVideoMute(bool muted)
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.muteButton->setImage(VolumeControl::muteButtonImageWhenMuted(muted));
+    o.volumeSlider->setEnabled(!muted);
+}
+
+// The picture.
+
+void MainWindowController::videoRotateButtonTouched()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    const bool upsideDown = !o.bigMovieView->upsideDown();
+    o.bigMovieView->setUpsideDown(upsideDown);
+    o.smallMovieView->setUpsideDown(upsideDown);
+}
+
+void MainWindowController::toggleVideoSwithButtonTouched()
+{
+    m_session->toggleVideoSwithButtonTouched();
+}
+
+void MainWindowController::videoScaleUpButtonTouched()
+{
+    m_session->zoom().videoScaleUp();
+    changeVideoScale();
+}
+
+void MainWindowController::videoScaleDownButtonTouched()
+{
+    m_session->zoom().videoScaleDown();
+    changeVideoScale();
+}
+
+void MainWindowController::resetVideoScaleButtonTouched()
+{
+    m_session->zoom().resetVideoScale();
+    changeVideoScale();
+}
+
+void MainWindowController::enterScrollMode()
+{
+    VideoZoom &zoom = m_session->zoom();
+    zoom.enterScrollMode();
+    ImageButton *pan = m_window->outlets().panButton;
+    pan->setImage(zoom.panButtonImage());
+    pan->setAllowAutoMouseEventImage(!zoom.enableBigMovieViewScroll());
+    changeVideoScale();
+}
+
+void MainWindowController::changeVideoScale()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_session->isFullScreenMode())
+                return;
+            const MainWindow::Outlets &o = m_window->outlets();
+            QScrollArea *scroll = o.bigMovieScrollView;
+            const VideoZoom::Frame frame =
+                m_session->zoom().changeVideoScale(QSizeF(scroll->viewport()->size()));
+            o.bigMovieView->resize(frame.viewSize.toSize());
+            scroll->setHorizontalScrollBarPolicy(frame.horizontalScroller ? Qt::ScrollBarAsNeeded
+                                                                          : Qt::ScrollBarAlwaysOff);
+            scroll->setVerticalScrollBarPolicy(frame.verticalScroller ? Qt::ScrollBarAsNeeded
+                                                                      : Qt::ScrollBarAlwaysOff);
+            if (m_session->zoom().touchedBigMovieScroll())
+                return;
+            const QPoint centre = VideoZoom::centredScrollPoint(
+                frame.viewSize, QSizeF(scroll->viewport()->size()));
+            scroll->horizontalScrollBar()->setValue(centre.x());
+            scroll->verticalScrollBar()->setValue(centre.y());
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindowController::boundDidChange()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    QScrollArea *scroll = o.bigMovieScrollView;
+    const QPointF origin(scroll->horizontalScrollBar()->value(),
+                         scroll->verticalScrollBar()->value());
+    m_session->zoom().boundDidChange(origin, QSizeF(o.bigMovieView->size()),
+                                     QSizeF(scroll->viewport()->size()));
+}
+
+// Full screen.
+
+void MainWindowController::fullscreenButtonTouched()
+{
+    if (m_session->isFullScreenMode())
+        hideFullScreenMovie();
+    else
+        showFullScreenMovie(View::Large);
+}
+
+void MainWindowController::showFullScreenMovie(PlaybackSession::View view)
+{
+    if (m_session->isFullScreenMode())
+        return;
+    const MainWindow::Outlets &o = m_window->outlets();
+    TorvaAVView *movie = widgetOf(view);
+    if (view == View::Large)
+        o.bigMovieScrollView->takeWidget();
+    m_session->showFullScreenMovie(view);
+    m_fullScreenWindow->showMovie(movie);
+    // Only the full-screen picture plays on.
+    widgetOf(view == View::Large ? View::Small : View::Large)->pause();
+    applyVolumes();
+}
+
+void MainWindowController::hideFullScreenMovie()
+{
+    const std::optional<View> view = m_session->fullScreenView();
+    if (!view)
+        return;
+    const MainWindow::Outlets &o = m_window->outlets();
+    TorvaAVView *movie = m_fullScreenWindow->takeMovie();
+    m_session->hideFullScreenMovie();
+    if (*view == View::Large) {
+        o.bigMovieScrollView->setWidget(movie);
+        changeVideoScale();
+    } else {
+        o.smallMovieSlot->layout()->addWidget(movie);
+    }
+    movie->show();
+    // The other view catches up with the picture that went on playing.
+    TorvaAVView *other = widgetOf(*view == View::Large ? View::Small : View::Large);
+    if (other->hasMovie()) {
+        other->setCurrentTime(movie->currentTime());
+        if (!m_session->isVideoPaused())
+            other->play();
+    }
+    applyVolumes();
+    m_window->activateWindow();
+}
+
+void MainWindowController::appExitButtonTouched()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void MainWindowController::appMinimizeButtonTouched()
+{
+    m_window->showMinimized();
+}
+
+void MainWindowController::playAnimationTimerCallback()
+{
+    const int frame = m_playAnimation.playAnimationTimerCallback();
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.carShockImage->setImageName(PlayAnimation::shockGageImage(frame));
+    o.earthImage->setImageName(PlayAnimation::earthImage(frame));
+    o.carShockImage->show();
+    o.earthImage->show();
+}

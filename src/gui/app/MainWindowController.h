@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/MainWindowKeyDelegate.h"
+#include "library/RecordingLibrary.h"
+#include "playback/PlayAnimation.h"
+#include "playback/PlaybackSession.h"
+#include "video/TorvaAVViewDelegate.h"
+#include "video/VideoConversion.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QUrl>
+
+class CardWatcher;
+class FullScreenMovieWindow;
+class MainWindow;
+class MainWindowMenus;
+class RecordingTableModel;
+class TorvaAVView;
+
+// Owns the viewing state of the main window: the listed folder and its
+// recordings, the recording being played with its two video views, the
+// timers that carry the telemetry to the read-outs, and the menus. The
+// PlaybackSession decides; this class carries its decisions out on the
+// widgets.
+class MainWindowController : public QObject,
+                             public TorvaAVViewDelegate,
+                             public MainWindowKeyDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindowController(QObject *parent = nullptr);
+    ~MainWindowController() override;
+
+    MainWindow *window() const { return m_window; }
+    PlaybackSession &session() { return *m_session; }
+    const RecordingLibrary &library() const { return m_library; }
+    MainWindowMenus *menus() const { return m_menus; }
+    // The row selected in the table, -1 for none.
+    int selectedRow() const;
+    // The open unsupported-file alert, if any.
+    QMessageBox *unsupportedFileAlert() const { return m_alert; }
+
+    // Shows the window, follows the language, the speed unit and the cards,
+    // and lists the card's recordings.
+    void showMainWindow();
+    // A folder is listed as if chosen with the folder button; a recording
+    // lists its card (or folder) and plays.
+    void openPath(const QString &path);
+
+    // Recording library.
+    void selectFolderButtonTouched();
+    void refreshVideoFileListWithURL(const QUrl &url);
+    void videoFileFilterTouched(int group);
+    void videoFileListDoubleClicked();
+    void playVideoWithIdx(int row);
+    // Re-inspects the card and lists its recordings, or empties the list.
+    void updateModelInfo();
+    void applyLanguageSettings();
+
+    // Playback.
+    void playPauseButtonTouched() override;
+    void stopButtonTouched();
+    void rewindButtonTouched() override;
+    void fastForwardButtonTouched() override;
+    void playPrevFileButtonTouched();
+    void playNextFileButtonTouched();
+    void volumeUp() override;
+    void volumeDown() override;
+    void toggleMuteButtonTouched();
+    void videoRotateButtonTouched();
+    void toggleVideoSwithButtonTouched();
+    void videoScaleUpButtonTouched();
+    void videoScaleDownButtonTouched();
+    void resetVideoScaleButtonTouched();
+    void enterScrollMode();
+    void fullscreenButtonTouched() override;
+    void hideFullScreenMovie() override;
+    void appExitButtonTouched() override;
+    void appMinimizeButtonTouched() override;
+    // One tick of the play-time timer.
+    void playVideoTimerCallback();
+    // Read-outs and map follow the current time at once (after a seek or a
+    // frame step).
+    void refreshReadouts();
+
+    // TorvaAVViewDelegate.
+    void torvaAVViewDidUpdateTime(TorvaAVView *view, double seconds) override;
+    void torvaAVViewDidUpdateRate(TorvaAVView *view, double rate) override;
+    void torvaAVViewDidUpdateStatus(TorvaAVView *view, int status) override;
+    void torvaAVViewDidPlayToEndTime(TorvaAVView *view) override;
+    void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
+
+private:
+    void connectControls();
+    void connectSession();
+    PlaybackSession::View viewOf(const TorvaAVView *view) const;
+    TorvaAVView *widgetOf(PlaybackSession::View view) const;
+
+    void showFilteredList();
+    void selectRow(int row);
+    void startConversion(const QUrl &url);
+    void endConversion();
+    void onRecordingPrepared();
+    void onRecordingCleared();
+    void onPlayViews();
+    void onPauseViews();
+    void onVideoStopped();
+    void onSwapViews();
+    void showUnsupportedFileAlert();
+    void showDisplay(const PlaybackTick::Display &display);
+    void enableVideoControls(bool enabled);
+    void applyVolumes();
+    void setVideoMute(bool muted);
+    void seekTimeSliderTouchedUp(double value);
+    void changeVideoScale();
+    void boundDidChange();
+    void showFullScreenMovie(PlaybackSession::View view);
+    void playAnimationTimerCallback();
+
+    MainWindow *m_window;
+    MainWindowMenus *m_menus;
+    RecordingTableModel *m_tableModel;
+    CardWatcher *m_cardWatcher;
+    std::unique_ptr<PlaybackSession> m_session;
+    RecordingLibrary m_library;
+    PlayAnimation m_playAnimation;
+    QTimer m_videoPlayTimer;
+    QTimer m_playAnimationTimer;
+    QPointer<VideoConversion> m_conversion;
+    QPointer<QProgressDialog> m_conversionProgress;
+    QPointer<QMessageBox> m_alert;
+    FullScreenMovieWindow *m_fullScreenWindow = nullptr;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+// The shortcut actions the main window forwards to its controller.
+class MainWindowKeyDelegate
+{
+public:
+    virtual ~MainWindowKeyDelegate() = default;
+
+    virtual void appExitButtonTouched() = 0;
+    virtual void appMinimizeButtonTouched() = 0;
+    virtual void fullscreenButtonTouched() = 0;
+    virtual void playPauseButtonTouched() = 0;
+    virtual void hideFullScreenMovie() = 0;
+    virtual void rewindButtonTouched() = 0;
+    virtual void fastForwardButtonTouched() = 0;
+    virtual void volumeDown() = 0;
+    virtual void volumeUp() = 0;
+
+protected:
+    MainWindowKeyDelegate() = default;
+    MainWindowKeyDelegate(const MainWindowKeyDelegate &) = default;
+    MainWindowKeyDelegate &operator=(const MainWindowKeyDelegate &) = default;
+};

@@ -1,0 +1,25 @@
+#include "controls/SplashWindowController.h"
+
+#include "controls/TorvaImageView.h"
+#include "controls/TorvaImages.h"
+
+SplashWindowController::SplashWindowController(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_splashImagView(new TorvaImageView(this))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void SplashWindowController::showSplashImage(const QString &name)
+{
+    if (!TorvaImages::exists(name))
+        return;
+    m_splashImagView->setImageName(name);
+    resize(TorvaImages::sizeOf(name));
+}
+
+void SplashWindowController::resizeEvent(QResizeEvent *event)
+{
+    m_splashImagView->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,10 @@
+#include "controls/TorvaColor.h"
+
+#include "displays/HexColorString.h"
+
+QColor TorvaColor::colorWithHexColorString(const QString &text)
+{
+    const uint32_t rgb = HexColorString::scanHexInt(text);
+    return QColor::fromRgbF(float(HexColorString::red(rgb)), float(HexColorString::green(rgb)),
+                            float(HexColorString::blue(rgb)), 1.0f);
+}

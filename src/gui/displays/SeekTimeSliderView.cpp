@@ -1,0 +1,108 @@
+#include "displays/SeekTimeSliderView.h"
+
+#include "controls/TorvaImageView.h"
+#include "controls/TorvaImages.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kKnobImage = QStringLiteral("progress_bar");
+const QString kTrackImage = QStringLiteral("seek_bar_track");
+constexpr QRect kKnobFrame{0, 0, 10, 33};
+
+} // namespace
+
+SeekTimeSliderView::SeekTimeSliderView(QWidget *parent)
+    : QWidget(parent), m_trackImageView(new TorvaImageView(this)),
+      m_sliderImageView(new TorvaImageView(this))
+{
+    m_trackImageView->setImageName(kTrackImage);
+    m_trackImageView->setGeometry(rect());
+    m_sliderImageView->setImageName(kKnobImage);
+    m_sliderImageView->setGeometry(kKnobFrame);
+    const QSize knob = TorvaImages::sizeOf(kKnobImage);
+    m_knobWidth = knob.isValid() ? knob.width() : kKnobFrame.width();
+}
+
+SeekSliderGeometry SeekTimeSliderView::sliderTravel() const
+{
+    SeekSliderGeometry travel;
+    travel.setKnobWidth(m_knobWidth);
+    travel.setViewWidth(width());
+    return travel;
+}
+
+void SeekTimeSliderView::setMaxSliderValue(double value)
+{
+    m_maxSliderValue = value;
+}
+
+void SeekTimeSliderView::setCurrentSliderValue(double value)
+{
+    m_currentSliderValue = std::min(value, m_maxSliderValue);
+    if (!m_isSliderTouching)
+        moveSliderImageViewWithSliderValue(m_currentSliderValue);
+}
+
+void SeekTimeSliderView::moveSliderImageViewWithSliderValue(double value)
+{
+    if (m_maxSliderValue == 0.0)
+        return;
+    moveSliderImageViewWithXPoint(sliderTravel().xPointForValue(value, m_maxSliderValue));
+}
+
+void SeekTimeSliderView::moveSliderImageViewWithXPoint(double x)
+{
+    m_sliderImageView->move(int(std::lround(sliderTravel().knobOriginForXPoint(x))),
+                            m_sliderImageView->y());
+}
+
+double SeekTimeSliderView::calculateSliderValueFromSliderXPosition(double x) const
+{
+    return sliderTravel().valueForXPoint(x, m_maxSliderValue);
+}
+
+void SeekTimeSliderView::resizeEvent(QResizeEvent *event)
+{
+    // The bar follows resizing; the knob keeps its value.
+    m_trackImageView->setGeometry(rect());
+    if (!m_isSliderTouching)
+        moveSliderImageViewWithSliderValue(m_currentSliderValue);
+    QWidget::resizeEvent(event);
+}
+
+void SeekTimeSliderView::followPointer(double x)
+{
+    moveSliderImageViewWithXPoint(x);
+    m_currentSliderValue = calculateSliderValueFromSliderXPosition(x);
+}
+
+void SeekTimeSliderView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_isSliderTouching = true;
+    followPointer(event->position().x());
+    Q_EMIT seekTimeSliderTouchedDown(m_currentSliderValue);
+}
+
+void SeekTimeSliderView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_isSliderTouching)
+        return;
+    followPointer(event->position().x());
+    Q_EMIT seekTimeSliderDragged(m_currentSliderValue);
+}
+
+void SeekTimeSliderView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_isSliderTouching)
+        return;
+    m_currentSliderValue = calculateSliderValueFromSliderXPosition(event->position().x());
+    Q_EMIT seekTimeSliderTouchedUp(m_currentSliderValue);
+    m_isSliderTouching = false;
+}

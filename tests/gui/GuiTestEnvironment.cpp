@@ -1,0 +1,70 @@
+#include "GuiTestEnvironment.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <clocale>
+
+namespace {
+
+// Registered before main() runs, so every test binary that links this file
+// gets the application without a main of its own.
+[[maybe_unused]] ::testing::Environment *const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GuiTestEnvironment);
+
+} // namespace
+
+void GuiTestEnvironment::SetUp()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_home->isValid());
+    qputenv("HOME", QFile::encodeName(m_home->path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".cache"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".config"))));
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = m_home->filePath(QStringLiteral("runtime"));
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+    // Tests run as root, where the web engine refuses its sandbox.
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    // Video views and web views share OpenGL resources across windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    static int argc = 1;
+    static char name[] = "torva_gui_tests";
+    static char *argv[] = {name, nullptr};
+    m_application = std::make_unique<QApplication>(argc, argv);
+    // libmpv parses numbers with the C locale; QApplication has just set the
+    // user's.
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void GuiTestEnvironment::TearDown()
+{
+    m_application.reset();
+    m_home.reset();
+}
+
+bool GuiTestEnvironment::waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return condition();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+void GuiTestEnvironment::wait(int milliseconds)
+{
+    waitFor([] { return false; }, milliseconds);
+}

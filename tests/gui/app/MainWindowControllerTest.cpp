@@ -1,0 +1,389 @@
+#include "../GuiTestEnvironment.h"
+#include "../displays/TestArtifacts.h"
+
+#include "app/MainWindow.h"
+#include "app/MainWindowController.h"
+#include "app/MainWindowMenus.h"
+#include "app/MapCoverView.h"
+#include "controls/ImageButton.h"
+#include "i18n/TorvaLanguages.h"
+#include "displays/TorvaSpeedUnit.h"
+#include "displays/VolumeSliderView.h"
+#include "library/DemoCardWriter.h"
+#include "playback/PlaybackTick.h"
+#include "video/TorvaAVView.h"
+#include "video/UnsupportedVideoAlert.h"
+
+#include "TestMedia.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kPlayTimeoutMs = 60000;
+
+// The folder whose subfolders stand in for mounted volumes; a demo card is
+// written into it once per test process, when a test asks for it.
+class Volumes
+{
+public:
+    static Volumes &instance()
+    {
+        static Volumes volumes;
+        return volumes;
+    }
+
+    QString cardPath() const { return m_root.filePath(QStringLiteral("TORVA_CARD")); }
+
+    // Writes the card on first use.
+    bool insertCard()
+    {
+        if (!m_cardWritten) {
+            const DemoCardWriter::Result result = DemoCardWriter::write(cardPath());
+            if (!result.ok) {
+                ADD_FAILURE() << result.error.toStdString();
+                return false;
+            }
+            m_cardWritten = true;
+        }
+        return QDir(cardPath()).exists();
+    }
+
+    // Takes the card out of the volumes (and puts it back) without losing it.
+    bool removeCard() { return QDir().rename(cardPath(), m_aside.filePath("card")); }
+    bool reinsertCard() { return QDir().rename(m_aside.filePath("card"), cardPath()); }
+
+private:
+    Volumes() { qputenv("TORVA_VOLUMES_DIR", QFile::encodeName(m_root.path())); }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_aside;
+    bool m_cardWritten = false;
+};
+
+QString localized(const char *key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
+}
+
+int rowCount(MainWindowController &controller)
+{
+    return controller.window()->outlets().fileTable->model()->rowCount();
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void doubleClickRow(QTableView *table, int row)
+{
+    QWidget *viewport = table->viewport();
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    sendMouse(viewport, QEvent::MouseButtonPress, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+    sendMouse(viewport, QEvent::MouseButtonDblClick, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+}
+
+void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(window, &event);
+}
+
+bool bothViewsReady(MainWindowController &controller)
+{
+    const MainWindow::Outlets &o = controller.window()->outlets();
+    return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay &&
+           o.smallMovieView->status() == TorvaAVView::StatusReadyToPlay;
+}
+
+// The main window as the application shows it.
+struct Viewer
+{
+    Viewer()
+    {
+        controller.showMainWindow();
+        GuiTestEnvironment::waitFor([this] { return controller.window()->isVisible(); });
+    }
+
+    const MainWindow::Outlets &outlets() const { return controller.window()->outlets(); }
+
+    MainWindowController controller;
+};
+
+} // namespace
+
+TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
+{
+    ASSERT_TRUE(Volumes::instance().insertCard());
+    Viewer viewer;
+    MainWindowController &controller = viewer.controller;
+    const MainWindow::Outlets &o = viewer.outlets();
+    ASSERT_EQ(rowCount(controller), 9);
+    const QList<QUrl> rows = controller.library().filteredVideoFileList();
+    EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
+    EXPECT_NE(o.modelLabel->text(), localized("unknown"));
+
+    // A double click converts the two-camera AVI and starts both views.
+    doubleClickRow(o.fileTable, 0);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
+                                            kPlayTimeoutMs));
+    EXPECT_EQ(controller.session().currentVideoUrl(), rows.first());
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return o.bigMovieView->currentTime() > 1.2; }, 10000));
+    EXPECT_FALSE(controller.session().isVideoPaused());
+    TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_playing"));
+
+    // Paused, the read-outs show the sample of the current time.
+    pressKey(controller.window(), Qt::Key_Space);
+    EXPECT_TRUE(controller.session().isVideoPaused());
+    GuiTestEnvironment::wait(300);
+    controller.refreshReadouts();
+    const double t = o.bigMovieView->currentTime();
+    const double d = o.bigMovieView->duration();
+    EXPECT_EQ(o.playTimeLabel->text(), PlaybackTick::updatePlayTime(t, d));
+    EXPECT_EQ(o.playTimeLabel->text(), QStringLiteral("00:01/00:10"));
+    const TorvaClipData &clip = controller.session().clipData();
+    ASSERT_GT(clip.clipDataCount(), uint32_t(t * 10.0));
+    int32_t x = 0, y = 0, z = 0;
+    uint32_t speed = 0;
+    float lat = 0.0f, lng = 0.0f;
+    clip.getClipDataWithIndex(int32_t(t * 10.0), x, y, z, lat, lng, speed);
+    EXPECT_EQ(o.gxLabel->text(), PlaybackTick::accelerationText(x));
+    EXPECT_EQ(o.gyLabel->text(), PlaybackTick::accelerationText(y));
+    EXPECT_EQ(o.gzLabel->text(), PlaybackTick::accelerationText(z));
+    EXPECT_EQ(o.latLabel->text(), PlaybackTick::positionText(lat));
+    EXPECT_EQ(o.lngLabel->text(), PlaybackTick::positionText(lng));
+    EXPECT_FALSE(o.mapView->isCoverShown());
+
+    // Swap: the large view takes the rear camera's file and plays on.
+    const QString front = o.bigMovieView->fileName();
+    const QString rear = o.smallMovieView->fileName();
+    ASSERT_FALSE(rear.isEmpty());
+    const QImage frontPicture = o.bigMovieView->snapshot();
+    const QImage rearPicture = o.smallMovieView->snapshot();
+    EXPECT_NE(frontPicture, rearPicture);
+    controller.toggleVideoSwithButtonTouched();
+    EXPECT_EQ(o.bigMovieView->fileName(), rear);
+    EXPECT_EQ(o.smallMovieView->fileName(), front);
+    EXPECT_TRUE(controller.session().isVideoSwitched());
+    EXPECT_FALSE(controller.session().isVideoPaused());
+    GuiTestEnvironment::wait(500);
+    TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_swapped"));
+
+    // Zoom in twice: the large picture grows past its scroll view.
+    controller.videoScaleUpButtonTouched();
+    controller.videoScaleUpButtonTouched();
+    GuiTestEnvironment::waitFor(
+        [&] { return o.bigMovieView->width() > o.bigMovieScrollView->viewport()->width(); });
+    EXPECT_NEAR(controller.session().zoom().videoScale(), 1.4, 1e-9);
+    EXPECT_GT(o.bigMovieView->width(), o.bigMovieScrollView->viewport()->width());
+
+    // The end of the last row goes on with row 0.
+    const int last = int(rows.size()) - 1;
+    doubleClickRow(o.fileTable, last);
+    EXPECT_EQ(controller.selectedRow(), last);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay; },
+        kPlayTimeoutMs));
+    EXPECT_EQ(controller.session().currentVideoUrl(), rows.at(last));
+    EXPECT_FALSE(o.swapButton->isEnabled()) << "a single-camera recording cannot swap";
+    o.bigMovieView->setCurrentTime(o.bigMovieView->duration() - 1.0);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return controller.session().currentVideoUrl() == rows.first(); }, 15000));
+    EXPECT_EQ(controller.selectedRow(), 0);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
+                                            kPlayTimeoutMs));
+}
+
+TEST(MainWindowController, RemovingTheCardEmptiesTheList)
+{
+    ASSERT_TRUE(Volumes::instance().insertCard());
+    Viewer viewer;
+    const MainWindow::Outlets &o = viewer.outlets();
+    ASSERT_EQ(rowCount(viewer.controller), 9);
+    const QString model = o.modelLabel->text();
+    EXPECT_NE(model, localized("unknown"));
+
+    ASSERT_TRUE(Volumes::instance().removeCard());
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 0; },
+                                            8000));
+    EXPECT_EQ(o.modelLabel->text(), localized("unknown"));
+    EXPECT_TRUE(o.selectedFolderLabel->text().isEmpty());
+
+    ASSERT_TRUE(Volumes::instance().reinsertCard());
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 9; },
+                                            8000));
+    EXPECT_EQ(o.modelLabel->text(), model);
+}
+
+TEST(MainWindowController, OpeningARecordingListsItsCardAndPlaysIt)
+{
+    ASSERT_TRUE(Volumes::instance().insertCard());
+    Viewer viewer;
+    MainWindowController &controller = viewer.controller;
+    // Another folder first, so that the card's listing comes from the path.
+    QTemporaryDir elsewhere;
+    controller.openPath(elsewhere.path());
+    EXPECT_EQ(rowCount(controller), 0);
+    EXPECT_EQ(viewer.outlets().selectedFolderLabel->text(), elsewhere.path());
+
+    const QString recording =
+        QDir(Volumes::instance().cardPath()).filePath("cont_rec/REC_20260514_083030.avi");
+    controller.openPath(recording);
+    ASSERT_EQ(rowCount(controller), 9);
+    EXPECT_EQ(viewer.outlets().selectedFolderLabel->text(), Volumes::instance().cardPath());
+    const int row =
+        int(controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(recording)));
+    EXPECT_EQ(controller.selectedRow(), row);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
+                                            kPlayTimeoutMs));
+    EXPECT_EQ(controller.session().currentVideoUrl(), QUrl::fromLocalFile(recording));
+}
+
+TEST(MainWindowController, BrokenRecordingShowsTheAlert)
+{
+    Volumes::instance();
+    QTemporaryDir folder;
+    const QString broken = QDir(folder.path()).filePath(QStringLiteral("REC_20260101_000000.avi"));
+    {
+        QFile file(broken);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("RIFF\x10\0\0\0AVI nothing playable here", 32));
+    }
+    Viewer viewer;
+    viewer.controller.openPath(broken);
+    EXPECT_EQ(rowCount(viewer.controller), 1);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return viewer.controller.unsupportedFileAlert() != nullptr; }, 20000));
+    QMessageBox *alert = viewer.controller.unsupportedFileAlert();
+    EXPECT_EQ(alert->text(), localized(UnsupportedVideoAlert::kTitleKey));
+    EXPECT_EQ(alert->informativeText(), localized(UnsupportedVideoAlert::kMessageKey));
+    EXPECT_TRUE(viewer.controller.session().currentVideoUrl().isEmpty());
+    alert->close();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return viewer.controller.unsupportedFileAlert() == nullptr; }));
+}
+
+TEST(MainWindowController, LanguageSwitchRetitlesTheWindow)
+{
+    Volumes::instance();
+    Viewer viewer;
+    MainWindowMenus *menus = viewer.controller.menus();
+    const MainWindow::Outlets &o = viewer.outlets();
+    EXPECT_EQ(viewer.controller.window()->windowTitle(), QStringLiteral("Torvaview"));
+    const QString englishAll = o.filterButtons.first()->text();
+
+    menus->languageAction(QStringLiteral("fr"))->trigger();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return menus->languageMenu()->title() == QStringLiteral("Langue"); }));
+    EXPECT_EQ(o.filterButtons.first()->text(), QStringLiteral("Tout"));
+    EXPECT_EQ(menus->speedUnitMenu()->title(), QStringLiteral("Unité de vitesse"));
+    if (rowCount(viewer.controller) == 0) {
+        EXPECT_EQ(o.modelLabel->text(), QStringLiteral("Inconnu"));
+    }
+    EXPECT_TRUE(menus->languageAction(QStringLiteral("fr"))->isChecked());
+
+    menus->languageAction(QStringLiteral("ja"))->trigger();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return menus->languageMenu()->title() != QStringLiteral("Langue"); }));
+    EXPECT_NE(o.filterButtons.first()->text(), QStringLiteral("Tout"));
+    EXPECT_NE(o.filterButtons.first()->text(), englishAll);
+
+    menus->languageAction(QStringLiteral("en"))->trigger();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return o.filterButtons.first()->text() == englishAll; }));
+}
+
+TEST(MainWindowController, ShortcutsAndFullScreen)
+{
+    Volumes::instance();
+    QTemporaryDir folder;
+    const QString recording = QDir(folder.path()).filePath("REC_20260101_000000.avi");
+    ASSERT_TRUE(TestMedia::dualCameraAvi(recording));
+    Viewer viewer;
+    MainWindowController &controller = viewer.controller;
+    const MainWindow::Outlets &o = viewer.outlets();
+    MainWindow *window = controller.window();
+    controller.openPath(recording);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
+                                            kPlayTimeoutMs));
+
+    pressKey(window, Qt::Key_Space);
+    EXPECT_TRUE(controller.session().isVideoPaused());
+    pressKey(window, Qt::Key_Space);
+    EXPECT_FALSE(controller.session().isVideoPaused());
+    pressKey(window, Qt::Key_Down);
+    EXPECT_FLOAT_EQ(o.volumeSlider->volume(), 0.9f);
+    EXPECT_FLOAT_EQ(o.bigMovieView->volume(), 0.9f);
+    EXPECT_FLOAT_EQ(o.smallMovieView->volume(), 0.0f);
+    pressKey(window, Qt::Key_Up);
+    EXPECT_FLOAT_EQ(o.volumeSlider->volume(), 1.0f);
+    pressKey(window, Qt::Key_Q);
+    EXPECT_TRUE(window->isVisible()) << "Q without Control does nothing";
+
+    // Return shows the large picture full screen, and Return again takes it back.
+    pressKey(window, Qt::Key_Return);
+    ASSERT_TRUE(controller.session().isFullScreenMode());
+    QWidget *fullScreen = o.bigMovieView->window();
+    EXPECT_NE(fullScreen, window);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return fullScreen->isFullScreen(); }));
+    GuiTestEnvironment::wait(500);
+    TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("mainwindow_fullscreen"));
+    pressKey(fullScreen, Qt::Key_Return);
+    EXPECT_FALSE(controller.session().isFullScreenMode());
+    EXPECT_EQ(o.bigMovieScrollView->widget(), o.bigMovieView);
+    EXPECT_EQ(o.bigMovieView->window(), window);
+    EXPECT_FALSE(fullScreen->isVisible());
+
+    // A right click on the small picture asks for it full screen; Escape leaves.
+    const QPoint centre = o.smallMovieView->rect().center();
+    QMouseEvent rightClick(QEvent::MouseButtonRelease, QPointF(centre),
+                           o.smallMovieView->mapToGlobal(QPointF(centre)), Qt::RightButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(o.smallMovieView, &rightClick);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return controller.session().isFullScreenMode(); }));
+    EXPECT_EQ(controller.session().fullScreenView(), PlaybackSession::View::Small);
+    EXPECT_FLOAT_EQ(o.smallMovieView->volume(), 1.0f);
+    EXPECT_FLOAT_EQ(o.bigMovieView->volume(), 0.0f);
+    pressKey(o.smallMovieView->window(), Qt::Key_Escape);
+    EXPECT_FALSE(controller.session().isFullScreenMode());
+    EXPECT_EQ(o.smallMovieView->parentWidget(), o.smallMovieSlot);
+    EXPECT_FLOAT_EQ(o.smallMovieView->volume(), 0.0f);
+    EXPECT_FLOAT_EQ(o.bigMovieView->volume(), 1.0f);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return o.bigMovieView->rate() > 0.0 && o.smallMovieView->rate() > 0.0; }));
+}
+
+TEST(MainWindowController, SpeedUnitMenu)
+{
+    Volumes::instance();
+    Viewer viewer;
+    MainWindowMenus *menus = viewer.controller.menus();
+    EXPECT_TRUE(menus->kmphAction()->isChecked());
+    menus->mphAction()->trigger();
+    EXPECT_TRUE(TorvaSpeedUnit::isMph());
+    EXPECT_TRUE(menus->mphAction()->isChecked());
+    EXPECT_FALSE(menus->kmphAction()->isChecked());
+    menus->kmphAction()->trigger();
+    EXPECT_FALSE(TorvaSpeedUnit::isMph());
+}
