@@ -47,23 +47,31 @@ namespace {
 // The first p in [from, last) with p[0] == '0' and p[1] == '2' or '3'; the
 // bytes up to last + 1 must be readable. Sixteen positions are compared at a
 // time: pairs are rare, so most of a recording is passed over in bulk.
+using Bytes = unsigned char __attribute__((vector_size(16)));
+
+Bytes candidatesAt(const char *p)
+{
+    Bytes here;
+    Bytes next;
+    std::memcpy(&here, p, sizeof here);
+    std::memcpy(&next, p + 1, sizeof next);
+    return Bytes((here == '0') & ((next & 0xFE) == '2'));
+}
+
+bool any(Bytes hits)
+{
+    uint64_t halves[2];
+    std::memcpy(halves, &hits, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+}
+
 const char *findTagCandidate(const char *from, const char *last)
 {
-    using Bytes = unsigned char __attribute__((vector_size(16)));
     const char *p = from;
-    for (; last - p >= 16; p += 16) {
-        Bytes here;
-        Bytes next;
-        std::memcpy(&here, p, sizeof here);
-        std::memcpy(&next, p + 1, sizeof next);
-        const auto hits = Bytes((here == '0') & ((next & 0xFE) == '2'));
-        uint64_t halves[2];
-        std::memcpy(halves, &hits, sizeof halves);
-        if (halves[0] != 0)
-            return p + std::countr_zero(halves[0]) / 8;
-        if (halves[1] != 0)
-            return p + 8 + std::countr_zero(halves[1]) / 8;
-    }
+    // Sixty-four positions per step while nothing is found; pairs are rare.
+    while (last - p >= 64 && !any(candidatesAt(p) | candidatesAt(p + 16) | candidatesAt(p + 32) |
+                                  candidatesAt(p + 48)))
+        p += 64;
     for (; p < last; ++p) {
         if (p[0] == '0' && (p[1] & ~1) == '2')
             return p;
