@@ -1,12 +1,27 @@
 #include "app/AppDelegate.h"
 
+#include "app/MainWindow.h"
 #include "app/MainWindowController.h"
 #include "controls/SplashWindowController.h"
 #include "i18n/TorvaLanguages.h"
 #include "playback/PlaybackTiming.h"
 #include "video/Utils.h"
 
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace
 
 AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
 
@@ -19,12 +34,14 @@ void AppDelegate::applicationDidFinishLaunching(const QString &path)
     m_controller = std::make_unique<MainWindowController>();
     m_splash = std::make_unique<SplashWindowController>();
     m_splash->showSplashImage(QStringLiteral("KM7_pcviewer_splash_mac.png"));
+    centreOnScreen(m_splash.get());
     m_splash->show();
     QTimer::singleShot(PlaybackTiming::kSplashMilliseconds, this, &AppDelegate::showMainWindow);
 }
 
 void AppDelegate::showMainWindow()
 {
+    centreOnScreen(m_controller->window());
     m_controller->showMainWindow();
     m_splash->close();
     if (!m_path.isEmpty())

@@ -9,6 +9,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QPropertyAnimation>
 #include <QScreen>
 
@@ -31,7 +32,10 @@ FullScreenMovieWindow::FullScreenMovieWindow(MainWindow *mainWindow)
       m_controls(new QWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setStyleSheet(QStringLiteral("background-color: black;"));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     new QHBoxLayout(m_controls);
     m_controls->layout()->setContentsMargins(0, 0, 0, 0);

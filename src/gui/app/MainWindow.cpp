@@ -10,15 +10,21 @@
 #include "displays/SpeedMeterView.h"
 #include "displays/VolumeSliderView.h"
 #include "library/RecordingFilter.h"
+#include "playback/MainWindowLayout.h"
 #include "video/TorvaAVView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollArea>
+#include <QSizeGrip>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -42,6 +48,14 @@ TorvaImageView *imageView(QWidget *parent, const QString &name, const QSize &siz
     return view;
 }
 
+TorvaImageView *coverPicture(QWidget *parent)
+{
+    auto *cover = new TorvaImageView(parent);
+    cover->setImageName(QStringLiteral("movie_cover"));
+    cover->setImageScaling(TorvaImageView::Scaling::Proportionally);
+    return cover;
+}
+
 // Keys reach the window itself, so that the table or a button never takes
 // Space, Return or the arrows for themselves.
 void takeKeyboardFocusFromChildren(QWidget *window)
@@ -56,6 +70,7 @@ void takeKeyboardFocusFromChildren(QWidget *window)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Torvaview"));
+    setWindowFlag(Qt::FramelessWindowHint);
     auto *content = new QWidget(this);
     content->setObjectName(QStringLiteral("mainContent"));
     content->setStyleSheet(QStringLiteral("#mainContent { background-color: #202327; }"));
@@ -70,8 +85,19 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     rows->addWidget(buildTransportRow());
     rows->addWidget(buildDashboard());
     setCentralWidget(content);
+    buildWindowButtons();
     takeKeyboardFocusFromChildren(this);
     resize(1024, 720);
+}
+
+void MainWindow::buildWindowButtons()
+{
+    auto *buttons = new QWidget(this);
+    auto *row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 4, 0);
+    m_outlets.appMinimizeButton = addButton(buttons, QStringLiteral("app_minimize_1"));
+    m_outlets.appExitButton = addButton(buttons, QStringLiteral("app_exit_1"));
+    menuBar()->setCornerWidget(buttons, Qt::TopRightCorner);
 }
 
 ImageButton *MainWindow::addButton(QWidget *parent, const QString &image)
@@ -144,24 +170,30 @@ QWidget *MainWindow::buildVideoArea()
     auto *layout = new QHBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_outlets.bigMovieScrollView = new QScrollArea(area);
+    m_outlets.bigMovieStack = new QStackedWidget(area);
+    m_outlets.bigMovieStack->addWidget(coverPicture(m_outlets.bigMovieStack));
+    m_outlets.bigMovieScrollView = new QScrollArea(m_outlets.bigMovieStack);
     m_outlets.bigMovieScrollView->setFrameShape(QFrame::NoFrame);
     m_outlets.bigMovieScrollView->setStyleSheet(QStringLiteral("background-color: black;"));
     m_outlets.bigMovieScrollView->setAlignment(Qt::AlignCenter);
     m_outlets.bigMovieView = new TorvaAVView;
     m_outlets.bigMovieScrollView->setWidget(m_outlets.bigMovieView);
-    layout->addWidget(m_outlets.bigMovieScrollView, 1);
+    m_outlets.bigMovieStack->addWidget(m_outlets.bigMovieScrollView);
+    layout->addWidget(m_outlets.bigMovieStack, 1);
 
     auto *side = new QVBoxLayout;
-    m_outlets.smallMovieSlot = new QWidget(area);
-    m_outlets.smallMovieSlot->setFixedSize(kSmallVideoWidth, kSmallVideoHeight);
+    m_outlets.smallMovieStack = new QStackedWidget(area);
+    m_outlets.smallMovieStack->setFixedSize(kSmallVideoWidth, kSmallVideoHeight);
+    m_outlets.smallMovieStack->addWidget(coverPicture(m_outlets.smallMovieStack));
+    m_outlets.smallMovieSlot = new QWidget(m_outlets.smallMovieStack);
     auto *slotLayout = new QVBoxLayout(m_outlets.smallMovieSlot);
     slotLayout->setContentsMargins(0, 0, 0, 0);
     m_outlets.smallMovieView = new TorvaAVView(m_outlets.smallMovieSlot);
     slotLayout->addWidget(m_outlets.smallMovieView);
     m_outlets.mapView = new MapCoverView(area);
     m_outlets.mapView->setFixedWidth(kSmallVideoWidth);
-    side->addWidget(m_outlets.smallMovieSlot);
+    m_outlets.smallMovieStack->addWidget(m_outlets.smallMovieSlot);
+    side->addWidget(m_outlets.smallMovieStack);
     side->addWidget(m_outlets.mapView, 1);
     layout->addLayout(side);
     return area;
@@ -247,6 +279,8 @@ QWidget *MainWindow::buildDashboard()
     m_outlets.speedMeter = new SpeedMeterView(band);
     m_outlets.speedMeter->setFixedSize(SpeedMeterView::kDesignSize);
     layout->addWidget(m_outlets.speedMeter);
+    // Without a frame the window is resized from this corner.
+    layout->addWidget(new QSizeGrip(band), 0, Qt::AlignBottom | Qt::AlignRight);
     return band;
 }
 
@@ -299,4 +333,33 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKeyEvent(event))
         QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QMainWindow::mousePressEvent(event);
+        return;
+    }
+    // The window system moves the window itself where it can (Wayland
+    // allows nothing else); elsewhere the window follows the pointer.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_lastWindowDragLocation = event->position();
+    m_isMovingWindow = true;
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_isMovingWindow) {
+        QMainWindow::mouseMoveEvent(event);
+        return;
+    }
+    move(pos() + MainWindowLayout::windowDragOffset(m_lastWindowDragLocation, event->position()));
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_isMovingWindow = false;
+    QMainWindow::mouseReleaseEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointF>
 
 class GravityGraphView;
 class ImageButton;
@@ -10,6 +11,7 @@ class MapCoverView;
 class QKeyEvent;
 class QLabel;
 class QScrollArea;
+class QStackedWidget;
 class QTableView;
 class SeekTimeSliderView;
 class SpeedMeterView;
@@ -17,11 +19,10 @@ class TorvaAVView;
 class TorvaImageView;
 class VolumeSliderView;
 
-// The viewer's window: the recording table with its filter and folder
-// buttons, the large (front) and small (rear) video, the map area, the
-// transport and zoom controls, and the telemetry dashboard. It only lays the
-// controls out; MainWindowController gives them their behaviour. Keys go to
-// the keyEventDelegate.
+// The viewer's window, skinned and without a title bar: the recording table with its filter and
+// folder buttons, the large (front) and small (rear) video, the map area, the transport and zoom
+// controls, and the telemetry dashboard. It only lays the controls out; MainWindowController gives
+// them their behaviour. Keys go to the keyEventDelegate.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     // The controls, as the controller reaches them.
     struct Outlets
     {
+        ImageButton *appExitButton = nullptr;
+        ImageButton *appMinimizeButton = nullptr;
         ImageButton *selectFolderButton = nullptr;
         QList<ImageButton *> filterButtons; // by RecordingFilter::Group
         QLabel *selectedFolderLabel = nullptr;
@@ -42,6 +45,9 @@ public:
         TorvaAVView *smallMovieView = nullptr;
         // Holds the small view in its layout; it comes back here from full screen.
         QWidget *smallMovieSlot = nullptr;
+        // Each view, or its cover picture while it has no movie.
+        QStackedWidget *bigMovieStack = nullptr;
+        QStackedWidget *smallMovieStack = nullptr;
         MapCoverView *mapView = nullptr;
 
         SeekTimeSliderView *seekTimeSlider = nullptr;
@@ -85,8 +91,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // Dragging the window by its background (it has no title bar).
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void buildWindowButtons();
     QWidget *buildLibraryColumn();
     QWidget *buildVideoArea();
     QWidget *buildTransportRow();
@@ -95,4 +106,6 @@ private:
 
     Outlets m_outlets;
     MainWindowKeyDelegate *m_keyEventDelegate = nullptr;
+    QPointF m_lastWindowDragLocation;
+    bool m_isMovingWindow = false;
 };

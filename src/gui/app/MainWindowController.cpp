@@ -1,6 +1,7 @@
 #include "app/MainWindowController.h"
 
 #include "app/CardWatcher.h"
+#include "app/ConversionRunner.h"
 #include "app/FullScreenMovieWindow.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowMenus.h"
@@ -20,7 +21,6 @@
 #include "settings/P820SettingManager.h"
 #include "video/TorvaAVView.h"
 #include "video/UnsupportedVideoAlert.h"
-#include "video/VideoConversion.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,9 +30,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTableView>
 
 namespace {
@@ -62,7 +62,7 @@ QString listingFolderOf(const QFileInfo &recording)
 
 MainWindowController::MainWindowController(QObject *parent)
     : QObject(parent), m_window(new MainWindow), m_tableModel(new RecordingTableModel(this)),
-      m_cardWatcher(new CardWatcher(this))
+      m_cardWatcher(new CardWatcher(this)), m_conversion(new ConversionRunner(m_window, this))
 {
     m_menus = new MainWindowMenus(m_window);
     m_session = std::make_unique<PlaybackSession>(*m_window->outlets().mapView);
@@ -89,6 +89,7 @@ MainWindowController::MainWindowController(QObject *parent)
     setVideoMute(false);
     showDisplay(PlaybackTick::resetVideoInformation());
     enableVideoControls(false);
+    updateMovieViewCoverScrren();
 }
 
 MainWindowController::~MainWindowController()
@@ -97,8 +98,6 @@ MainWindowController::~MainWindowController()
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->setDelegate(nullptr);
     o.smallMovieView->setDelegate(nullptr);
-    if (m_conversion)
-        m_conversion->cancel();
     if (TorvaAVView *view = m_fullScreenWindow->takeMovie())
         delete view;
     delete m_fullScreenWindow;
@@ -119,6 +118,8 @@ void MainWindowController::connectControls()
     const auto on = [this](ImageButton *button, void (MainWindowController::*action)()) {
         connect(button, &ImageButton::clicked, this, action);
     };
+    on(o.appExitButton, &MainWindowController::appExitButtonTouched);
+    on(o.appMinimizeButton, &MainWindowController::appMinimizeButtonTouched);
     on(o.playPauseButton, &MainWindowController::playPauseButtonTouched);
     on(o.stopButton, &MainWindowController::stopButtonTouched);
     on(o.rewindButton, &MainWindowController::rewindButtonTouched);
@@ -152,6 +153,12 @@ void MainWindowController::connectControls()
             &MainWindowController::applyLanguageSettings, Qt::QueuedConnection);
     connect(m_cardWatcher, &CardWatcher::volumesChanged, this,
             &MainWindowController::updateModelInfo);
+    // The gauge shows the same speed in the new unit.
+    connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this,
+            [this] {
+                SpeedMeterView *meter = m_window->outlets().speedMeter;
+                meter->setSpeed(meter->speed());
+            });
 }
 
 void MainWindowController::connectSession()
@@ -159,8 +166,9 @@ void MainWindowController::connectSession()
     PlaybackSession *session = m_session.get();
     connect(session, &PlaybackSession::recordingCleared, this,
             &MainWindowController::onRecordingCleared);
-    connect(session, &PlaybackSession::conversionRequested, this,
-            &MainWindowController::startConversion);
+    connect(session, &PlaybackSession::conversionRequested, m_conversion, &ConversionRunner::run);
+    connect(m_conversion, &ConversionRunner::finished, session,
+            &PlaybackSession::conversionFinished);
     connect(session, &PlaybackSession::showUnsupportedFileAlert, this,
             &MainWindowController::showUnsupportedFileAlert);
     connect(session, &PlaybackSession::recordingPrepared, this,
@@ -180,11 +188,6 @@ void MainWindowController::showMainWindow()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this,
-            [this] {
-                SpeedMeterView *meter = m_window->outlets().speedMeter;
-                meter->setSpeed(meter->speed());
-            });
     m_window->outlets().gravityGraph->awakeFromNib();
     applyLanguageSettings();
     updateModelInfo();
@@ -310,8 +313,7 @@ void MainWindowController::selectRow(int row)
 
 int MainWindowController::selectedRow() const
 {
-    const QModelIndexList rows =
-        m_window->outlets().fileTable->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_window->outlets().fileTable->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
@@ -327,51 +329,6 @@ void MainWindowController::playVideoWithIdx(int row)
     m_session->playVideoWithIdx(m_library.filteredVideoFileList(), row);
 }
 
-// Conversion.
-
-void MainWindowController::startConversion(const QUrl &url)
-{
-    endConversion();
-    auto *conversion = new VideoConversion(url, this);
-    m_conversion = conversion;
-    auto *progress = new QProgressDialog(m_window);
-    progress->setLabelText(url.fileName());
-    progress->setCancelButtonText(localized("취소"));
-    progress->setRange(0, 100);
-    progress->setMinimumDuration(500);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
-    m_conversionProgress = progress;
-    connect(conversion, &VideoConversion::progress, progress,
-            [progress](double fraction) { progress->setValue(int(fraction * 100.0)); });
-    connect(progress, &QProgressDialog::canceled, conversion, &VideoConversion::cancel);
-    connect(conversion, &VideoConversion::finished, this,
-            [this, url, conversion](const VideoConversion::Result &result) {
-                if (conversion != m_conversion)
-                    return;
-                endConversion();
-                if (result.status == VideoConversion::Result::Status::Cancelled)
-                    return;
-                std::optional<QList<QUrl>> files;
-                if (result.status == VideoConversion::Result::Status::Answered)
-                    files = result.files;
-                m_session->conversionFinished(url, files);
-            });
-    conversion->start();
-}
-
-void MainWindowController::endConversion()
-{
-    if (m_conversionProgress)
-        m_conversionProgress->deleteLater();
-    if (!m_conversion)
-        return;
-    VideoConversion *conversion = m_conversion;
-    m_conversion = nullptr;
-    conversion->cancel();
-    conversion->deleteLater();
-}
-
 // What the session asks for.
 
 void MainWindowController::onRecordingCleared()
@@ -380,6 +337,7 @@ void MainWindowController::onRecordingCleared()
     o.bigMovieView->reset();
     o.smallMovieView->reset();
     showDisplay(PlaybackTick::resetVideoInformation());
+    updateMovieViewCoverScrren();
     if (!m_session->isFullScreenMode())
         changeVideoScale();
 }
@@ -397,6 +355,7 @@ void MainWindowController::onRecordingPrepared()
     o.swapButton->setEnabled(twoFiles);
     o.gravityGraph->setClipData(m_session->clipData());
     o.gpsImage->setVisible(m_session->hasGps());
+    updateMovieViewCoverScrren();
 }
 
 void MainWindowController::onPlayViews()
@@ -448,9 +407,9 @@ void MainWindowController::showUnsupportedFileAlert()
     if (m_alert)
         m_alert->close();
     // Window-modal but not blocking: playback and card changes go on.
-    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                                  localized(UnsupportedVideoAlert::kTitleKey), QMessageBox::Ok,
-                                  m_window);
+    auto *alert =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
+                        localized(UnsupportedVideoAlert::kTitleKey), QMessageBox::Ok, m_window);
     alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert = alert;
@@ -481,6 +440,7 @@ void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, int sta
         o.seekTimeSlider->setMaxSliderValue(view->duration());
     if (status == TorvaAVView::StatusReadyToPlay)
         applyVolumes();
+    updateMovieViewCoverScrren();
     m_session->torvaAVViewDidUpdateStatus(viewOf(view), status);
 }
 
@@ -591,14 +551,21 @@ void MainWindowController::enableVideoControls(bool enabled)
     for (QWidget *control : std::initializer_list<QWidget *>{
              o.playPauseButton, o.stopButton, o.muteButton, o.bigMovieView, o.smallMovieView,
              o.swapButton, o.seekTimeSlider, o.volumeSlider, o.flipButton, o.fullscreenButton,
-             o.resetZoomButton, o.zoomOutButton, o.zoomInButton, o.panButton,
-             o.playNextFileButton, o.playPrevFileButton, o.fastForwardButton, o.rewindButton})
+             o.resetZoomButton, o.zoomOutButton, o.zoomInButton, o.panButton, o.playNextFileButton,
+             o.playPrevFileButton, o.fastForwardButton, o.rewindButton})
         control->setEnabled(enabled);
-    for (QWidget *picture : std::initializer_list<QWidget *>{o.carShockImage, o.earthImage,
-                                                             o.gpsImage, o.speedMeter})
+    for (QWidget *picture :
+         std::initializer_list<QWidget *>{o.carShockImage, o.earthImage, o.gpsImage, o.speedMeter})
         picture->setVisible(enabled);
     if (enabled && o.volumeSlider->isMuted())
         o.volumeSlider->setEnabled(false);
+}
+
+void MainWindowController::updateMovieViewCoverScrren()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    o.bigMovieStack->setCurrentIndex(o.bigMovieView->hasMovie() ? 1 : 0);
+    o.smallMovieStack->setCurrentIndex(o.smallMovieView->hasMovie() ? 1 : 0);
 }
 
 // Sound.
@@ -704,8 +671,8 @@ void MainWindowController::changeVideoScale()
                                                                       : Qt::ScrollBarAlwaysOff);
             if (m_session->zoom().touchedBigMovieScroll())
                 return;
-            const QPoint centre = VideoZoom::centredScrollPoint(
-                frame.viewSize, QSizeF(scroll->viewport()->size()));
+            const QPoint centre =
+                VideoZoom::centredScrollPoint(frame.viewSize, QSizeF(scroll->viewport()->size()));
             scroll->horizontalScrollBar()->setValue(centre.x());
             scroll->verticalScrollBar()->setValue(centre.y());
         },

@@ -5,16 +5,15 @@
 #include "playback/PlayAnimation.h"
 #include "playback/PlaybackSession.h"
 #include "video/TorvaAVViewDelegate.h"
-#include "video/VideoConversion.h"
 
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QTimer>
 #include <QUrl>
 
 class CardWatcher;
+class ConversionRunner;
 class FullScreenMovieWindow;
 class MainWindow;
 class MainWindowMenus;
@@ -103,8 +102,6 @@ private:
 
     void showFilteredList();
     void selectRow(int row);
-    void startConversion(const QUrl &url);
-    void endConversion();
     void onRecordingPrepared();
     void onRecordingCleared();
     void onPlayViews();
@@ -114,6 +111,8 @@ private:
     void showUnsupportedFileAlert();
     void showDisplay(const PlaybackTick::Display &display);
     void enableVideoControls(bool enabled);
+    // Each view's cover picture stands in while it has no movie.
+    void updateMovieViewCoverScrren();
     void applyVolumes();
     void setVideoMute(bool muted);
     void seekTimeSliderTouchedUp(double value);
@@ -126,13 +125,12 @@ private:
     MainWindowMenus *m_menus;
     RecordingTableModel *m_tableModel;
     CardWatcher *m_cardWatcher;
+    ConversionRunner *m_conversion;
     std::unique_ptr<PlaybackSession> m_session;
     RecordingLibrary m_library;
     PlayAnimation m_playAnimation;
     QTimer m_videoPlayTimer;
     QTimer m_playAnimationTimer;
-    QPointer<VideoConversion> m_conversion;
-    QPointer<QProgressDialog> m_conversionProgress;
     QPointer<QMessageBox> m_alert;
     FullScreenMovieWindow *m_fullScreenWindow = nullptr;
 };

@@ -29,8 +29,7 @@ MainWindowMenus::MainWindowMenus(QMainWindow *window) : QObject(window)
 {
     QMenuBar *bar = window->menuBar();
     QMenu *applicationMenu = bar->addMenu(QStringLiteral("Torvaview"));
-    m_quit = applicationMenu->addAction(
-        QStringLiteral("Quit %1").arg(window->windowTitle()));
+    m_quit = applicationMenu->addAction(QStringLiteral("Quit %1").arg(window->windowTitle()));
     connect(m_quit, &QAction::triggered, this, &MainWindowMenus::quitRequested);
 
     m_languageMenu = bar->addMenu(QString());

@@ -14,8 +14,8 @@ MapCoverView::MapCoverView(QWidget *parent) : QWidget(parent), m_cover(new Torva
 
 void MapCoverView::moveToLat(float lat, float lng)
 {
-    m_positionText = PlaybackTick::positionText(lat) + QStringLiteral(", ") +
-                     PlaybackTick::positionText(lng);
+    m_positionText =
+        PlaybackTick::positionText(lat) + QStringLiteral(", ") + PlaybackTick::positionText(lng);
     update();
 }
 

@@ -101,9 +101,13 @@ void MpvFrameRenderer::render()
                           0};
     // mpv draws top-down unless told that the target has a bottom-left origin.
     int flipY = 1;
+    // Drawing runs on the GUI thread, which must not wait for the frame's
+    // display time.
+    int blockForTargetTime = 0;
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_OPENGL_FBO, &target},
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        {MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &blockForTargetTime},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     mpv_render_context_render(m_renderContext, params);

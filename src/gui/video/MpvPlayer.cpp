@@ -32,6 +32,7 @@ const Option kOptions[] = {
     {kSubtitleTrack, kNo},
     {kCoverArtAutoLoad, kNo},
     {kAudioDisplay, kNo},
+    {kAudioOutput, kAudioOutputs},
     {kAudioFallbackToNull, kYes},
     {kKeepOpen, kYes},
     {kPause, kYes},
@@ -39,6 +40,7 @@ const Option kOptions[] = {
     {kLoadStatsOverlay, kNo},
     {kLoadOsdConsole, kNo},
     {kLoadAutoProfiles, kNo},
+    {kYoutubeDl, kNo},
 };
 
 // Observed without a value: each change is read back when it arrives.
@@ -96,7 +98,8 @@ void MpvPlayer::loadFile(const QString &path)
 {
     m_path = path;
     // An absolute path is never taken for a protocol or an option.
-    command({kLoadFile, QFile::encodeName(QFileInfo(path).absoluteFilePath()).constData()});
+    if (!command({kLoadFile, QFile::encodeName(QFileInfo(path).absoluteFilePath()).constData()}))
+        Q_EMIT loadFailed(QStringLiteral("no player"));
 }
 
 double MpvPlayer::rate() const
@@ -164,16 +167,25 @@ void MpvPlayer::step(const char *stepCommand)
 
 void MpvPlayer::seek(double seconds)
 {
-    if (!command({kSeek, QByteArray::number(seconds, 'f', 6).constData(), kSeekAbsoluteExact}))
+    if (!m_mpv)
         return;
-    // A restart already queued belongs to an earlier seek: read it first, so
-    // that only this seek's landing ends the wait.
-    drainEvents();
+    const QByteArray target = QByteArray::number(seconds, 'f', 6);
+    const char *arguments[] = {kSeek, target.constData(), kSeekAbsoluteExact, nullptr};
+    // mpv answers the command before it performs the seek, so the restart
+    // that follows the answer is this seek's landing; earlier ones are not.
+    if (const int error = mpv_command_async(m_mpv, ++m_seekSerial, arguments); error < 0) {
+        qWarning("video view: mpv seek: %s", mpv_error_string(error));
+        return;
+    }
     m_seeking = true;
+    m_seekAnswered = false;
+    m_seekTarget = seconds;
 }
 
 double MpvPlayer::position() const
 {
+    if (m_seeking)
+        return m_seekTarget;
     return m_loaded ? doubleProperty(kTimePosition) : 0.0;
 }
 
@@ -256,10 +268,20 @@ void MpvPlayer::handleEvent(const mpv_event &event)
             Q_EMIT fileReady(m_hasVideo);
             break;
         }
-        m_seeking = false;
-        for (const char *stepCommand : std::exchange(m_pendingSteps, {}))
-            command({stepCommand});
+        if (m_seeking) {
+            // Still the landing of an earlier seek.
+            if (!m_seekAnswered)
+                break;
+            finishSeek();
+        }
         Q_EMIT seeked();
+        break;
+    case MPV_EVENT_COMMAND_REPLY:
+        if (event.reply_userdata == m_seekSerial) {
+            m_seekAnswered = true;
+            if (event.error < 0)
+                finishSeek();
+        }
         break;
     case MPV_EVENT_PROPERTY_CHANGE:
         handlePropertyChange(static_cast<const mpv_event_property *>(event.data)->name);
@@ -293,6 +315,13 @@ void MpvPlayer::handlePropertyChange(const char *name)
             Q_EMIT endReached();
     }
     updateRate();
+}
+
+void MpvPlayer::finishSeek()
+{
+    m_seeking = false;
+    for (const char *stepCommand : std::exchange(m_pendingSteps, {}))
+        command({stepCommand});
 }
 
 void MpvPlayer::readTracks()

@@ -38,7 +38,7 @@ public:
     // seek is under way starts from where the seek lands.
     void stepForward();
     void stepBackward();
-    // Seeks to the exact time; position() tells the target at once.
+    // Seeks to the exact time; position() tells the target until it lands.
     void seek(double seconds);
 
     // Seconds from the start; 0.0 before the file is loaded.
@@ -51,7 +51,6 @@ public:
     void setVolume(float volume);
 
     bool isLoaded() const { return m_loaded; }
-    bool hasVideo() const { return m_hasVideo; }
     // The size of the file's first video track; invalid when unknown.
     QSize videoSize() const { return m_videoSize; }
     // Whether a picture of the file has been drawn.
@@ -70,7 +69,7 @@ Q_SIGNALS:
     void loadFailed(const QString &reason);
     void endReached();
     void rateChanged(double rate);
-    // A seek or frame step has landed.
+    // Playback has restarted where a seek (or a step back) landed.
     void seeked();
     void readyForDisplay();
     void frameRendered();
@@ -83,6 +82,7 @@ private:
     void updateRate();
     bool playsBackward() const;
     void step(const char *command);
+    void finishSeek();
     bool command(std::initializer_list<const char *> arguments);
     bool flagProperty(const char *name) const;
     double doubleProperty(const char *name) const;
@@ -97,6 +97,9 @@ private:
     bool m_voConfigured = false;
     bool m_readyForDisplay = false;
     bool m_seeking = false;
+    bool m_seekAnswered = false;
+    quint64 m_seekSerial = 0;
+    double m_seekTarget = 0.0;
     QList<const char *> m_pendingSteps;
     double m_duration = 0.0;
     double m_rate = 0.0;

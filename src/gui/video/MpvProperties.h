@@ -14,6 +14,11 @@ inline constexpr char kSubtitleAutoLoad[] = "sub-auto";
 inline constexpr char kSubtitleTrack[] = "sid";
 inline constexpr char kCoverArtAutoLoad[] = "cover-art-auto";
 inline constexpr char kAudioDisplay[] = "audio-display";
+// Only the desktop's sound servers and ALSA are tried, then no sound: mpv's
+// further candidates include SDL, whose shared state hangs when two players
+// probe it at once on a machine without a sound device.
+inline constexpr char kAudioOutput[] = "ao";
+inline constexpr char kAudioOutputs[] = "pipewire,pulse,alsa";
 inline constexpr char kAudioFallbackToNull[] = "audio-fallback-to-null";
 inline constexpr char kKeepOpen[] = "keep-open";
 // Scripts only cost start-up time here: the view has no on-screen controls.
@@ -21,6 +26,7 @@ inline constexpr char kLoadScripts[] = "load-scripts";
 inline constexpr char kLoadStatsOverlay[] = "load-stats-overlay";
 inline constexpr char kLoadOsdConsole[] = "load-osd-console";
 inline constexpr char kLoadAutoProfiles[] = "load-auto-profiles";
+inline constexpr char kYoutubeDl[] = "ytdl";
 
 // Properties read, written or observed.
 inline constexpr char kPause[] = "pause";

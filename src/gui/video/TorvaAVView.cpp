@@ -384,10 +384,9 @@ void TorvaAVView::notifyDelegate(std::function<void(TorvaAVViewDelegate *)> call
 void TorvaAVView::layOutOverlays()
 {
     if (m_loadingSpinner) {
-        const QSize size = m_loadingSpinner->sizeHint().boundedTo(this->size());
-        m_loadingSpinner->setGeometry(
-            QRect(QPoint(0, 0), size)
-                .translated(rect().center() - QRect(QPoint(0, 0), size).center()));
+        QRect spinner(QPoint(), m_loadingSpinner->sizeHint().boundedTo(size()));
+        spinner.moveCenter(rect().center());
+        m_loadingSpinner->setGeometry(spinner);
     }
     if (m_noVideoView)
         m_noVideoView->setGeometry(rect());

@@ -6,9 +6,9 @@
 #include "app/MainWindowMenus.h"
 #include "app/MapCoverView.h"
 #include "controls/ImageButton.h"
-#include "i18n/TorvaLanguages.h"
 #include "displays/TorvaSpeedUnit.h"
 #include "displays/VolumeSliderView.h"
+#include "i18n/TorvaLanguages.h"
 #include "library/DemoCardWriter.h"
 #include "playback/PlaybackTick.h"
 #include "video/TorvaAVView.h"
@@ -25,7 +25,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -108,11 +110,13 @@ void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::No
     QApplication::sendEvent(window, &event);
 }
 
+// Both views ready and started together.
 bool bothViewsReady(MainWindowController &controller)
 {
     const MainWindow::Outlets &o = controller.window()->outlets();
     return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay &&
-           o.smallMovieView->status() == TorvaAVView::StatusReadyToPlay;
+           o.smallMovieView->status() == TorvaAVView::StatusReadyToPlay &&
+           controller.session().state() == PlaybackSession::State::Playing;
 }
 
 // The main window as the application shows it.
@@ -142,13 +146,32 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
     EXPECT_NE(o.modelLabel->text(), localized("unknown"));
 
+    // A conversion cancelled from its progress dialog plays nothing and
+    // shows no alert.
+    doubleClickRow(o.fileTable, 1);
+    QProgressDialog *progress = controller.window()->findChild<QProgressDialog *>();
+    ASSERT_NE(progress, nullptr);
+    progress->cancel();
+    GuiTestEnvironment::wait(300);
+    EXPECT_EQ(controller.unsupportedFileAlert(), nullptr);
+    EXPECT_EQ(o.bigMovieView->status(), TorvaAVView::StatusNoFile);
+    EXPECT_EQ(controller.session().state(), PlaybackSession::State::Converting);
+
+    // The front file of an MP4 pair plays with its rear partner.
+    doubleClickRow(o.fileTable, 1);
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
+    EXPECT_NE(controller.session().subtitleData(), nullptr);
+    EXPECT_TRUE(o.swapButton->isEnabled());
+
     // A double click converts the two-camera AVI and starts both views.
     doubleClickRow(o.fileTable, 0);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
-                                            kPlayTimeoutMs));
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
     EXPECT_EQ(controller.session().currentVideoUrl(), rows.first());
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return o.bigMovieView->currentTime() > 1.2; }, 10000));
+    EXPECT_EQ(o.bigMovieStack->currentWidget(), o.bigMovieScrollView) << "the cover is gone";
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return o.bigMovieView->currentTime() > 1.2; }, 10000));
     EXPECT_FALSE(controller.session().isVideoPaused());
     TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_playing"));
 
@@ -210,8 +233,8 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     ASSERT_TRUE(GuiTestEnvironment::waitFor(
         [&] { return controller.session().currentVideoUrl() == rows.first(); }, 15000));
     EXPECT_EQ(controller.selectedRow(), 0);
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
-                                            kPlayTimeoutMs));
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
 }
 
 TEST(MainWindowController, RemovingTheCardEmptiesTheList)
@@ -224,14 +247,14 @@ TEST(MainWindowController, RemovingTheCardEmptiesTheList)
     EXPECT_NE(model, localized("unknown"));
 
     ASSERT_TRUE(Volumes::instance().removeCard());
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 0; },
-                                            8000));
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 0; }, 8000));
     EXPECT_EQ(o.modelLabel->text(), localized("unknown"));
     EXPECT_TRUE(o.selectedFolderLabel->text().isEmpty());
 
     ASSERT_TRUE(Volumes::instance().reinsertCard());
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 9; },
-                                            8000));
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 9; }, 8000));
     EXPECT_EQ(o.modelLabel->text(), model);
 }
 
@@ -254,8 +277,8 @@ TEST(MainWindowController, OpeningARecordingListsItsCardAndPlaysIt)
     const int row =
         int(controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(recording)));
     EXPECT_EQ(controller.selectedRow(), row);
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
-                                            kPlayTimeoutMs));
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
     EXPECT_EQ(controller.session().currentVideoUrl(), QUrl::fromLocalFile(recording));
 }
 
@@ -278,6 +301,8 @@ TEST(MainWindowController, BrokenRecordingShowsTheAlert)
     EXPECT_EQ(alert->text(), localized(UnsupportedVideoAlert::kTitleKey));
     EXPECT_EQ(alert->informativeText(), localized(UnsupportedVideoAlert::kMessageKey));
     EXPECT_TRUE(viewer.controller.session().currentVideoUrl().isEmpty());
+    EXPECT_NE(viewer.outlets().bigMovieStack->currentWidget(), viewer.outlets().bigMovieScrollView)
+        << "the cover stands in for the picture";
     alert->close();
     EXPECT_TRUE(GuiTestEnvironment::waitFor(
         [&] { return viewer.controller.unsupportedFileAlert() == nullptr; }));
@@ -309,8 +334,8 @@ TEST(MainWindowController, LanguageSwitchRetitlesTheWindow)
     EXPECT_NE(o.filterButtons.first()->text(), englishAll);
 
     menus->languageAction(QStringLiteral("en"))->trigger();
-    EXPECT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return o.filterButtons.first()->text() == englishAll; }));
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return o.filterButtons.first()->text() == englishAll; }));
 }
 
 TEST(MainWindowController, ShortcutsAndFullScreen)
@@ -324,8 +349,8 @@ TEST(MainWindowController, ShortcutsAndFullScreen)
     const MainWindow::Outlets &o = viewer.outlets();
     MainWindow *window = controller.window();
     controller.openPath(recording);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); },
-                                            kPlayTimeoutMs));
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
 
     pressKey(window, Qt::Key_Space);
     EXPECT_TRUE(controller.session().isVideoPaused());
@@ -360,8 +385,8 @@ TEST(MainWindowController, ShortcutsAndFullScreen)
                            o.smallMovieView->mapToGlobal(QPointF(centre)), Qt::RightButton,
                            Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(o.smallMovieView, &rightClick);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return controller.session().isFullScreenMode(); }));
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return controller.session().isFullScreenMode(); }));
     EXPECT_EQ(controller.session().fullScreenView(), PlaybackSession::View::Small);
     EXPECT_FLOAT_EQ(o.smallMovieView->volume(), 1.0f);
     EXPECT_FLOAT_EQ(o.bigMovieView->volume(), 0.0f);
