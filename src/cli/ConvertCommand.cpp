@@ -46,17 +46,14 @@ const char *ConvertCommand::usage()
 
 int ConvertCommand::run(const QStringList &args, CliOutput &output)
 {
-    const bool separated = !args.isEmpty() && args[0] == QLatin1String("--");
-    const QStringList files = separated ? args.mid(1) : args;
-    if (files.size() != 1)
-        return output.usageError(QStringLiteral("one FILE, please"), usage());
-    const QString &file = files[0];
-    if (!separated && file.startsWith(QLatin1Char('-')))
-        return output.usageError(
-            QStringLiteral("unknown option %1 (use -- before a FILE that begins with -)").arg(file),
-            usage());
-    if (const QString reason = InputFile::unreadableReason(file); !reason.isEmpty())
-        return output.inputError(file, reason);
+    QString file;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (const int code = InputFile::take(args, i, file, output, usage());
+            code != CliOutput::kOk)
+            return code;
+    }
+    if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
+        return code;
 
     const QFileInfo recording(file);
     VideoConversion conversion(QUrl::fromLocalFile(recording.absoluteFilePath()));

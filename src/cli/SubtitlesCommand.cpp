@@ -62,18 +62,13 @@ int SubtitlesCommand::run(const QStringList &args, CliOutput &output)
                 return output.usageError(QStringLiteral("--at needs a whole number"), usage());
             index = value;
             ++i;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return output.usageError(QStringLiteral("unknown option %1").arg(arg), usage());
-        } else if (file.isEmpty()) {
-            file = arg;
-        } else {
-            return output.usageError(QStringLiteral("only one FILE, please"), usage());
+        } else if (const int code = InputFile::take(args, i, file, output, usage());
+                   code != CliOutput::kOk) {
+            return code;
         }
     }
-    if (file.isEmpty())
-        return output.usageError(QStringLiteral("FILE is missing"), usage());
-    if (const QString reason = InputFile::unreadableReason(file); !reason.isEmpty())
-        return output.inputError(file, reason);
+    if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
+        return code;
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly))
         return output.inputError(file, input.errorString());

@@ -46,21 +46,13 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
                 return output.usageError(QStringLiteral("unknown format \"%1\"").arg(name),
                                          usage());
             format = *chosen;
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1 && file.isEmpty() &&
-                   arg != QLatin1String("--")) {
-            return output.usageError(QStringLiteral("unknown option %1").arg(arg), usage());
-        } else if (arg == QLatin1String("--") && i + 1 < args.size() && file.isEmpty()) {
-            file = args[++i];
-        } else if (file.isEmpty()) {
-            file = arg;
-        } else {
-            return output.usageError(QStringLiteral("only one FILE, please"), usage());
+        } else if (const int code = InputFile::take(args, i, file, output, usage());
+                   code != CliOutput::kOk) {
+            return code;
         }
     }
-    if (file.isEmpty())
-        return output.usageError(QStringLiteral("FILE is missing"), usage());
-    if (const QString reason = InputFile::unreadableReason(file); !reason.isEmpty())
-        return output.inputError(file, reason);
+    if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
+        return code;
 
     auto track = std::make_unique<TorvaClipData>();
     const bool compact =
