@@ -78,18 +78,18 @@ QString modelLabel(qint64 type)
 // Why value cannot be stored in the field, or nothing once it is.
 QString assign(SettingRecord &record, SettingField field, const QString &value)
 {
-    const SettingFieldSpec &spec = SettingRecordLayout::spec(field);
-    if (spec.encoding == SettingEncoding::Text) {
-        if (value.toUtf8().size() > spec.width)
-            return QStringLiteral("text longer than the field's %1 bytes").arg(spec.width);
+    const SettingFieldFormat &format = SettingRecordLayout::format(field);
+    if (format.encoding == SettingEncoding::Text) {
+        if (value.toUtf8().size() > format.width)
+            return QStringLiteral("text longer than the field's %1 bytes").arg(format.width);
         record.setText(field, value);
         return {};
     }
     qint64 low = std::numeric_limits<int32_t>::min();
     qint64 high = std::numeric_limits<int32_t>::max();
-    if (spec.encoding != SettingEncoding::Int32) {
+    if (format.encoding != SettingEncoding::Int32) {
         low = 0;
-        high = spec.encoding == SettingEncoding::UInt8 ? 0xFF : 0xFFFF;
+        high = format.encoding == SettingEncoding::UInt8 ? 0xFF : 0xFFFF;
     }
     bool ok = false;
     const qint64 number = value.toLongLong(&ok, 10);
@@ -139,10 +139,10 @@ int show(P820SettingManager &manager, CliOutput &output)
     const SettingRecord &record = manager.record();
     for (int i = 0; i < manager.getSettingVariableCount(); ++i) {
         const auto field = SettingField(i);
-        const SettingFieldSpec &spec = SettingRecordLayout::spec(field);
-        fields.insert(QString::fromLatin1(spec.name), spec.encoding == SettingEncoding::Text
-                                                          ? QJsonValue(record.text(field))
-                                                          : QJsonValue(record.number(field)));
+        const SettingFieldFormat &format = SettingRecordLayout::format(field);
+        fields.insert(QString::fromLatin1(format.name), format.encoding == SettingEncoding::Text
+                                                            ? QJsonValue(record.text(field))
+                                                            : QJsonValue(record.number(field)));
     }
     output.write(fields.toJson());
     return CliOutput::kOk;

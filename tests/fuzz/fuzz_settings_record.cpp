@@ -21,19 +21,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (saved.size() != SettingRecordLayout::byteSize(read))
         std::abort();
     for (int i = 0; i < read; ++i) {
-        const SettingFieldSpec &spec = SettingRecordLayout::kFields[size_t(i)];
+        const SettingFieldFormat &format = SettingRecordLayout::kFields[size_t(i)];
         const int offset = SettingRecordLayout::offsetOf(SettingField(i));
-        const QByteArrayView original = bytes.sliced(offset, spec.width);
-        const QByteArrayView written = QByteArrayView(saved).sliced(offset, spec.width);
-        if (spec.encoding != SettingEncoding::Text) {
+        const QByteArrayView original = bytes.sliced(offset, format.width);
+        const QByteArrayView written = QByteArrayView(saved).sliced(offset, format.width);
+        if (format.encoding != SettingEncoding::Text) {
             if (original != written)
                 std::abort();
             continue;
         }
         const qsizetype textEnd = original.indexOf('\0');
-        const qsizetype kept = textEnd < 0 ? spec.width : textEnd;
+        const qsizetype kept = textEnd < 0 ? format.width : textEnd;
         if (original.first(kept) != written.first(kept) ||
-            written.sliced(kept).count('\0') != spec.width - kept)
+            written.sliced(kept).count('\0') != format.width - kept)
             std::abort();
     }
 

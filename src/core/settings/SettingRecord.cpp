@@ -36,11 +36,11 @@ int SettingRecord::read(QByteArrayView bytes, int maxFields)
     qsizetype offset = 0;
     int index = 0;
     for (; index < count; ++index) {
-        const SettingFieldSpec &spec = SettingRecordLayout::kFields[size_t(index)];
-        if (offset + spec.width > bytes.size())
+        const SettingFieldFormat &format = SettingRecordLayout::kFields[size_t(index)];
+        if (offset + format.width > bytes.size())
             break;
         const char *at = bytes.data() + offset;
-        switch (spec.encoding) {
+        switch (format.encoding) {
         case SettingEncoding::UInt8:
             m_numbers[size_t(index)] = uint8_t(*at);
             break;
@@ -51,10 +51,10 @@ int SettingRecord::read(QByteArrayView bytes, int maxFields)
             m_numbers[size_t(index)] = qFromLittleEndian<qint32>(at);
             break;
         case SettingEncoding::Text:
-            m_texts[size_t(index)] = QByteArray(at, qstrnlen(at, uint(spec.width)));
+            m_texts[size_t(index)] = QByteArray(at, qstrnlen(at, uint(format.width)));
             break;
         }
-        offset += spec.width;
+        offset += format.width;
     }
     return index;
 }
@@ -65,9 +65,9 @@ QByteArray SettingRecord::bytes(int fieldCount) const
     QByteArray record(SettingRecordLayout::byteSize(count), '\0');
     char *at = record.data();
     for (int index = 0; index < count; ++index) {
-        const SettingFieldSpec &spec = SettingRecordLayout::kFields[size_t(index)];
+        const SettingFieldFormat &format = SettingRecordLayout::kFields[size_t(index)];
         const int32_t value = m_numbers[size_t(index)];
-        switch (spec.encoding) {
+        switch (format.encoding) {
         case SettingEncoding::UInt8:
             *at = char(uint8_t(value));
             break;
@@ -78,12 +78,12 @@ QByteArray SettingRecord::bytes(int fieldCount) const
             qToLittleEndian<qint32>(value, at);
             break;
         case SettingEncoding::Text: {
-            const QByteArray text = utf8Prefix(m_texts[size_t(index)], spec.width);
+            const QByteArray text = utf8Prefix(m_texts[size_t(index)], format.width);
             std::memcpy(at, text.constData(), size_t(text.size()));
             break;
         }
         }
-        at += spec.width;
+        at += format.width;
     }
     return record;
 }

@@ -24,7 +24,7 @@ enum class SettingField : int
 #undef TORVA_SETTING_ENUM
 };
 
-struct SettingFieldSpec
+struct SettingFieldFormat
 {
     const char *name;
     int width;
@@ -36,7 +36,7 @@ struct SettingFieldSpec
 class SettingRecordLayout
 {
 public:
-    static constexpr std::array<SettingFieldSpec, 116> kFields = {{
+    static constexpr std::array<SettingFieldFormat, 116> kFields = {{
 #define TORVA_SETTING_SPEC(name, setter, width, encoding) {#name, width, SettingEncoding::encoding},
         TORVA_SETTING_FIELDS(TORVA_SETTING_SPEC)
 #undef TORVA_SETTING_SPEC
@@ -54,7 +54,7 @@ public:
     // The longest record: all fields.
     static constexpr int kMaxRecordBytes = 596;
 
-    static const SettingFieldSpec &spec(SettingField field)
+    static const SettingFieldFormat &format(SettingField field)
     {
         return kFields[size_t(field)];
     }

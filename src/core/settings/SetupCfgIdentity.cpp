@@ -14,7 +14,7 @@ namespace {
 QByteArray textField(QByteArrayView head, SettingField field)
 {
     const int offset = SettingRecordLayout::offsetOf(field);
-    const int width = SettingRecordLayout::spec(field).width;
+    const int width = SettingRecordLayout::format(field).width;
     if (head.size() < offset + width)
         return {};
     const char *at = head.data() + offset;

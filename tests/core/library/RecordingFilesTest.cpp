@@ -58,7 +58,7 @@ TEST(RecordingFiles, TheFolderItselfThenTheNineCardFoldersInOrder)
                               "sos_rec/s.mp4",
                           }));
 
-    // The spec'd operation on its own: recursion only when asked for.
+    // The listing on its own: recursion only when asked for.
     const QUrl cont = QUrl::fromLocalFile(dir.filePath("cont_rec"));
     EXPECT_EQ(card.relativePaths(RecordingFiles::getVideoFilesInDirectoryUrl(cont, false)),
               QStringList({"cont_rec/a.mp4", "cont_rec/c.mp4"}));

@@ -147,16 +147,18 @@ TEST(SettingRecordLayout, EveryFieldSitsAtItsCameraOffset)
         const ExpectedField &expected = kExpectedFields[i];
         const auto field = SettingField(i);
         SCOPED_TRACE(expected.name);
-        EXPECT_STREQ(SettingRecordLayout::spec(field).name, expected.name);
-        EXPECT_EQ(SettingRecordLayout::spec(field).width, expected.width);
+        EXPECT_STREQ(SettingRecordLayout::format(field).name, expected.name);
+        EXPECT_EQ(SettingRecordLayout::format(field).width, expected.width);
         EXPECT_EQ(manager.offsetFromValue(field), expected.offset);
         EXPECT_EQ(SettingRecordLayout::fieldNamed(QString::fromLatin1(expected.name)), field);
     }
     // Widths decide the encoding: 1 and 2 unsigned, 4 signed, others text.
-    EXPECT_EQ(SettingRecordLayout::spec(SettingField::reserved).encoding, SettingEncoding::UInt16);
-    EXPECT_EQ(SettingRecordLayout::spec(SettingField::avn_onoff).encoding, SettingEncoding::UInt8);
-    EXPECT_EQ(SettingRecordLayout::spec(SettingField::tz_key).encoding, SettingEncoding::Text);
-    EXPECT_EQ(SettingRecordLayout::spec(SettingField::cloud_onoff).encoding,
+    EXPECT_EQ(SettingRecordLayout::format(SettingField::reserved).encoding,
+              SettingEncoding::UInt16);
+    EXPECT_EQ(SettingRecordLayout::format(SettingField::avn_onoff).encoding,
+              SettingEncoding::UInt8);
+    EXPECT_EQ(SettingRecordLayout::format(SettingField::tz_key).encoding, SettingEncoding::Text);
+    EXPECT_EQ(SettingRecordLayout::format(SettingField::cloud_onoff).encoding,
               SettingEncoding::Int32);
     EXPECT_EQ(manager.offsetFromValue(SettingField(-1)), 0);
     EXPECT_EQ(manager.offsetFromValue(SettingField(116)), 0);
