@@ -2,10 +2,13 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 ReadOnlyCard::ReadOnlyCard() : m_root(QFile::encodeName(m_dir.path()))
 {
@@ -26,4 +29,14 @@ bool ReadOnlyCard::makeReadOnly()
 {
     return m_mounted &&
            mount(nullptr, m_root.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+void ReadOnlyCard::fill()
+{
+    const int fd = open((m_root + "/filler").constData(), O_WRONLY | O_CREAT, 0644);
+    const std::string block(4096, 'x');
+    while (fd >= 0 && write(fd, block.data(), block.size()) > 0) {
+    }
+    if (fd >= 0)
+        close(fd);
 }

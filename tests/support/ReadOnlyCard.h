@@ -19,6 +19,9 @@ public:
     QString error() const { return m_error; }
     QString path() const { return m_dir.path(); }
     bool makeReadOnly();
+    // Takes all the free space with one filler file, so that writes fail
+    // for want of room.
+    void fill();
 
 private:
     QTemporaryDir m_dir;

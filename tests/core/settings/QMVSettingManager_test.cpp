@@ -1,5 +1,6 @@
 #include "settings/QMVSettingManager.h"
 
+#include "FileBytes.h"
 #include "TempFolder.h"
 
 #include <QFile>
@@ -8,15 +9,9 @@
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray defaultFileBytes()
 {
-    return fileBytes(QStringLiteral(":/settings/default_V120.cfg"));
+    return FileBytes::read(QStringLiteral(":/settings/default_V120.cfg"));
 }
 
 } // namespace
@@ -35,7 +30,7 @@ TEST(QMVSettingManager, CardFileIsWrittenBackByteForByte)
     EXPECT_EQ(manager.linedSettings().at(2), QStringLiteral("vendor_x=a\nb"));
     EXPECT_EQ(manager.linedSettings().last(), QString());
     ASSERT_EQ(manager.saveData(card.path()), QMVSettingManager::SaveResult::Saved);
-    EXPECT_EQ(fileBytes(path), original);
+    EXPECT_EQ(FileBytes::read(path), original);
 }
 
 TEST(QMVSettingManager, BlanksAndTabsAroundTheWholeTextAreDropped)
@@ -85,7 +80,8 @@ TEST(QMVSettingManager, MissingFileGivesTheDefaultsAndSavingCreatesIt)
     TempFolder card;
     EXPECT_EQ(manager.loadData(card.path()), QMVSettingManager::LoadResult::DefaultFile);
     ASSERT_EQ(manager.saveData(card.path()), QMVSettingManager::SaveResult::Saved);
-    EXPECT_EQ(fileBytes(card.path(QStringLiteral("SETTING/blackbox.cfg"))), defaultFileBytes());
+    EXPECT_EQ(FileBytes::read(card.path(QStringLiteral("SETTING/blackbox.cfg"))),
+              defaultFileBytes());
 }
 
 TEST(QMVSettingManager, LowerCaseSettingFolderIsUsed)
@@ -97,7 +93,7 @@ TEST(QMVSettingManager, LowerCaseSettingFolderIsUsed)
     EXPECT_EQ(manager.replaceValue(QStringLiteral("set"), QStringLiteral("1")),
               QMVSettingManager::ReplaceResult::Replaced);
     ASSERT_EQ(manager.saveData(card.path()), QMVSettingManager::SaveResult::Saved);
-    EXPECT_EQ(fileBytes(path), QByteArray("model=V120\r\nset=1"));
+    EXPECT_EQ(FileBytes::read(path), QByteArray("model=V120\r\nset=1"));
     EXPECT_FALSE(QFile::exists(card.path(QStringLiteral("SETTING"))));
 }
 
