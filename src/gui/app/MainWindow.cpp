@@ -159,8 +159,13 @@ QWidget *MainWindow::buildLibraryColumn()
     table->verticalHeader()->hide();
     table->setShowGrid(false);
     table->setStyleSheet(QStringLiteral("QTableView { background-color: #2b2f34; border: none; }"));
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_outlets.fileTable = table;
     layout->addWidget(table, 1);
+
+    m_outlets.homePageButton = addButton(column, QStringLiteral("brand_link_norvane1"));
+    m_outlets.homePageButton->setFixedWidth(263);
+    layout->addWidget(m_outlets.homePageButton, 0, Qt::AlignHCenter);
     return column;
 }
 
@@ -229,6 +234,13 @@ QWidget *MainWindow::buildTransportRow()
     m_outlets.zoomInButton = addButton(buttons, QStringLiteral("zoom_in_1"));
     m_outlets.panButton = addButton(buttons, QStringLiteral("pan_1"));
     m_outlets.fullscreenButton = addButton(buttons, QStringLiteral("fullscreen_1"));
+    row->addSpacing(16);
+    m_outlets.snapshotButton = addButton(buttons, QStringLiteral("snapshot_1"));
+    m_outlets.printButton = addButton(buttons, QStringLiteral("print_1"));
+    m_outlets.saveFileButton = addButton(buttons, QStringLiteral("save_1"));
+    m_outlets.removeFileButton = addButton(buttons, QStringLiteral("remove_1"));
+    m_outlets.removeFileButton->hide();
+    m_outlets.settingButton = addButton(buttons, QStringLiteral("setting_1"));
     row->addStretch(1);
     m_outlets.muteButton = new ImageButton(buttons);
     m_outlets.muteButton->setImage(QStringLiteral("volume1"));

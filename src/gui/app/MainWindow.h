@@ -65,6 +65,14 @@ public:
         ImageButton *zoomInButton = nullptr;
         ImageButton *panButton = nullptr;
         ImageButton *fullscreenButton = nullptr;
+        // Export actions: picture to PNG, print, copy or remove the selected recording.
+        ImageButton *snapshotButton = nullptr;
+        ImageButton *printButton = nullptr;
+        ImageButton *saveFileButton = nullptr;
+        // Hidden in the toolbar; the table's context menu offers removal.
+        ImageButton *removeFileButton = nullptr;
+        ImageButton *settingButton = nullptr;
+        ImageButton *homePageButton = nullptr;
         ImageButton *muteButton = nullptr;
         VolumeSliderView *volumeSlider = nullptr;
 

@@ -134,6 +134,8 @@ void MainWindowController::connectControls()
     on(o.panButton, &MainWindowController::enterScrollMode);
     on(o.fullscreenButton, &MainWindowController::fullscreenButtonTouched);
     on(o.muteButton, &MainWindowController::toggleMuteButtonTouched);
+    on(o.settingButton, &MainWindowController::settingButtonTouched);
+    on(o.homePageButton, &MainWindowController::homePageButtonTouched);
     on(m_fullScreenWindow->playPauseButton(), &MainWindowController::playPauseButtonTouched);
     on(m_fullScreenWindow->rewindButton(), &MainWindowController::rewindButtonTouched);
     on(m_fullScreenWindow->fastForwardButton(), &MainWindowController::fastForwardButtonTouched);
@@ -238,6 +240,7 @@ void MainWindowController::updateModelInfo()
         }
         refreshVideoFileListWithURL(manager->sdcard_url());
     }
+    m_window->outlets().settingButton->setEnabled(type >= 0);
     m_window->outlets().modelLabel->setText(name.isEmpty() ? localized("unknown") : name);
 }
 
@@ -256,6 +259,18 @@ void MainWindowController::applyLanguageSettings()
         m_alert->setText(localized(UnsupportedVideoAlert::kTitleKey));
         m_alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
     }
+}
+
+void MainWindowController::settingButtonTouched()
+{
+    // The settings editors open from here; the video never plays on behind them.
+    m_session->pauseVideo();
+}
+
+void MainWindowController::homePageButtonTouched()
+{
+    QMessageBox::about(m_window, QStringLiteral("Torvaview"),
+                       QStringLiteral("Torvaview Ver %1").arg(QCoreApplication::applicationVersion()));
 }
 
 // Recording library.

@@ -60,6 +60,9 @@ public:
     // Re-inspects the card and lists its recordings, or empties the list.
     void updateModelInfo();
     void applyLanguageSettings();
+    void settingButtonTouched();
+    // The brand picture: tells which version this is.
+    void homePageButtonTouched();
 
     // Playback.
     void playPauseButtonTouched() override;
