@@ -29,6 +29,16 @@
 namespace {
 
 constexpr int kLibraryWidth = 280;
+constexpr int kContentMargin = 8;
+constexpr int kBandPadding = 8;
+// The bands below the video, in the 1024-wide design: each part's width
+// leaves it the same margin on the right as its x origin gives it on the left.
+constexpr int kToolbarHeight = 84;
+constexpr int kToolbarBgWidth = MainWindowLayout::kDesignWidth - 2 * 25;
+constexpr int kToolbarButtonsWidth = MainWindowLayout::kDesignWidth - 2 * 10;
+constexpr int kDashboardHeight = 128;
+constexpr int kDashBgWidth = MainWindowLayout::kDesignWidth - 2 * 18;
+constexpr int kDashboardCtrlsWidth = MainWindowLayout::kDesignWidth - 2 * 43;
 constexpr int kSmallVideoWidth = 320;
 constexpr int kSmallVideoHeight = 180;
 
@@ -56,6 +66,19 @@ TorvaImageView *coverPicture(QWidget *parent)
     return cover;
 }
 
+// A band's backdrop: a rounded panel a shade lighter than the window.
+QWidget *bandBackground(QWidget *band, const QString &name, int width, int height)
+{
+    auto *panel = new QWidget(band);
+    panel->setObjectName(name);
+    panel->setStyleSheet(QStringLiteral("#%1 { background-color: qlineargradient(x1:0, y1:0, "
+                                        "x2:0, y2:1, stop:0 #33383e, stop:1 #272b30); "
+                                        "border-radius: 6px; }")
+                             .arg(name));
+    panel->setFixedSize(width, height);
+    return panel;
+}
+
 // Keys reach the window itself, so that the table or a button never takes
 // Space, Return or the arrows for themselves.
 void takeKeyboardFocusFromChildren(QWidget *window)
@@ -75,19 +98,25 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     content->setObjectName(QStringLiteral("mainContent"));
     content->setStyleSheet(QStringLiteral("#mainContent { background-color: #202327; }"));
     auto *columns = new QHBoxLayout;
-    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, 0);
     columns->addWidget(buildLibraryColumn());
     columns->addWidget(buildVideoArea(), 1);
 
+    // The two bands below span the whole width: their parts are placed in
+    // window coordinates by layoutBands().
     auto *rows = new QVBoxLayout(content);
-    rows->setContentsMargins(8, 8, 8, 8);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
     rows->addLayout(columns, 1);
     rows->addWidget(buildTransportRow());
     rows->addWidget(buildDashboard());
     setCentralWidget(content);
     buildWindowButtons();
+    // Without a frame the window is resized from its bottom right corner.
+    m_sizeGrip = new QSizeGrip(this);
     takeKeyboardFocusFromChildren(this);
-    resize(1024, 720);
+    setMinimumWidth(MainWindowLayout::kDesignWidth);
+    resize(MainWindowLayout::kDesignWidth, 720);
 }
 
 void MainWindow::buildWindowButtons()
@@ -98,6 +127,9 @@ void MainWindow::buildWindowButtons()
     m_outlets.appMinimizeButton = addButton(buttons, QStringLiteral("app_minimize_1"));
     m_outlets.appExitButton = addButton(buttons, QStringLiteral("app_exit_1"));
     menuBar()->setCornerWidget(buttons, Qt::TopRightCorner);
+    menuBar()->setStyleSheet(QStringLiteral(
+        "QMenuBar { background-color: #181a1d; color: white; }"
+        "QMenuBar::item:selected { background-color: #33383e; }"));
 }
 
 ImageButton *MainWindow::addButton(QWidget *parent, const QString &image)
@@ -207,17 +239,25 @@ QWidget *MainWindow::buildVideoArea()
 QWidget *MainWindow::buildTransportRow()
 {
     auto *band = new QWidget(this);
-    auto *layout = new QVBoxLayout(band);
-    layout->setContentsMargins(0, 4, 0, 0);
+    band->setFixedHeight(kToolbarHeight);
+    m_toolbarBg3 =
+        bandBackground(band, QStringLiteral("toolbarBg3"), kToolbarBgWidth, kToolbarHeight);
+    m_toolbarButtons = new QWidget(band);
+    m_toolbarButtons->setObjectName(QStringLiteral("toolbarButtons"));
+    m_toolbarButtons->setFixedSize(kToolbarButtonsWidth, kToolbarHeight);
+    auto *layout = new QVBoxLayout(m_toolbarButtons);
+    // The buttons band starts left of its backdrop; its controls sit inside it.
+    const int inset = (kToolbarButtonsWidth - kToolbarBgWidth) / 2 + kBandPadding;
+    layout->setContentsMargins(inset, 4, inset, 4);
     auto *seekRow = new QHBoxLayout;
-    m_outlets.seekTimeSlider = new SeekTimeSliderView(band);
+    m_outlets.seekTimeSlider = new SeekTimeSliderView(m_toolbarButtons);
     m_outlets.seekTimeSlider->setFixedHeight(33);
-    m_outlets.playTimeLabel = whiteLabel(band);
+    m_outlets.playTimeLabel = whiteLabel(m_toolbarButtons);
     seekRow->addWidget(m_outlets.seekTimeSlider, 1);
     seekRow->addWidget(m_outlets.playTimeLabel);
     layout->addLayout(seekRow);
 
-    auto *buttons = new QWidget(band);
+    auto *buttons = new QWidget(m_toolbarButtons);
     auto *row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
     m_outlets.playPrevFileButton = addButton(buttons, QStringLiteral("prev_file_1"));
@@ -255,45 +295,67 @@ QWidget *MainWindow::buildTransportRow()
 QWidget *MainWindow::buildDashboard()
 {
     auto *band = new QWidget(this);
-    band->setFixedHeight(120);
-    auto *layout = new QHBoxLayout(band);
-    layout->setContentsMargins(0, 4, 0, 0);
+    band->setFixedHeight(kDashboardHeight);
+    m_dashBg3 = bandBackground(band, QStringLiteral("dashBg3"), kDashBgWidth,
+                               kDashboardHeight - kBandPadding);
+    m_dashboardCtrls = new QWidget(band);
+    m_dashboardCtrls->setObjectName(QStringLiteral("dashboardCtrls"));
+    m_dashboardCtrls->setFixedSize(kDashboardCtrlsWidth, kDashboardHeight - kBandPadding);
+    auto *layout = new QHBoxLayout(m_dashboardCtrls);
+    layout->setContentsMargins(0, 4, 0, 4);
+    QWidget *ctrls = m_dashboardCtrls;
 
     auto *readouts = new QGridLayout;
-    m_outlets.carShockImage = imageView(band, QStringLiteral("shock_gage1"), QSize(40, 40));
-    m_outlets.earthImage = imageView(band, QStringLiteral("earth1"), QSize(40, 40));
-    m_outlets.gpsImage = imageView(band, QStringLiteral("gps"), QSize(24, 24));
-    m_outlets.gxLabel = whiteLabel(band);
-    m_outlets.gyLabel = whiteLabel(band);
-    m_outlets.gzLabel = whiteLabel(band);
-    m_outlets.latLabel = whiteLabel(band);
-    m_outlets.lngLabel = whiteLabel(band);
+    m_outlets.carShockImage = imageView(ctrls, QStringLiteral("shock_gage1"), QSize(40, 40));
+    m_outlets.earthImage = imageView(ctrls, QStringLiteral("earth1"), QSize(40, 40));
+    m_outlets.gpsImage = imageView(ctrls, QStringLiteral("gps"), QSize(24, 24));
+    m_outlets.gxLabel = whiteLabel(ctrls);
+    m_outlets.gyLabel = whiteLabel(ctrls);
+    m_outlets.gzLabel = whiteLabel(ctrls);
+    m_outlets.latLabel = whiteLabel(ctrls);
+    m_outlets.lngLabel = whiteLabel(ctrls);
     readouts->addWidget(m_outlets.carShockImage, 0, 0, 3, 1);
-    readouts->addWidget(whiteLabel(band, QStringLiteral("X")), 0, 1);
+    readouts->addWidget(whiteLabel(ctrls, QStringLiteral("X")), 0, 1);
     readouts->addWidget(m_outlets.gxLabel, 0, 2);
-    readouts->addWidget(whiteLabel(band, QStringLiteral("Y")), 1, 1);
+    readouts->addWidget(whiteLabel(ctrls, QStringLiteral("Y")), 1, 1);
     readouts->addWidget(m_outlets.gyLabel, 1, 2);
-    readouts->addWidget(whiteLabel(band, QStringLiteral("Z")), 2, 1);
+    readouts->addWidget(whiteLabel(ctrls, QStringLiteral("Z")), 2, 1);
     readouts->addWidget(m_outlets.gzLabel, 2, 2);
     readouts->addWidget(m_outlets.earthImage, 0, 3, 2, 1);
     readouts->addWidget(m_outlets.gpsImage, 2, 3);
-    readouts->addWidget(whiteLabel(band, QStringLiteral("LAT")), 0, 4);
+    readouts->addWidget(whiteLabel(ctrls, QStringLiteral("LAT")), 0, 4);
     readouts->addWidget(m_outlets.latLabel, 0, 5);
-    readouts->addWidget(whiteLabel(band, QStringLiteral("LNG")), 1, 4);
+    readouts->addWidget(whiteLabel(ctrls, QStringLiteral("LNG")), 1, 4);
     readouts->addWidget(m_outlets.lngLabel, 1, 5);
     for (QLabel *label : {m_outlets.gxLabel, m_outlets.gyLabel, m_outlets.gzLabel,
                           m_outlets.latLabel, m_outlets.lngLabel})
         label->setMinimumWidth(70);
     layout->addLayout(readouts);
 
-    m_outlets.gravityGraph = new GravityGraphView(band);
+    m_outlets.gravityGraph = new GravityGraphView(ctrls);
     layout->addWidget(m_outlets.gravityGraph, 1);
-    m_outlets.speedMeter = new SpeedMeterView(band);
+    m_outlets.speedMeter = new SpeedMeterView(ctrls);
     m_outlets.speedMeter->setFixedSize(SpeedMeterView::kDesignSize);
     layout->addWidget(m_outlets.speedMeter);
-    // Without a frame the window is resized from this corner.
-    layout->addWidget(new QSizeGrip(band), 0, Qt::AlignBottom | Qt::AlignRight);
     return band;
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layoutBands();
+}
+
+void MainWindow::layoutBands()
+{
+    const MainWindowLayout::Bands bands = MainWindowLayout::windowDidResize(width());
+    m_toolbarBg3->move(bands.toolbarBg3, m_toolbarBg3->y());
+    m_dashBg3->move(bands.dashBg3, m_dashBg3->y());
+    m_toolbarButtons->move(bands.toolbarButtons, m_toolbarButtons->y());
+    m_dashboardCtrls->move(bands.dashboardCtrls, m_dashboardCtrls->y());
+    const QSize grip = m_sizeGrip->sizeHint();
+    m_sizeGrip->setGeometry(QRect(QPoint(width() - grip.width(), height() - grip.height()), grip));
+    m_sizeGrip->raise();
 }
 
 bool MainWindow::handleKeyEvent(const QKeyEvent *event)

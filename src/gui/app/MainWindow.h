@@ -11,6 +11,7 @@ class MapCoverView;
 class QKeyEvent;
 class QLabel;
 class QScrollArea;
+class QSizeGrip;
 class QStackedWidget;
 class QTableView;
 class SeekTimeSliderView;
@@ -103,6 +104,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildWindowButtons();
@@ -111,8 +113,16 @@ private:
     QWidget *buildTransportRow();
     QWidget *buildDashboard();
     ImageButton *addButton(QWidget *parent, const QString &image);
+    // Keeps the bands centred in a window wider than the design's 1024.
+    void layoutBands();
 
     Outlets m_outlets;
+    // The four bands re-centred on resize.
+    QWidget *m_toolbarBg3 = nullptr;
+    QWidget *m_dashBg3 = nullptr;
+    QWidget *m_toolbarButtons = nullptr;
+    QWidget *m_dashboardCtrls = nullptr;
+    QSizeGrip *m_sizeGrip = nullptr;
     MainWindowKeyDelegate *m_keyEventDelegate = nullptr;
     QPointF m_lastWindowDragLocation;
     bool m_isMovingWindow = false;
