@@ -402,6 +402,66 @@ make sure that no window is showing the contents of the memory card, then format
         <translation>Save</translation>
     </message>
     <message>
+        <source>복사본 저장…</source>
+        <translation>Save copy…</translation>
+    </message>
+    <message>
+        <source>주행 기록 내보내기…</source>
+        <translation>Export track…</translation>
+    </message>
+    <message>
+        <source>삭제…</source>
+        <translation>Remove…</translation>
+    </message>
+    <message>
+        <source>선택한 영상을 삭제하시겠습니까?</source>
+        <translation>Delete the selected recording?</translation>
+    </message>
+    <message>
+        <source>삭제한 영상은 복구할 수 없습니다.</source>
+        <translation>A deleted recording cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>영상을 삭제할 수 없습니다.</source>
+        <translation>The recording could not be deleted.</translation>
+    </message>
+    <message>
+        <source>영상을 복사하는 중입니다…</source>
+        <translation>Copying the recording…</translation>
+    </message>
+    <message>
+        <source>인쇄할 수 없습니다.</source>
+        <translation>Could not print.</translation>
+    </message>
+    <message>
+        <source>이 영상에는 주행 기록이 없습니다.</source>
+        <translation>This recording has no driving data.</translation>
+    </message>
+    <message>
+        <source>영상을 읽을 수 없습니다.</source>
+        <translation>The recording could not be read.</translation>
+    </message>
+    <message>
+        <source>복사하는 동안 영상이 바뀌었거나 사라졌습니다. 메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>The recording changed or disappeared while it was being copied. Please check the memory card.</translation>
+    </message>
+    <message>
+        <source>읽기 전용 위치에는 저장할 수 없습니다.</source>
+        <translation>Cannot save to a read-only location.</translation>
+    </message>
+    <message>
+        <source>선택한 위치에 저장할 수 없습니다.</source>
+        <translation>Cannot save to the chosen location.</translation>
+    </message>
+    <message>
+        <source>저장 공간이 부족합니다.</source>
+        <translation>There is not enough free space.</translation>
+    </message>
+    <message>
+        <source>파일을 저장하는 중 오류가 발생했습니다.</source>
+        <translation>An error occurred while saving the file.</translation>
+    </message>
+    <message>
         <source>전방 추돌 경보</source>
         <translation>Forward Collision Warning</translation>
     </message>
@@ -626,6 +686,10 @@ Please wait.</translation>
     <message>
         <source>e.g.)</source>
         <translation>e.g.)</translation>
+    </message>
+    <message>
+        <source>지도 타일을 불러올 수 없습니다.</source>
+        <translation>Map tiles cannot be loaded.</translation>
     </message>
 </context>
 </TS>

@@ -402,6 +402,66 @@ vérifiez qu'aucune fenêtre n'affiche le contenu de la carte mémoire, puis rel
         <translation>Enregistrer</translation>
     </message>
     <message>
+        <source>복사본 저장…</source>
+        <translation>Enregistrer une copie…</translation>
+    </message>
+    <message>
+        <source>주행 기록 내보내기…</source>
+        <translation>Exporter le trajet…</translation>
+    </message>
+    <message>
+        <source>삭제…</source>
+        <translation>Supprimer…</translation>
+    </message>
+    <message>
+        <source>선택한 영상을 삭제하시겠습니까?</source>
+        <translation>Supprimer l'enregistrement sélectionné ?</translation>
+    </message>
+    <message>
+        <source>삭제한 영상은 복구할 수 없습니다.</source>
+        <translation>Un enregistrement supprimé ne peut pas être récupéré.</translation>
+    </message>
+    <message>
+        <source>영상을 삭제할 수 없습니다.</source>
+        <translation>Impossible de supprimer l'enregistrement.</translation>
+    </message>
+    <message>
+        <source>영상을 복사하는 중입니다…</source>
+        <translation>Copie de l'enregistrement…</translation>
+    </message>
+    <message>
+        <source>인쇄할 수 없습니다.</source>
+        <translation>Impossible d'imprimer.</translation>
+    </message>
+    <message>
+        <source>이 영상에는 주행 기록이 없습니다.</source>
+        <translation>Cet enregistrement ne contient pas de données de conduite.</translation>
+    </message>
+    <message>
+        <source>영상을 읽을 수 없습니다.</source>
+        <translation>Impossible de lire l'enregistrement.</translation>
+    </message>
+    <message>
+        <source>복사하는 동안 영상이 바뀌었거나 사라졌습니다. 메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>L'enregistrement a changé ou disparu pendant la copie. Veuillez vérifier la carte mémoire.</translation>
+    </message>
+    <message>
+        <source>읽기 전용 위치에는 저장할 수 없습니다.</source>
+        <translation>Impossible d'enregistrer dans un emplacement en lecture seule.</translation>
+    </message>
+    <message>
+        <source>선택한 위치에 저장할 수 없습니다.</source>
+        <translation>Impossible d'enregistrer à l'emplacement choisi.</translation>
+    </message>
+    <message>
+        <source>저장 공간이 부족합니다.</source>
+        <translation>Espace disque insuffisant.</translation>
+    </message>
+    <message>
+        <source>파일을 저장하는 중 오류가 발생했습니다.</source>
+        <translation>Une erreur s'est produite lors de l'enregistrement du fichier.</translation>
+    </message>
+    <message>
         <source>전방 추돌 경보</source>
         <translation>Alerte de collision avant</translation>
     </message>
@@ -626,6 +686,10 @@ Veuillez patienter.</translation>
     <message>
         <source>e.g.)</source>
         <translation>ex.)</translation>
+    </message>
+    <message>
+        <source>지도 타일을 불러올 수 없습니다.</source>
+        <translation>Impossible de charger les tuiles de la carte.</translation>
     </message>
 </context>
 </TS>

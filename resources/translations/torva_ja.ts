@@ -402,6 +402,66 @@ Torvaviewを終了してから再度フォーマットしてください。
         <translation>保存</translation>
     </message>
     <message>
+        <source>복사본 저장…</source>
+        <translation>コピーを保存…</translation>
+    </message>
+    <message>
+        <source>주행 기록 내보내기…</source>
+        <translation>走行記録を書き出す…</translation>
+    </message>
+    <message>
+        <source>삭제…</source>
+        <translation>削除…</translation>
+    </message>
+    <message>
+        <source>선택한 영상을 삭제하시겠습니까?</source>
+        <translation>選択した映像を削除しますか？</translation>
+    </message>
+    <message>
+        <source>삭제한 영상은 복구할 수 없습니다.</source>
+        <translation>削除した映像は元に戻せません。</translation>
+    </message>
+    <message>
+        <source>영상을 삭제할 수 없습니다.</source>
+        <translation>映像を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>영상을 복사하는 중입니다…</source>
+        <translation>映像をコピーしています…</translation>
+    </message>
+    <message>
+        <source>인쇄할 수 없습니다.</source>
+        <translation>印刷できませんでした。</translation>
+    </message>
+    <message>
+        <source>이 영상에는 주행 기록이 없습니다.</source>
+        <translation>この映像には走行記録がありません。</translation>
+    </message>
+    <message>
+        <source>영상을 읽을 수 없습니다.</source>
+        <translation>映像を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>복사하는 동안 영상이 바뀌었거나 사라졌습니다. 메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>コピー中に映像が変更されたか、見つからなくなりました。メモリーカードを確認してください。</translation>
+    </message>
+    <message>
+        <source>읽기 전용 위치에는 저장할 수 없습니다.</source>
+        <translation>読み取り専用の場所には保存できません。</translation>
+    </message>
+    <message>
+        <source>선택한 위치에 저장할 수 없습니다.</source>
+        <translation>選択した場所には保存できません。</translation>
+    </message>
+    <message>
+        <source>저장 공간이 부족합니다.</source>
+        <translation>空き容量が足りません。</translation>
+    </message>
+    <message>
+        <source>파일을 저장하는 중 오류가 발생했습니다.</source>
+        <translation>ファイルの保存中にエラーが発生しました。</translation>
+    </message>
+    <message>
         <source>전방 추돌 경보</source>
         <translation>前方衝突警報</translation>
     </message>
@@ -626,6 +686,10 @@ Torvaviewを終了してから再度フォーマットしてください。
     <message>
         <source>e.g.)</source>
         <translation>例)</translation>
+    </message>
+    <message>
+        <source>지도 타일을 불러올 수 없습니다.</source>
+        <translation>地図タイルを読み込めません。</translation>
     </message>
 </context>
 </TS>

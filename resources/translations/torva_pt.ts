@@ -402,6 +402,66 @@ verifique se nenhuma janela está exibindo o conteúdo do cartão de memória e 
         <translation>Salvar</translation>
     </message>
     <message>
+        <source>복사본 저장…</source>
+        <translation>Salvar cópia…</translation>
+    </message>
+    <message>
+        <source>주행 기록 내보내기…</source>
+        <translation>Exportar trajeto…</translation>
+    </message>
+    <message>
+        <source>삭제…</source>
+        <translation>Remover…</translation>
+    </message>
+    <message>
+        <source>선택한 영상을 삭제하시겠습니까?</source>
+        <translation>Excluir a gravação selecionada?</translation>
+    </message>
+    <message>
+        <source>삭제한 영상은 복구할 수 없습니다.</source>
+        <translation>Uma gravação excluída não pode ser recuperada.</translation>
+    </message>
+    <message>
+        <source>영상을 삭제할 수 없습니다.</source>
+        <translation>Não foi possível excluir a gravação.</translation>
+    </message>
+    <message>
+        <source>영상을 복사하는 중입니다…</source>
+        <translation>Copiando a gravação…</translation>
+    </message>
+    <message>
+        <source>인쇄할 수 없습니다.</source>
+        <translation>Não foi possível imprimir.</translation>
+    </message>
+    <message>
+        <source>이 영상에는 주행 기록이 없습니다.</source>
+        <translation>Esta gravação não tem dados de condução.</translation>
+    </message>
+    <message>
+        <source>영상을 읽을 수 없습니다.</source>
+        <translation>Não foi possível ler a gravação.</translation>
+    </message>
+    <message>
+        <source>복사하는 동안 영상이 바뀌었거나 사라졌습니다. 메모리카드를 확인하여 주시기 바랍니다.</source>
+        <translation>A gravação mudou ou desapareceu durante a cópia. Verifique o cartão de memória.</translation>
+    </message>
+    <message>
+        <source>읽기 전용 위치에는 저장할 수 없습니다.</source>
+        <translation>Não é possível salvar em um local somente leitura.</translation>
+    </message>
+    <message>
+        <source>선택한 위치에 저장할 수 없습니다.</source>
+        <translation>Não é possível salvar no local escolhido.</translation>
+    </message>
+    <message>
+        <source>저장 공간이 부족합니다.</source>
+        <translation>Não há espaço livre suficiente.</translation>
+    </message>
+    <message>
+        <source>파일을 저장하는 중 오류가 발생했습니다.</source>
+        <translation>Ocorreu um erro ao salvar o arquivo.</translation>
+    </message>
+    <message>
         <source>전방 추돌 경보</source>
         <translation>Alerta de colisão frontal</translation>
     </message>
@@ -626,6 +686,10 @@ Aguarde um momento.</translation>
     <message>
         <source>e.g.)</source>
         <translation>ex.)</translation>
+    </message>
+    <message>
+        <source>지도 타일을 불러올 수 없습니다.</source>
+        <translation>Não é possível carregar os mosaicos do mapa.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLoggingCategory>
 
 #include <clocale>
 
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     // Video views and the map page share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    // The map's web engine describes its set-up at every start; QT_LOGGING_RULES still wins.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // libmpv parses numbers in the C locale; QApplication has just set the user's.
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setOrganizationName(QString::fromLatin1(TorvaPreferences::kOrganization));

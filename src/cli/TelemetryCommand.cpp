@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "InputFile.h"
 
+#include "telemetry/RecordingTrack.h"
 #include "telemetry/TorvaClipData.h"
 #include "telemetry/TrackExporter.h"
 
@@ -17,23 +18,19 @@ const char *TelemetryCommand::usage()
 
 int TelemetryCommand::run(const QStringList &args, CliOutput &output)
 {
-    enum class Loader
-    {
-        ByName,
-        Compact,
-        Chain
-    } loader = Loader::ByName;
+    using Reader = RecordingTrack::Reader;
+    Reader reader = Reader::ByName;
     TrackExporter::Format format = TrackExporter::Format::Csv;
     QString file;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (arg == QLatin1String("--compact") || arg == QLatin1String("--chain")) {
-            const Loader wanted =
-                arg == QLatin1String("--compact") ? Loader::Compact : Loader::Chain;
-            if (loader != Loader::ByName && loader != wanted)
+            const Reader wanted =
+                arg == QLatin1String("--compact") ? Reader::CompactFamily : Reader::ReaderChain;
+            if (reader != Reader::ByName && reader != wanted)
                 return output.usageError(QStringLiteral("--compact and --chain exclude each other"),
                                          usage());
-            loader = wanted;
+            reader = wanted;
         } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
             QString name = arg.mid(9);
             if (arg == QLatin1String("--format")) {
@@ -55,13 +52,7 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
         return code;
 
     auto track = std::make_unique<TorvaClipData>();
-    const bool compact =
-        loader == Loader::Compact ||
-        (loader == Loader::ByName && TorvaClipData::isCompactFamilyRecording(file));
-    if (compact)
-        track->loadVideoFileCilpDataFromFilePath_QMV(file);
-    else
-        track->loadVideoFileCilpDataFromFilePath(file);
+    RecordingTrack::load(file, reader, *track);
     output.write(TrackExporter::exportTrack(*track, format, QFileInfo(file).completeBaseName()));
     return CliOutput::kOk;
 }

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QThread>
 
 #include <clocale>
@@ -33,6 +34,9 @@ void GuiTestEnvironment::SetUp()
     // Tests run as root, where the web engine refuses its sandbox.
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The map's web engine reports its set-up at info level on every start;
+    // QT_LOGGING_RULES still wins.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
     // Video views and web views share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,5 +1,10 @@
 #include "PlaybackTrackBuilder.h"
 
+#include "telemetry/DemoDrive.h"
+#include "telemetry/TailBlockReader.h"
+
+#include <QBuffer>
+
 #include <algorithm>
 #include <vector>
 
@@ -23,6 +28,18 @@ TorvaClipData PlaybackTrackBuilder::clipData(int count, int firstFix)
     TorvaClipData track;
     track.storeSamples(samples, count, fixes);
     track.setClipDataCount(uint32_t(count));
+    return track;
+}
+
+TorvaClipData PlaybackTrackBuilder::demoDrive(int seconds)
+{
+    DemoDrive::Options options;
+    options.seconds = seconds;
+    QByteArray tail = DemoDrive(options).tailBlock();
+    QBuffer buffer(&tail);
+    buffer.open(QIODevice::ReadOnly);
+    TorvaClipData track;
+    track.setClipDataCount(uint32_t(TailBlockReader::read(buffer, track)));
     return track;
 }
 

@@ -29,6 +29,12 @@ void RecordingLibrary::applyVideoFileFilter()
         RecordingFilter::applyVideoFileFilter(m_allVideoFileList, m_videoFileFilterGroupA);
 }
 
+void RecordingLibrary::removeVideoFileURL(const QUrl &url)
+{
+    m_filteredVideoFileList.removeAll(url);
+    m_allVideoFileList.removeAll(url);
+}
+
 QUrl RecordingLibrary::takeBigVideoURL(qsizetype row, bool isVideoSwitched) const
 {
     return RecordingPairs::takeBigVideoURL(m_filteredVideoFileList, row, isVideoSwitched);

@@ -23,6 +23,9 @@ public:
     // Chooses the filter when index is one of the five; does not reapply it.
     bool setVideoFileFilter(int index);
     void applyVideoFileFilter();
+    // Forgets a recording deleted from the disk: out of both lists, wherever
+    // it is listed.
+    void removeVideoFileURL(const QUrl &url);
 
     QUrl takeBigVideoURL(qsizetype row, bool isVideoSwitched) const;
     qsizetype nextRow(qsizetype row) const;

@@ -180,8 +180,11 @@ bool P820SettingManager::saveData()
         return false;
     }
     const QByteArray bytes = m_record.bytes(fieldCount);
+    // Unbuffered: a write that fails says so at once; commit() would not notice a
+    // failing final flush and put a cut file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         qWarning("settings: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
         return false;
     }

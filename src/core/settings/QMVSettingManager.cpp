@@ -179,8 +179,11 @@ QMVSettingManager::SaveResult QMVSettingManager::saveData(const QString &cardRoo
         return SaveResult::CannotWrite;
     }
     const QByteArray bytes = bytesFromLines(m_linedSettings);
+    // Unbuffered: a write that fails says so at once; commit() would not notice a
+    // failing final flush and put a cut file in place of the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         qWarning().noquote() << "Cannot write the settings file" << path << file.errorString();
         return SaveResult::CannotWrite;
     }

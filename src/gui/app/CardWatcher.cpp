@@ -2,16 +2,6 @@
 
 #include "settings/CardVolumes.h"
 
-#include <QFile>
-
-namespace {
-
-// The mount table stays well below this; a larger one is cut, which at
-// worst misses a change at its end.
-constexpr qint64 kMountTableLimit = 1 << 20;
-
-} // namespace
-
 CardWatcher::CardWatcher(QObject *parent) : QObject(parent)
 {
     m_timer.setInterval(kPollMilliseconds);
@@ -24,20 +14,18 @@ void CardWatcher::start()
     m_timer.start();
 }
 
-QByteArray CardWatcher::currentState()
+QStringList CardWatcher::currentState()
 {
-    QByteArray state;
-    QFile mounts(QStringLiteral("/proc/self/mountinfo"));
-    if (mounts.open(QIODevice::ReadOnly))
-        state = mounts.read(kMountTableLimit);
-    state += '\0';
-    state += CardVolumes::mountedVolumes().join(QLatin1Char('\n')).toUtf8();
-    return state;
+    // Only volumes that can be a card count: a file system mounted anywhere
+    // else (a container's, a build's tmpfs) must not re-list the recordings.
+    QStringList cards = CardVolumes::mountedVolumes();
+    cards.removeIf([](const QString &volume) { return !CardVolumes::isLocalRemovable(volume); });
+    return cards;
 }
 
 void CardWatcher::poll()
 {
-    QByteArray state = currentState();
+    QStringList state = currentState();
     if (state == m_state)
         return;
     m_state = std::move(state);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 // Notices memory cards coming and going. The kernel's mount table cannot be
-// watched with a file watcher, so it is read every two seconds together with
-// the list of card volumes, and any difference is reported.
+// watched with a file watcher, so the removable volumes are listed every two
+// seconds and any difference is reported.
 class CardWatcher : public QObject
 {
     Q_OBJECT
@@ -23,9 +23,9 @@ Q_SIGNALS:
     void volumesChanged();
 
 private:
-    static QByteArray currentState();
+    static QStringList currentState();
     void poll();
 
     QTimer m_timer;
-    QByteArray m_state;
+    QStringList m_state;
 };

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/MainWindowMenus.h"
 #include "app/MapCoverView.h"
+#include "app/RecordingExportActions.h"
 #include "app/RecordingTableModel.h"
 #include "controls/ImageButton.h"
 #include "controls/TorvaImageView.h"
@@ -65,6 +66,7 @@ MainWindowController::MainWindowController(QObject *parent)
       m_cardWatcher(new CardWatcher(this)), m_conversion(new ConversionRunner(m_window, this))
 {
     m_menus = new MainWindowMenus(m_window);
+    m_exportActions = new RecordingExportActions(*this);
     m_session = std::make_unique<PlaybackSession>(*m_window->outlets().mapView);
     m_window->setKeyEventDelegate(this);
     m_window->outlets().fileTable->setModel(m_tableModel);
@@ -90,6 +92,8 @@ MainWindowController::MainWindowController(QObject *parent)
     showDisplay(PlaybackTick::resetVideoInformation());
     enableVideoControls(false);
     updateMovieViewCoverScrren();
+    // Nothing listed yet: nothing to save or remove.
+    showFilteredList();
 }
 
 MainWindowController::~MainWindowController()
@@ -114,6 +118,16 @@ void MainWindowController::connectControls()
                 [this, group] { videoFileFilterTouched(group); });
     connect(o.fileTable, &QTableView::doubleClicked, this,
             &MainWindowController::videoFileListDoubleClicked);
+    connect(o.fileTable, &QTableView::customContextMenuRequested, m_exportActions,
+            &RecordingExportActions::showFileContextMenu);
+    connect(o.snapshotButton, &ImageButton::clicked, m_exportActions,
+            &RecordingExportActions::snapshotButtonTouched);
+    connect(o.printButton, &ImageButton::clicked, m_exportActions,
+            &RecordingExportActions::printButtonTouched);
+    connect(o.saveFileButton, &ImageButton::clicked, m_exportActions,
+            &RecordingExportActions::saveFileButtonTouched);
+    connect(o.removeFileButton, &ImageButton::clicked, m_exportActions,
+            &RecordingExportActions::removeFileButtonTouched);
 
     const auto on = [this](ImageButton *button, void (MainWindowController::*action)()) {
         connect(button, &ImageButton::clicked, this, action);
@@ -269,8 +283,9 @@ void MainWindowController::settingButtonTouched()
 
 void MainWindowController::homePageButtonTouched()
 {
-    QMessageBox::about(m_window, QStringLiteral("Torvaview"),
-                       QStringLiteral("Torvaview Ver %1").arg(QCoreApplication::applicationVersion()));
+    QMessageBox::about(
+        m_window, QStringLiteral("Torvaview"),
+        QStringLiteral("Torvaview Ver %1").arg(QCoreApplication::applicationVersion()));
 }
 
 // Recording library.
@@ -313,8 +328,21 @@ void MainWindowController::videoFileFilterTouched(int group)
 void MainWindowController::showFilteredList()
 {
     m_tableModel->setRecordings(m_library.filteredVideoFileList());
-    if (!m_library.filteredVideoFileList().isEmpty())
+    const bool hasRows = !m_library.filteredVideoFileList().isEmpty();
+    m_window->outlets().saveFileButton->setEnabled(hasRows);
+    m_window->outlets().removeFileButton->setEnabled(hasRows);
+    if (hasRows)
         selectRow(0);
+}
+
+void MainWindowController::removeVideoFileURL(const QUrl &url)
+{
+    const int row = selectedRow();
+    m_library.removeVideoFileURL(url);
+    showFilteredList();
+    const int rows = int(m_library.filteredVideoFileList().size());
+    if (row > 0 && rows > 0)
+        selectRow(std::min(row, rows - 1));
 }
 
 void MainWindowController::selectRow(int row)
@@ -564,10 +592,11 @@ void MainWindowController::enableVideoControls(bool enabled)
 {
     const MainWindow::Outlets &o = m_window->outlets();
     for (QWidget *control : std::initializer_list<QWidget *>{
-             o.playPauseButton, o.stopButton, o.muteButton, o.bigMovieView, o.smallMovieView,
-             o.swapButton, o.seekTimeSlider, o.volumeSlider, o.flipButton, o.fullscreenButton,
-             o.resetZoomButton, o.zoomOutButton, o.zoomInButton, o.panButton, o.playNextFileButton,
-             o.playPrevFileButton, o.fastForwardButton, o.rewindButton})
+             o.snapshotButton,     o.printButton,        o.playPauseButton,   o.stopButton,
+             o.muteButton,         o.bigMovieView,       o.smallMovieView,    o.swapButton,
+             o.seekTimeSlider,     o.volumeSlider,       o.flipButton,        o.fullscreenButton,
+             o.resetZoomButton,    o.zoomOutButton,      o.zoomInButton,      o.panButton,
+             o.playNextFileButton, o.playPrevFileButton, o.fastForwardButton, o.rewindButton})
         control->setEnabled(enabled);
     for (QWidget *picture :
          std::initializer_list<QWidget *>{o.carShockImage, o.earthImage, o.gpsImage, o.speedMeter})

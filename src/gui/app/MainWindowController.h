@@ -17,6 +17,7 @@ class ConversionRunner;
 class FullScreenMovieWindow;
 class MainWindow;
 class MainWindowMenus;
+class RecordingExportActions;
 class RecordingTableModel;
 class TorvaAVView;
 
@@ -39,8 +40,11 @@ public:
     PlaybackSession &session() { return *m_session; }
     const RecordingLibrary &library() const { return m_library; }
     MainWindowMenus *menus() const { return m_menus; }
+    RecordingExportActions *exportActions() const { return m_exportActions; }
     // The row selected in the table, -1 for none.
     int selectedRow() const;
+    // Selects the row (replacing the selection) and scrolls it into view.
+    void selectRow(int row);
     // The open unsupported-file alert, if any.
     QMessageBox *unsupportedFileAlert() const { return m_alert; }
 
@@ -57,6 +61,9 @@ public:
     void videoFileFilterTouched(int group);
     void videoFileListDoubleClicked();
     void playVideoWithIdx(int row);
+    // A recording deleted from the disk leaves the lists and the table; the
+    // row below takes the selection.
+    void removeVideoFileURL(const QUrl &url);
     // Re-inspects the card and lists its recordings, or empties the list.
     void updateModelInfo();
     void applyLanguageSettings();
@@ -104,7 +111,6 @@ private:
     TorvaAVView *widgetOf(PlaybackSession::View view) const;
 
     void showFilteredList();
-    void selectRow(int row);
     void onRecordingPrepared();
     void onRecordingCleared();
     void onPlayViews();
@@ -126,6 +132,7 @@ private:
 
     MainWindow *m_window;
     MainWindowMenus *m_menus;
+    RecordingExportActions *m_exportActions;
     RecordingTableModel *m_tableModel;
     CardWatcher *m_cardWatcher;
     ConversionRunner *m_conversion;

@@ -1,41 +1,49 @@
 #include "app/MapCoverView.h"
 
 #include "controls/TorvaImageView.h"
-#include "playback/PlaybackTick.h"
-#include "telemetry/TorvaClipData.h"
+#include "displays/MapController.h"
+#include "displays/MapTileSource.h"
+#include "displays/MapWebPage.h"
+#include "i18n/TorvaLanguages.h"
 
-#include <QPainter>
+#include <QWebEngineView>
 
-MapCoverView::MapCoverView(QWidget *parent) : QWidget(parent), m_cover(new TorvaImageView(this))
+MapCoverView::MapCoverView(QWidget *parent)
+    : QWidget(parent), m_mapWebView(new QWebEngineView(this)), m_cover(new TorvaImageView(this))
 {
+    const MapTileSource tiles = MapTileSource::fromPreferences();
+    m_mapWebView->setPage(new MapWebPage(tiles, m_mapWebView));
+    m_mapWebView->hide();
     m_cover->setImageName(QStringLiteral("mapview_cover"));
     m_cover->setImageScaling(TorvaImageView::Scaling::AxesIndependently);
+    m_cover->raise();
+
+    m_mapController = new MapController(m_mapWebView, this);
+    m_mapController->load();
+    m_mapController->setTileUrlTemplate(tiles.urlTemplate());
+    applyLanguageSettings();
+    connect(TorvaLanguages::SharedTorvaLanguages(), &TorvaLanguages::refreshLanguage, this,
+            &MapCoverView::applyLanguageSettings);
 }
 
 void MapCoverView::moveToLat(float lat, float lng)
 {
-    m_positionText =
-        PlaybackTick::positionText(lat) + QStringLiteral(", ") + PlaybackTick::positionText(lng);
-    update();
+    m_mapController->moveToLat(lat, lng);
 }
 
 void MapCoverView::removeMapLine()
 {
-    m_routeLength = 0;
-    m_positionText.clear();
-    update();
+    m_mapController->removeMapLine();
 }
 
 void MapCoverView::addRoute(const TorvaClipData &clipData)
 {
-    m_routeLength = int(clipData.gpsDataCount());
-    update();
+    m_mapController->addRoute(clipData);
 }
 
 void MapCoverView::setMapHidden(bool hidden)
 {
-    m_mapHidden = hidden;
-    update();
+    m_mapWebView->setVisible(!hidden);
 }
 
 void MapCoverView::setCoverHidden(bool hidden)
@@ -48,17 +56,19 @@ bool MapCoverView::isCoverShown() const
     return !m_cover->isHidden();
 }
 
-void MapCoverView::paintEvent(QPaintEvent *)
+bool MapCoverView::isMapShown() const
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0x2b, 0x2f, 0x34));
-    if (m_mapHidden)
-        return;
-    painter.setPen(Qt::white);
-    painter.drawText(rect(), Qt::AlignCenter, m_positionText);
+    return !m_mapWebView->isHidden();
 }
 
 void MapCoverView::resizeEvent(QResizeEvent *)
 {
+    m_mapWebView->setGeometry(rect());
     m_cover->setGeometry(rect());
+}
+
+void MapCoverView::applyLanguageSettings()
+{
+    m_mapController->setTilesUnavailableNotice(TorvaLanguages::SharedTorvaLanguages()->localized(
+        QString::fromUtf8(MapTileSource::kTilesUnavailableKey)));
 }

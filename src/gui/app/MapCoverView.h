@@ -4,11 +4,13 @@
 
 #include <QWidget>
 
+class MapController;
+class QWebEngineView;
 class TorvaImageView;
 
-// The map area. Until the map page is built it shows the cover picture
-// whenever playback covers the map, and the route's current position as
-// text while the map would be visible.
+// The map area: the map page in a web view with its MapController, loaded
+// once, and the cover picture laid over it when there is nothing to show.
+// At first the cover shows and the map is hidden.
 class MapCoverView : public QWidget, public MapTarget
 {
     Q_OBJECT
@@ -23,17 +25,17 @@ public:
     void setCoverHidden(bool hidden) override;
 
     bool isCoverShown() const;
-    // The last position sent, "lat, lng".
-    QString positionText() const { return m_positionText; }
-    int routeLength() const { return m_routeLength; }
+    bool isMapShown() const;
+    QWebEngineView *mapWebView() const { return m_mapWebView; }
+    MapController *mapController() const { return m_mapController; }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void applyLanguageSettings();
+
+    QWebEngineView *m_mapWebView;
+    MapController *m_mapController;
     TorvaImageView *m_cover;
-    bool m_mapHidden = true;
-    QString m_positionText;
-    int m_routeLength = 0;
 };

@@ -120,3 +120,26 @@ TEST(RecordingLibrary, TypicalCardListsEveryRecording)
     EXPECT_EQ(library.filteredVideoFileList().size(), 900);
     EXPECT_EQ(filtered(library, card, RecordingFilter::Event).size(), 200);
 }
+
+TEST(RecordingLibrary, RemovedRecordingLeavesBothLists)
+{
+    QTemporaryDir dir;
+    const RecordingCardBuilder card(dir.path());
+    card.add({"cont_rec/a.avi", "cont_rec/b.avi", "evt_rec/c.avi"});
+    RecordingLibrary library;
+    library.refreshVideoFileListWithURL(card.rootUrl());
+    library.setVideoFileFilter(RecordingFilter::Continuous);
+    library.applyVideoFileFilter();
+
+    const QUrl b = QUrl::fromLocalFile(card.root() + "/cont_rec/b.avi");
+    library.removeVideoFileURL(b);
+    EXPECT_EQ(card.relativePaths(library.filteredVideoFileList()), QStringList{"cont_rec/a.avi"});
+    EXPECT_EQ(card.relativePaths(library.allVideoFileList()),
+              QStringList({"cont_rec/a.avi", "evt_rec/c.avi"}));
+
+    // One the filter hides leaves the full list; one not listed changes nothing.
+    library.removeVideoFileURL(QUrl::fromLocalFile(card.root() + "/evt_rec/c.avi"));
+    library.removeVideoFileURL(b);
+    EXPECT_EQ(card.relativePaths(library.allVideoFileList()), QStringList{"cont_rec/a.avi"});
+    EXPECT_EQ(library.filteredVideoFileList().size(), 1);
+}

@@ -1,28 +1,15 @@
 #include "TestArtifacts.h"
 
+#include "PlaybackTrackBuilder.h"
+
 #include "controls/BGColorView.h"
 #include "displays/GravityGraphView.h"
-#include "telemetry/DemoDrive.h"
-#include "telemetry/TailBlockReader.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QImage>
 
 namespace {
-
-TorvaClipData demoTrack(int seconds)
-{
-    DemoDrive::Options options;
-    options.seconds = seconds;
-    QByteArray tail = DemoDrive(options).tailBlock();
-    QBuffer buffer(&tail);
-    buffer.open(QIODevice::ReadOnly);
-    TorvaClipData track;
-    track.setClipDataCount(uint32_t(TailBlockReader::read(buffer, track)));
-    return track;
-}
 
 TorvaClipData trackOf(const QList<std::array<int16_t, 3>> &samples)
 {
@@ -65,7 +52,7 @@ TEST(GravityGraphView, PointsOfAGeneratedDrive)
     GravityGraphView graph;
     graph.resize(500, 80);
     graph.awakeFromNib();
-    const TorvaClipData track = demoTrack(30);
+    const TorvaClipData track = PlaybackTrackBuilder::demoDrive(30);
     ASSERT_EQ(track.clipDataCount(), 300u);
     graph.setClipData(track);
     EXPECT_EQ(graph.clipData().clipDataCount(), 300u);
@@ -122,7 +109,7 @@ TEST(GravityGraphView, ScreenshotOfADrive)
     auto *graph = new GravityGraphView(&background);
     graph->setGeometry(0, 0, 640, 90);
     graph->awakeFromNib();
-    graph->setClipData(demoTrack(65));
+    graph->setClipData(PlaybackTrackBuilder::demoDrive(65));
     background.show();
     const QString path = TestArtifacts::saveScreenshot(&background, "gravity_graph");
     ASSERT_FALSE(path.isEmpty());

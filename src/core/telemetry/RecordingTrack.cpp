@@ -1,0 +1,14 @@
+#include "telemetry/RecordingTrack.h"
+
+#include "telemetry/TorvaClipData.h"
+
+void RecordingTrack::load(const QString &path, Reader reader, TorvaClipData &track)
+{
+    const bool compact =
+        reader == Reader::CompactFamily ||
+        (reader == Reader::ByName && TorvaClipData::isCompactFamilyRecording(path));
+    if (compact)
+        track.loadVideoFileCilpDataFromFilePath_QMV(path);
+    else
+        track.loadVideoFileCilpDataFromFilePath(path);
+}

@@ -1,0 +1,253 @@
+#include "app/RecordingExportActions.h"
+
+#include "app/MainWindow.h"
+#include "app/MainWindowController.h"
+#include "app/RecordingCopyRunner.h"
+#include "app/SnapshotPrinter.h"
+#include "i18n/TorvaLanguages.h"
+#include "library/RecordingExportTexts.h"
+#include "library/SnapshotName.h"
+#include "telemetry/RecordingTrack.h"
+#include "telemetry/TorvaClipData.h"
+#include "telemetry/TrackExporter.h"
+#include "video/TorvaAVView.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+using Texts = RecordingExportTexts;
+
+QString localized(const char *key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
+}
+
+} // namespace
+
+RecordingExportActions::RecordingExportActions(MainWindowController &controller)
+    : QObject(&controller), m_controller(controller), m_fileMenu(new QMenu(controller.window())),
+      m_copyRunner(new RecordingCopyRunner(controller.window(), this))
+{
+    m_saveCopyAction =
+        m_fileMenu->addAction(QString(), this, &RecordingExportActions::saveFileButtonTouched);
+    m_exportTrackAction =
+        m_fileMenu->addAction(QString(), this, &RecordingExportActions::exportTrackTouched);
+    m_fileMenu->addSeparator();
+    m_removeAction =
+        m_fileMenu->addAction(QString(), this, &RecordingExportActions::removeFileButtonTouched);
+    connect(m_copyRunner, &RecordingCopyRunner::finished, this, &RecordingExportActions::report);
+}
+
+RecordingExportActions::~RecordingExportActions() = default;
+
+int RecordingExportActions::selectedRecordingRow() const
+{
+    const int row = m_controller.selectedRow();
+    return row >= 0 && row < m_controller.library().filteredVideoFileList().size() ? row : -1;
+}
+
+QUrl RecordingExportActions::selectedBigVideoUrl() const
+{
+    const int row = selectedRecordingRow();
+    if (row < 0)
+        return {};
+    return m_controller.library().takeBigVideoURL(row, m_controller.session().isVideoSwitched());
+}
+
+// The picture.
+
+void RecordingExportActions::snapshotButtonTouched()
+{
+    PlaybackSession &session = m_controller.session();
+    session.pauseVideo();
+    const TorvaAVView *view = m_controller.window()->outlets().bigMovieView;
+    const QImage picture = view->snapshot();
+    if (picture.isNull()) {
+        qWarning("No picture to save: the large view shows no video");
+        return;
+    }
+    const SaveChoice choice =
+        askSavePath(SnapshotName::proposedName(session.currentVideoUrl(), selectedBigVideoUrl(),
+                                               view->currentTime()),
+                    {{QStringLiteral("PNG (*.png)"), QStringLiteral("png")}});
+    if (choice.path.isEmpty())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) {
+        qWarning("Cannot encode the picture as PNG");
+        report(ExportFile::Result::WriteFailed);
+        return;
+    }
+    report(ExportFile::writeFile(choice.path, png));
+}
+
+void RecordingExportActions::printButtonTouched()
+{
+    m_controller.session().pauseVideo();
+    const QImage picture = m_controller.window()->outlets().bigMovieView->snapshot();
+    if (picture.isNull()) {
+        qWarning("No picture to print: the large view shows no video");
+        return;
+    }
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SnapshotPrinter::preparePrinter(*m_printer);
+    QPrintDialog dialog(m_printer.get(), m_controller.window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!SnapshotPrinter::printImage(picture, *m_printer))
+        showMessage(Texts::kPrintFailedKey);
+}
+
+// The recording.
+
+void RecordingExportActions::saveFileButtonTouched()
+{
+    const QUrl source = selectedBigVideoUrl();
+    if (source.isEmpty() || m_copyRunner->isRunning())
+        return;
+    const SaveChoice choice = askSavePath(source.fileName());
+    if (!choice.path.isEmpty())
+        m_copyRunner->run(source.toLocalFile(), choice.path);
+}
+
+void RecordingExportActions::removeFileButtonTouched()
+{
+    const int row = selectedRecordingRow();
+    if (row < 0)
+        return;
+    const QUrl recording = m_controller.library().filteredVideoFileList().at(row);
+    if (!confirmRemoval(recording))
+        return;
+    QFile file(recording.toLocalFile());
+    if (!file.remove()) {
+        qWarning("Cannot delete %s: %s", qPrintable(file.fileName()),
+                 qPrintable(file.errorString()));
+        showMessage(Texts::kRemoveFailedKey);
+        return;
+    }
+    m_controller.removeVideoFileURL(recording);
+}
+
+bool RecordingExportActions::confirmRemoval(const QUrl &recording)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Torvaview"),
+                    localized(Texts::kRemoveQuestionKey), QMessageBox::NoButton,
+                    m_controller.window());
+    box.setInformativeText(recording.fileName() + QStringLiteral("\n\n") +
+                           localized(Texts::kRemoveWarningKey));
+    QPushButton *no = box.addButton(localized(Texts::kNoKey), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(localized(Texts::kYesKey), QMessageBox::YesRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void RecordingExportActions::exportTrackTouched()
+{
+    const int row = selectedRecordingRow();
+    if (row < 0)
+        return;
+    const QUrl recording = m_controller.library().filteredVideoFileList().at(row);
+    // The recording being played has its track loaded already (for an MP4
+    // recording from the subtitles that conversion extracted).
+    const PlaybackSession &session = m_controller.session();
+    auto loaded = std::make_unique<TorvaClipData>();
+    const TorvaClipData *track = loaded.get();
+    if (recording == session.currentVideoUrl())
+        track = &session.clipData();
+    else
+        RecordingTrack::load(recording.toLocalFile(), RecordingTrack::Reader::ByName, *loaded);
+    if (track->clipDataCount() == 0) {
+        showMessage(Texts::kNoTrackKey);
+        return;
+    }
+    const QString name = QFileInfo(recording.path()).completeBaseName();
+    const SaveChoice choice = askSavePath(name + QStringLiteral(".gpx"),
+                                          {{QStringLiteral("GPX (*.gpx)"), QStringLiteral("gpx")},
+                                           {QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")}});
+    if (choice.path.isEmpty())
+        return;
+    const auto format =
+        choice.filter == 0 ? TrackExporter::Format::Gpx : TrackExporter::Format::Csv;
+    if (format == TrackExporter::Format::Gpx && track->gpsDataCount() == 0) {
+        showMessage(Texts::kNoTrackKey);
+        return;
+    }
+    report(ExportFile::writeFile(choice.path, TrackExporter::exportTrack(*track, format, name)));
+}
+
+// Dialogs and messages.
+
+void RecordingExportActions::showFileContextMenu(const QPoint &pos)
+{
+    const QTableView *table = m_controller.window()->outlets().fileTable;
+    const QModelIndex index = table->indexAt(pos);
+    if (!index.isValid())
+        return;
+    m_controller.selectRow(index.row());
+    m_saveCopyAction->setText(localized(Texts::kSaveCopyMenuKey));
+    m_exportTrackAction->setText(localized(Texts::kExportTrackMenuKey));
+    m_removeAction->setText(localized(Texts::kRemoveMenuKey));
+    m_fileMenu->popup(table->viewport()->mapToGlobal(pos));
+}
+
+RecordingExportActions::SaveChoice
+RecordingExportActions::askSavePath(const QString &proposedName, const QList<NameFilter> &filters)
+{
+    QFileDialog dialog(m_controller.window(), localized(Texts::kSaveKey));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::Accept, localized(Texts::kSaveKey));
+    dialog.setLabelText(QFileDialog::Reject, localized(Texts::kCancelKey));
+    QStringList names;
+    for (const NameFilter &filter : filters)
+        names.append(filter.filter);
+    if (!names.isEmpty()) {
+        dialog.setNameFilters(names);
+        dialog.setDefaultSuffix(filters.constFirst().suffix);
+        connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                [&dialog, &filters, &names](const QString &chosen) {
+                    if (const qsizetype index = names.indexOf(chosen); index >= 0)
+                        dialog.setDefaultSuffix(filters.at(index).suffix);
+                });
+    }
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            names.isEmpty() ? 0 : int(names.indexOf(dialog.selectedNameFilter()))};
+}
+
+void RecordingExportActions::report(ExportFile::Result result)
+{
+    if (const char *key = ExportFile::messageKey(result))
+        showMessage(key);
+}
+
+void RecordingExportActions::showMessage(const char *key)
+{
+    if (m_message)
+        m_message->close();
+    // Window-modal without blocking: playback goes on behind it.
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"), localized(key),
+                                QMessageBox::NoButton, m_controller.window());
+    box->addButton(localized(Texts::kOkKey), QMessageBox::AcceptRole);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    m_message = box;
+    box->open();
+}

@@ -1,0 +1,117 @@
+#include "ViewerTestSupport.h"
+
+#include "../GuiTestEnvironment.h"
+
+#include "i18n/TorvaLanguages.h"
+#include "library/DemoCardWriter.h"
+#include "video/TorvaAVView.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTableView>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace ViewerTestSupport {
+
+Volumes &Volumes::instance()
+{
+    static Volumes volumes;
+    return volumes;
+}
+
+Volumes::Volumes()
+{
+    qputenv("TORVA_VOLUMES_DIR", QFile::encodeName(m_root.path()));
+}
+
+QString Volumes::cardPath() const
+{
+    return m_root.filePath(QStringLiteral("TORVA_CARD"));
+}
+
+bool Volumes::insertCard()
+{
+    if (!m_cardWritten) {
+        const DemoCardWriter::Result result = DemoCardWriter::write(cardPath());
+        if (!result.ok) {
+            ADD_FAILURE() << result.error.toStdString();
+            return false;
+        }
+        m_cardWritten = true;
+    }
+    return QDir(cardPath()).exists();
+}
+
+bool Volumes::removeCard()
+{
+    return QDir().rename(cardPath(), m_aside.filePath("card"));
+}
+
+bool Volumes::reinsertCard()
+{
+    return QDir().rename(m_aside.filePath("card"), cardPath());
+}
+
+Viewer::Viewer()
+{
+    controller.showMainWindow();
+    GuiTestEnvironment::waitFor([this] { return controller.window()->isVisible(); });
+}
+
+QString localized(const char *key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
+}
+
+int rowCount(MainWindowController &controller)
+{
+    return controller.window()->outlets().fileTable->model()->rowCount();
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void doubleClickRow(QTableView *table, int row)
+{
+    QWidget *viewport = table->viewport();
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    sendMouse(viewport, QEvent::MouseButtonPress, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+    sendMouse(viewport, QEvent::MouseButtonDblClick, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+}
+
+bool bothViewsReady(MainWindowController &controller)
+{
+    const MainWindow::Outlets &o = controller.window()->outlets();
+    return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay &&
+           o.smallMovieView->status() == TorvaAVView::StatusReadyToPlay &&
+           controller.session().state() == PlaybackSession::State::Playing;
+}
+
+void answerModal(const std::function<bool(QWidget *)> &answer, int timeoutMs)
+{
+    auto *timer = new QTimer(qApp);
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, deadline] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if ((modal && modal->isVisible() && answer(modal)) || deadline.hasExpired()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+}
+
+} // namespace ViewerTestSupport

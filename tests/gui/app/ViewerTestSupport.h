@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "app/MainWindowController.h"
+
+#include <QEvent>
+#include <QPoint>
+#include <QTemporaryDir>
+
+#include <functional>
+
+class QTableView;
+class QWidget;
+
+// What the tests of the main window share: stand-in volumes with the demo
+// card, the window as the application shows it, and ways to drive it.
+namespace ViewerTestSupport {
+
+constexpr int kPlayTimeoutMs = 60000;
+
+// The folder whose subfolders stand in for mounted volumes; a demo card is
+// written into it once per test process, when a test asks for it.
+class Volumes
+{
+public:
+    static Volumes &instance();
+
+    QString cardPath() const;
+    // Writes the card on first use.
+    bool insertCard();
+    // Takes the card out of the volumes (and puts it back) without losing it.
+    bool removeCard();
+    bool reinsertCard();
+
+private:
+    Volumes();
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_aside;
+    bool m_cardWritten = false;
+};
+
+// The main window as the application shows it.
+struct Viewer
+{
+    Viewer();
+
+    const MainWindow::Outlets &outlets() const { return controller.window()->outlets(); }
+
+    MainWindowController controller;
+};
+
+QString localized(const char *key);
+int rowCount(MainWindowController &controller);
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at);
+void doubleClickRow(QTableView *table, int row);
+// Both views ready and started together.
+bool bothViewsReady(MainWindowController &controller);
+
+// Calls answer with the next modal dialog for which it returns true, from a
+// timer, while the dialog runs its own event loop. Gives up after timeoutMs.
+void answerModal(const std::function<bool(QWidget *)> &answer, int timeoutMs = 30000);
+
+// The same for the next modal dialog of a given class.
+template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &answer)
+{
+    answerModal([answer](QWidget *modal) {
+        auto *dialog = qobject_cast<Dialog *>(modal);
+        if (dialog)
+            answer(dialog);
+        return dialog != nullptr;
+    });
+}
+
+} // namespace ViewerTestSupport
