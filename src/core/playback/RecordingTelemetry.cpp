@@ -1,5 +1,6 @@
 #include "playback/RecordingTelemetry.h"
 
+#include "telemetry/RecordingTrack.h"
 #include "telemetry/SubtitleData.h"
 #include "telemetry/TorvaClipData.h"
 #include "video/TranscodeCache.h"
@@ -31,10 +32,12 @@ std::optional<SubtitleData> RecordingTelemetry::load(const QUrl &recording,
         return SubtitleData::loadFromPath(srt);
     }
     case Loader::CompactFamily:
-        clipData.loadVideoFileCilpDataFromFilePath_QMV(recording.toLocalFile());
+        RecordingTrack::load(recording.toLocalFile(), RecordingTrack::Reader::CompactFamily,
+                             clipData);
         break;
     case Loader::ReaderChain:
-        clipData.loadVideoFileCilpDataFromFilePath(recording.toLocalFile());
+        RecordingTrack::load(recording.toLocalFile(), RecordingTrack::Reader::ReaderChain,
+                             clipData);
         break;
     }
     return std::nullopt;

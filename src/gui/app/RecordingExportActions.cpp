@@ -1,5 +1,6 @@
 #include "app/RecordingExportActions.h"
 
+#include "app/ConversionRunner.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowController.h"
 #include "app/RecordingCopyRunner.h"
@@ -7,7 +8,8 @@
 #include "i18n/TorvaLanguages.h"
 #include "library/RecordingExportTexts.h"
 #include "library/SnapshotName.h"
-#include "telemetry/RecordingTrack.h"
+#include "playback/RecordingTelemetry.h"
+#include "telemetry/SubtitleData.h"
 #include "telemetry/TorvaClipData.h"
 #include "telemetry/TrackExporter.h"
 #include "video/TorvaAVView.h"
@@ -36,7 +38,8 @@ QString localized(const char *key)
 
 RecordingExportActions::RecordingExportActions(MainWindowController &controller)
     : QObject(&controller), m_controller(controller), m_fileMenu(new QMenu(controller.window())),
-      m_copyRunner(new RecordingCopyRunner(controller.window(), this))
+      m_copyRunner(new RecordingCopyRunner(controller.window(), this)),
+      m_conversion(new ConversionRunner(controller.window(), this))
 {
     m_saveCopyAction =
         m_fileMenu->addAction(QString(), this, &RecordingExportActions::saveFileButtonTouched);
@@ -46,6 +49,8 @@ RecordingExportActions::RecordingExportActions(MainWindowController &controller)
     m_removeAction =
         m_fileMenu->addAction(QString(), this, &RecordingExportActions::removeFileButtonTouched);
     connect(m_copyRunner, &RecordingCopyRunner::finished, this, &RecordingExportActions::report);
+    connect(m_conversion, &ConversionRunner::finished, this,
+            &RecordingExportActions::trackConverted);
 }
 
 RecordingExportActions::~RecordingExportActions() = default;
@@ -162,16 +167,33 @@ void RecordingExportActions::exportTrackTouched()
     if (row < 0)
         return;
     const QUrl recording = m_controller.library().filteredVideoFileList().at(row);
-    // The recording being played has its track loaded already (for an MP4
-    // recording from the subtitles that conversion extracted).
+    // The recording being played has its track loaded already.
     const PlaybackSession &session = m_controller.session();
-    auto loaded = std::make_unique<TorvaClipData>();
-    const TorvaClipData *track = loaded.get();
-    if (recording == session.currentVideoUrl())
-        track = &session.clipData();
-    else
-        RecordingTrack::load(recording.toLocalFile(), RecordingTrack::Reader::ByName, *loaded);
-    if (track->clipDataCount() == 0) {
+    if (recording == session.currentVideoUrl()) {
+        exportTrack(recording, session.clipData());
+        return;
+    }
+    if (RecordingTelemetry::loaderFor(recording) == RecordingTelemetry::Loader::Subtitles) {
+        m_conversion->run(recording);
+        return;
+    }
+    auto track = std::make_unique<TorvaClipData>();
+    RecordingTelemetry::load(recording, QString(), *track);
+    exportTrack(recording, *track);
+}
+
+void RecordingExportActions::trackConverted(const QUrl &recording,
+                                            const std::optional<QList<QUrl>> &files)
+{
+    auto track = std::make_unique<TorvaClipData>();
+    if (files && !files->isEmpty())
+        RecordingTelemetry::load(recording, files->constFirst().toLocalFile(), *track);
+    exportTrack(recording, *track);
+}
+
+void RecordingExportActions::exportTrack(const QUrl &recording, const TorvaClipData &track)
+{
+    if (track.clipDataCount() == 0) {
         showMessage(Texts::kNoTrackKey);
         return;
     }
@@ -183,11 +205,11 @@ void RecordingExportActions::exportTrackTouched()
         return;
     const auto format =
         choice.filter == 0 ? TrackExporter::Format::Gpx : TrackExporter::Format::Csv;
-    if (format == TrackExporter::Format::Gpx && track->gpsDataCount() == 0) {
+    if (format == TrackExporter::Format::Gpx && track.gpsDataCount() == 0) {
         showMessage(Texts::kNoTrackKey);
         return;
     }
-    report(ExportFile::writeFile(choice.path, TrackExporter::exportTrack(*track, format, name)));
+    report(ExportFile::writeFile(choice.path, TrackExporter::exportTrack(track, format, name)));
 }
 
 // Dialogs and messages.

@@ -9,14 +9,17 @@
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 class MainWindowController;
+class ConversionRunner;
 class QAction;
 class QMenu;
 class QMessageBox;
 class QPoint;
 class QPrinter;
 class RecordingCopyRunner;
+class TorvaClipData;
 
 // The main window's export actions: the large view's picture saved as PNG or
 // printed, a copy of the selected recording, its telemetry track as GPX or
@@ -65,6 +68,10 @@ private:
     QUrl selectedBigVideoUrl() const;
     SaveChoice askSavePath(const QString &proposedName, const QList<NameFilter> &filters = {});
     bool confirmRemoval(const QUrl &recording);
+    // An MP4 recording's track comes from the subtitles its conversion
+    // extracts (at once from the cache when it was played before).
+    void trackConverted(const QUrl &recording, const std::optional<QList<QUrl>> &files);
+    void exportTrack(const QUrl &recording, const TorvaClipData &track);
     void report(ExportFile::Result result);
     void showMessage(const char *key);
 
@@ -75,6 +82,7 @@ private:
     QAction *m_exportTrackAction;
     QAction *m_removeAction;
     RecordingCopyRunner *m_copyRunner;
+    ConversionRunner *m_conversion;
     QPointer<QMessageBox> m_message;
     // The print settings, kept from one print to the next; made on first use.
     std::unique_ptr<QPrinter> m_printer;

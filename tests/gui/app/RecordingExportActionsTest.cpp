@@ -469,17 +469,24 @@ TEST(RecordingExportActions, TrackExportWritesGpxAndCsv)
     EXPECT_EQ(lines.first(), "index,time,gx,gy,gz,lat,lng,speed");
     EXPECT_EQ(lines.size(), qsizetype(track->clipDataCount()) + 1);
 
-    // The MP4 recording being played has the track its subtitles carried.
+    // An MP4 recording's track is in its subtitles: they are extracted
+    // first, and the export has the track that playing it shows.
     const int mp4 = rowOf(controller, "evt_rec/EVT_20260514_083050_F.mp4");
     ASSERT_GE(mp4, 0);
+    seen = saveAs(out.path("event.gpx"));
+    menuAction(openContextMenu(viewer, mp4), Texts::kExportTrackMenuKey)->trigger();
+    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return seen->answered; }, kPlayTimeoutMs));
     doubleClickRow(viewer.outlets().fileTable, mp4);
     ASSERT_TRUE(
         GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
     controller.session().pauseVideo(); // no end of the recording moves on to the next one
-    seen = saveAs(out.path("event.gpx"));
+    ASSERT_GT(controller.session().clipData().gpsDataCount(), 0u);
+    expectSameTrack(gpxPoints(out.path("event.gpx")), trackPoints(controller.session().clipData()));
+    // Being played, it exports the track it has loaded.
+    seen = saveAs(out.path("playing.gpx"));
     menuAction(openContextMenu(viewer, mp4), Texts::kExportTrackMenuKey)->trigger();
     ASSERT_TRUE(seen->answered);
-    expectSameTrack(gpxPoints(out.path("event.gpx")), trackPoints(controller.session().clipData()));
+    EXPECT_EQ(FileBytes::read(out.path("playing.gpx")), FileBytes::read(out.path("event.gpx")));
 
     // A recording without telemetry: a plain message, no dialog.
     TempFolder plain;
@@ -488,7 +495,8 @@ TEST(RecordingExportActions, TrackExportWritesGpxAndCsv)
     ASSERT_EQ(rowCount(controller), 1);
     menuAction(openContextMenu(viewer, 0), Texts::kExportTrackMenuKey)->trigger();
     EXPECT_EQ(messageShown(viewer), localized(Texts::kNoTrackKey));
-    EXPECT_EQ(entries(out.path()), QStringList({"event.gpx", "track.csv", "track.gpx"}));
+    EXPECT_EQ(entries(out.path()),
+              QStringList({"event.gpx", "playing.gpx", "track.csv", "track.gpx"}));
 }
 
 TEST(RecordingExportActions, RemovalAsksFirstAndUpdatesTheTable)
