@@ -28,7 +28,7 @@ public:
     // Bytes written so far and the whole size; answering false cancels.
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-    static constexpr qint64 kChunkSize = 1024 * 1024;
+    static constexpr qint64 kChunkSize = qint64(1024) * 1024;
 
     // Copies source to target chunk by chunk, calling progress after each.
     static Result copyFile(const QString &source, const QString &target,

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 namespace {
 
 int windowX(const MainWindow &window, const char *band)
@@ -13,6 +15,13 @@ int windowX(const MainWindow &window, const char *band)
     if (!widget)
         return -1;
     return widget->mapTo(&window, QPoint(0, 0)).x();
+}
+
+// The x origins of toolbarBg3, dashBg3, toolbarButtons and dashboardCtrls.
+std::array<int, 4> bandOrigins(const MainWindow &window)
+{
+    return {windowX(window, "toolbarBg3"), windowX(window, "dashBg3"),
+            windowX(window, "toolbarButtons"), windowX(window, "dashboardCtrls")};
 }
 
 bool resizedTo(MainWindow &window, int width)
@@ -30,17 +39,11 @@ TEST(MainWindow, BandsStayCentredInAWiderWindow)
     ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return window.isVisible(); }));
 
     ASSERT_TRUE(resizedTo(window, 1024));
-    EXPECT_EQ(windowX(window, "toolbarBg3"), 25);
-    EXPECT_EQ(windowX(window, "dashBg3"), 18);
-    EXPECT_EQ(windowX(window, "toolbarButtons"), 10);
-    EXPECT_EQ(windowX(window, "dashboardCtrls"), 43);
+    EXPECT_EQ(bandOrigins(window), (std::array{25, 18, 10, 43}));
     TestArtifacts::saveScreenshot(&window, QStringLiteral("mainwindow_1024"));
 
     ASSERT_TRUE(resizedTo(window, 1200));
-    EXPECT_EQ(windowX(window, "toolbarBg3"), 113);
-    EXPECT_EQ(windowX(window, "dashBg3"), 106);
-    EXPECT_EQ(windowX(window, "toolbarButtons"), 98);
-    EXPECT_EQ(windowX(window, "dashboardCtrls"), 131);
+    EXPECT_EQ(bandOrigins(window), (std::array{113, 106, 98, 131}));
     TestArtifacts::saveScreenshot(&window, QStringLiteral("mainwindow_1200"));
 
     // Never narrower than the design.
