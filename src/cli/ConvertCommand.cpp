@@ -64,8 +64,7 @@ int ConvertCommand::run(const QStringList &args, CliOutput &output)
                                            .arg(Utils::GetWorkingDirectoryPath()));
     }
     if (result.files.isEmpty()) {
-        return output.inputError(file, TorvaLanguages::SharedTorvaLanguages()->localized(
-                                           QString::fromUtf8(UnsupportedVideoAlert::kMessageKey)));
+        return output.inputError(file, TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
     }
     for (const QUrl &playable : result.files)
         output.write(playable.toLocalFile().toUtf8() + '\n');

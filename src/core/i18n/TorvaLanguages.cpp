@@ -44,6 +44,11 @@ const QStringList &TorvaLanguages::supportedLanguages()
     return codes;
 }
 
+QString TorvaLanguages::text(const char *key)
+{
+    return SharedTorvaLanguages()->localized(QString::fromUtf8(key));
+}
+
 QString TorvaLanguages::localized(const QString &key) const
 {
     const QStringList preferred =

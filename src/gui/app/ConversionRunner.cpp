@@ -1,11 +1,10 @@
 #include "app/ConversionRunner.h"
 
-#include "i18n/TorvaLanguages.h"
+#include "controls/DelayedProgressDialog.h"
 
 namespace {
 
-// The dialog appears only for conversions that take a while.
-constexpr int kProgressDelayMilliseconds = 500;
+constexpr int kProgressSteps = 100;
 
 } // namespace
 
@@ -24,17 +23,10 @@ void ConversionRunner::run(const QUrl &url)
     cancel();
     auto *conversion = new VideoConversion(url, this);
     m_conversion = conversion;
-    auto *progress = new QProgressDialog(m_dialogParent);
-    progress->setLabelText(url.fileName());
-    progress->setCancelButtonText(
-        TorvaLanguages::SharedTorvaLanguages()->localized(QStringLiteral("취소")));
-    progress->setRange(0, 100);
-    progress->setMinimumDuration(kProgressDelayMilliseconds);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
+    auto *progress = new DelayedProgressDialog(m_dialogParent, url.fileName(), kProgressSteps);
     m_progress = progress;
     connect(conversion, &VideoConversion::progress, progress,
-            [progress](double fraction) { progress->setValue(int(fraction * 100.0)); });
+            [progress](double fraction) { progress->setValue(int(fraction * kProgressSteps)); });
     connect(progress, &QProgressDialog::canceled, this, &ConversionRunner::cancel);
     connect(conversion, &VideoConversion::finished, this,
             [this, url, conversion](const VideoConversion::Result &result) {

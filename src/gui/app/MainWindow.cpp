@@ -127,9 +127,9 @@ void MainWindow::buildWindowButtons()
     m_outlets.appMinimizeButton = addButton(buttons, QStringLiteral("app_minimize_1"));
     m_outlets.appExitButton = addButton(buttons, QStringLiteral("app_exit_1"));
     menuBar()->setCornerWidget(buttons, Qt::TopRightCorner);
-    menuBar()->setStyleSheet(QStringLiteral(
-        "QMenuBar { background-color: #181a1d; color: white; }"
-        "QMenuBar::item:selected { background-color: #33383e; }"));
+    menuBar()->setStyleSheet(
+        QStringLiteral("QMenuBar { background-color: #181a1d; color: white; }"
+                       "QMenuBar::item:selected { background-color: #33383e; }"));
 }
 
 ImageButton *MainWindow::addButton(QWidget *parent, const QString &image)

@@ -40,11 +40,6 @@ namespace {
 
 using View = PlaybackSession::View;
 
-QString localized(const char *key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
-}
-
 // The card (or folder) that lists a recording: the folder above the card's
 // recording folder that holds it, else the folder that holds it directly.
 QString listingFolderOf(const QFileInfo &recording)
@@ -255,7 +250,8 @@ void MainWindowController::updateModelInfo()
         refreshVideoFileListWithURL(manager->sdcard_url());
     }
     m_window->outlets().settingButton->setEnabled(type >= 0);
-    m_window->outlets().modelLabel->setText(name.isEmpty() ? localized("unknown") : name);
+    m_window->outlets().modelLabel->setText(name.isEmpty() ? TorvaLanguages::text("unknown")
+                                                           : name);
 }
 
 void MainWindowController::applyLanguageSettings()
@@ -268,10 +264,10 @@ void MainWindowController::applyLanguageSettings()
     // Only the texts change: the listed folder stays as the user chose it.
     const P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
-        o.modelLabel->setText(localized("unknown"));
+        o.modelLabel->setText(TorvaLanguages::text("unknown"));
     if (m_alert) {
-        m_alert->setText(localized(UnsupportedVideoAlert::kTitleKey));
-        m_alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
+        m_alert->setText(TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey));
+        m_alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
     }
 }
 
@@ -292,11 +288,11 @@ void MainWindowController::homePageButtonTouched()
 
 void MainWindowController::selectFolderButtonTouched()
 {
-    QFileDialog dialog(m_window, localized("열기"));
+    QFileDialog dialog(m_window, TorvaLanguages::text("열기"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::Accept, localized("열기"));
-    dialog.setLabelText(QFileDialog::Reject, localized("취소"));
+    dialog.setLabelText(QFileDialog::Accept, TorvaLanguages::text("열기"));
+    dialog.setLabelText(QFileDialog::Reject, TorvaLanguages::text("취소"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return;
     refreshVideoFileListWithURL(dialog.selectedUrls().constFirst());
@@ -450,10 +446,10 @@ void MainWindowController::showUnsupportedFileAlert()
     if (m_alert)
         m_alert->close();
     // Window-modal but not blocking: playback and card changes go on.
-    auto *alert =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                        localized(UnsupportedVideoAlert::kTitleKey), QMessageBox::Ok, m_window);
-    alert->setInformativeText(localized(UnsupportedVideoAlert::kMessageKey));
+    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
+                                  TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey),
+                                  QMessageBox::Ok, m_window);
+    alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert = alert;
     alert->open();

@@ -10,11 +10,6 @@
 
 namespace {
 
-QString localized(const char *key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
-}
-
 QAction *radioItem(QMenu *menu, QActionGroup *group)
 {
     QAction *action = menu->addAction(QString());
@@ -56,13 +51,13 @@ MainWindowMenus::MainWindowMenus(QMainWindow *window) : QObject(window)
 
 void MainWindowMenus::applyLanguageSettings()
 {
-    m_languageMenu->setTitle(localized("언어"));
-    m_english->setText(localized("영어"));
-    m_french->setText(localized("프랑스어"));
-    m_japanese->setText(localized("일본어"));
-    m_speedUnitMenu->setTitle(localized("속도 단위"));
-    m_kmph->setText(localized("KM/H"));
-    m_mph->setText(localized("MPH"));
+    m_languageMenu->setTitle(TorvaLanguages::text("언어"));
+    m_english->setText(TorvaLanguages::text("영어"));
+    m_french->setText(TorvaLanguages::text("프랑스어"));
+    m_japanese->setText(TorvaLanguages::text("일본어"));
+    m_speedUnitMenu->setTitle(TorvaLanguages::text("속도 단위"));
+    m_kmph->setText(TorvaLanguages::text("KM/H"));
+    m_mph->setText(TorvaLanguages::text("MPH"));
 }
 
 QAction *MainWindowMenus::languageAction(const QString &code) const

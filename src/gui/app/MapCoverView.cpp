@@ -69,6 +69,6 @@ void MapCoverView::resizeEvent(QResizeEvent *)
 
 void MapCoverView::applyLanguageSettings()
 {
-    m_mapController->setTilesUnavailableNotice(TorvaLanguages::SharedTorvaLanguages()->localized(
-        QString::fromUtf8(MapTileSource::kTilesUnavailableKey)));
+    m_mapController->setTilesUnavailableNotice(
+        TorvaLanguages::text(MapTileSource::kTilesUnavailableKey));
 }

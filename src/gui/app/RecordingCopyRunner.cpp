@@ -1,5 +1,6 @@
 #include "app/RecordingCopyRunner.h"
 
+#include "controls/DelayedProgressDialog.h"
 #include "i18n/TorvaLanguages.h"
 #include "library/RecordingExportTexts.h"
 
@@ -8,16 +9,9 @@
 
 namespace {
 
-// The dialog appears only for copies that take a while.
-constexpr int kProgressDelayMilliseconds = 500;
 constexpr int kProgressUpdateMilliseconds = 100;
 // Per mille, since recordings can be larger than an int counts.
 constexpr int kProgressSteps = 1000;
-
-QString localized(const char *key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
-}
 
 } // namespace
 
@@ -55,15 +49,12 @@ void RecordingCopyRunner::run(const QString &source, const QString &target)
     // Queued: the thread's finished signal comes from the worker.
     connect(m_thread, &QThread::finished, this, &RecordingCopyRunner::onThreadFinished);
 
-    auto *progress = new QProgressDialog(m_dialogParent);
+    auto *progress =
+        new DelayedProgressDialog(m_dialogParent,
+                                  TorvaLanguages::text(RecordingExportTexts::kCopyingKey) +
+                                      QLatin1Char('\n') + QFileInfo(target).fileName(),
+                                  kProgressSteps);
     progress->setWindowModality(Qt::WindowModal);
-    progress->setLabelText(localized(RecordingExportTexts::kCopyingKey) + QLatin1Char('\n') +
-                           QFileInfo(target).fileName());
-    progress->setCancelButtonText(localized(RecordingExportTexts::kCancelKey));
-    progress->setRange(0, kProgressSteps);
-    progress->setMinimumDuration(kProgressDelayMilliseconds);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
     progress->setValue(0);
     connect(progress, &QProgressDialog::canceled, this, &RecordingCopyRunner::cancel);
     m_progress = progress;

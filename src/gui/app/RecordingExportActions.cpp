@@ -29,11 +29,6 @@ namespace {
 
 using Texts = RecordingExportTexts;
 
-QString localized(const char *key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
-}
-
 } // namespace
 
 RecordingExportActions::RecordingExportActions(MainWindowController &controller)
@@ -149,12 +144,12 @@ void RecordingExportActions::removeFileButtonTouched()
 bool RecordingExportActions::confirmRemoval(const QUrl &recording)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Torvaview"),
-                    localized(Texts::kRemoveQuestionKey), QMessageBox::NoButton,
+                    TorvaLanguages::text(Texts::kRemoveQuestionKey), QMessageBox::NoButton,
                     m_controller.window());
     box.setInformativeText(recording.fileName() + QStringLiteral("\n\n") +
-                           localized(Texts::kRemoveWarningKey));
-    QPushButton *no = box.addButton(localized(Texts::kNoKey), QMessageBox::NoRole);
-    QPushButton *yes = box.addButton(localized(Texts::kYesKey), QMessageBox::YesRole);
+                           TorvaLanguages::text(Texts::kRemoveWarningKey));
+    QPushButton *no = box.addButton(TorvaLanguages::text(Texts::kNoKey), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(TorvaLanguages::text(Texts::kYesKey), QMessageBox::YesRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -221,21 +216,21 @@ void RecordingExportActions::showFileContextMenu(const QPoint &pos)
     if (!index.isValid())
         return;
     m_controller.selectRow(index.row());
-    m_saveCopyAction->setText(localized(Texts::kSaveCopyMenuKey));
-    m_exportTrackAction->setText(localized(Texts::kExportTrackMenuKey));
-    m_removeAction->setText(localized(Texts::kRemoveMenuKey));
+    m_saveCopyAction->setText(TorvaLanguages::text(Texts::kSaveCopyMenuKey));
+    m_exportTrackAction->setText(TorvaLanguages::text(Texts::kExportTrackMenuKey));
+    m_removeAction->setText(TorvaLanguages::text(Texts::kRemoveMenuKey));
     m_fileMenu->popup(table->viewport()->mapToGlobal(pos));
 }
 
 RecordingExportActions::SaveChoice
 RecordingExportActions::askSavePath(const QString &proposedName, const QList<NameFilter> &filters)
 {
-    QFileDialog dialog(m_controller.window(), localized(Texts::kSaveKey));
+    QFileDialog dialog(m_controller.window(), TorvaLanguages::text(Texts::kSaveKey));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::Accept, localized(Texts::kSaveKey));
-    dialog.setLabelText(QFileDialog::Reject, localized(Texts::kCancelKey));
+    dialog.setLabelText(QFileDialog::Accept, TorvaLanguages::text(Texts::kSaveKey));
+    dialog.setLabelText(QFileDialog::Reject, TorvaLanguages::text(Texts::kCancelKey));
     QStringList names;
     for (const NameFilter &filter : filters)
         names.append(filter.filter);
@@ -266,9 +261,10 @@ void RecordingExportActions::showMessage(const char *key)
     if (m_message)
         m_message->close();
     // Window-modal without blocking: playback goes on behind it.
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"), localized(key),
-                                QMessageBox::NoButton, m_controller.window());
-    box->addButton(localized(Texts::kOkKey), QMessageBox::AcceptRole);
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
+                        TorvaLanguages::text(key), QMessageBox::NoButton, m_controller.window());
+    box->addButton(TorvaLanguages::text(Texts::kOkKey), QMessageBox::AcceptRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     m_message = box;
     box->open();
