@@ -55,7 +55,8 @@ bool TestMedia::soundOnlyAvi(const QString &path)
     return ffmpeg(kSound + QStringList{"-t", "1", "-c:a", "pcm_s16le", path});
 }
 
-bool TestMedia::mp4WithSubtitles(const QString &path, const QByteArray &srt, const QString &size)
+bool TestMedia::mp4WithSubtitles(const QString &path, const QByteArray &srt, const QString &size,
+                                 int seconds)
 {
     const QString srtPath = path + QStringLiteral(".input.srt");
     QFile srtFile(srtPath);
@@ -64,8 +65,8 @@ bool TestMedia::mp4WithSubtitles(const QString &path, const QByteArray &srt, con
     srtFile.close();
     const bool ok =
         ffmpeg(QStringList{"-f", "lavfi", "-i", "testsrc2=size=" + size + ":rate=30"} + kSound +
-               QStringList{"-i", srtPath, "-t", "2", "-map", "0:v", "-map", "1:a", "-map", "2:s",
-                           "-c:a", "aac", "-c:s", "mov_text"} +
+               QStringList{"-i", srtPath, "-t", QString::number(seconds), "-map", "0:v", "-map",
+                           "1:a", "-map", "2:s", "-c:a", "aac", "-c:s", "mov_text"} +
                kH264 + QStringList{path});
     QFile::remove(srtPath);
     return ok;

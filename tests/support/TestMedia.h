@@ -21,7 +21,7 @@ public:
     // One H.264 camera, AAC sound and the SRT text as a mov_text subtitle
     // stream; size picks the picture size ("320x180").
     static bool mp4WithSubtitles(const QString &path, const QByteArray &srt,
-                                 const QString &size = QStringLiteral("320x180"));
+                                 const QString &size = QStringLiteral("320x180"), int seconds = 2);
     // The source's streams copied over and over: a large file, made quickly.
     static bool repeated(const QString &source, const QString &path, int times);
 

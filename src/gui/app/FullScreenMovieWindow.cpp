@@ -5,6 +5,7 @@
 #include "playback/MainWindowLayout.h"
 #include "playback/PlaybackTiming.h"
 #include "video/TorvaAVView.h"
+#include "video/TorvaQTMovieView.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -29,8 +30,9 @@ ImageButton *controlButton(QWidget *strip, const QString &image)
 
 FullScreenMovieWindow::FullScreenMovieWindow(MainWindow *mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_mainWindow(mainWindow),
-      m_controls(new QWidget(this))
+      m_movieEvents(new TorvaQTMovieView(this)), m_controls(new QWidget(this))
 {
+    m_movieEvents->setDelegate(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -48,6 +50,12 @@ FullScreenMovieWindow::FullScreenMovieWindow(MainWindow *mainWindow)
     m_controls->setGraphicsEffect(opacity);
     m_fade = new QPropertyAnimation(opacity, "opacity", this);
     m_fade->setDuration(PlaybackTiming::kControlFadeMilliseconds);
+    // Faded out, the strip takes no clicks.
+    connect(m_fade, &QPropertyAnimation::finished, this, [this] {
+        if (!m_controlsShown)
+            m_controls->hide();
+    });
+    m_controls->hide();
 }
 
 void FullScreenMovieWindow::showMovie(TorvaAVView *view)
@@ -60,6 +68,10 @@ void FullScreenMovieWindow::showMovie(TorvaAVView *view)
     showFullScreen();
     view->setGeometry(rect());
     view->show();
+    m_movieEvents->setGeometry(rect());
+    m_movieEvents->raise();
+    m_movieEvents->show();
+    m_controlsShown = false;
     showFullscreenMovieControlWindow();
     activateWindow();
     setFocus();
@@ -69,6 +81,8 @@ TorvaAVView *FullScreenMovieWindow::takeMovie()
 {
     m_fade->stop();
     static_cast<QGraphicsOpacityEffect *>(m_controls->graphicsEffect())->setOpacity(0.0);
+    m_controls->hide();
+    m_controlsShown = false;
     TorvaAVView *view = m_movie;
     m_movie = nullptr;
     if (view)
@@ -79,13 +93,35 @@ TorvaAVView *FullScreenMovieWindow::takeMovie()
 
 void FullScreenMovieWindow::showFullscreenMovieControlWindow()
 {
+    if (m_controlsShown || !m_movie)
+        return;
+    m_controlsShown = true;
     placeControls();
     m_controls->raise();
     m_controls->show();
+    fadeControls(1.0);
+}
+
+void FullScreenMovieWindow::hideFullscreenMovieControlWindow()
+{
+    if (!m_controlsShown)
+        return;
+    m_controlsShown = false;
+    fadeControls(0.0);
+}
+
+void FullScreenMovieWindow::fadeControls(double opacity)
+{
     m_fade->stop();
-    m_fade->setStartValue(0.0);
-    m_fade->setEndValue(1.0);
+    m_fade->setStartValue(
+        static_cast<QGraphicsOpacityEffect *>(m_controls->graphicsEffect())->opacity());
+    m_fade->setEndValue(opacity);
     m_fade->start();
+}
+
+void FullScreenMovieWindow::fullscreenButtonTouched(QObject *)
+{
+    Q_EMIT exitFullScreenRequested();
 }
 
 void FullScreenMovieWindow::placeControls()
@@ -105,5 +141,6 @@ void FullScreenMovieWindow::resizeEvent(QResizeEvent *)
 {
     if (m_movie)
         m_movie->setGeometry(rect());
+    m_movieEvents->setGeometry(rect());
     placeControls();
 }

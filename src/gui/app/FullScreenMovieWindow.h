@@ -6,9 +6,12 @@ class ImageButton;
 class MainWindow;
 class QPropertyAnimation;
 class TorvaAVView;
+class TorvaQTMovieView;
 
 // One video view over a whole screen, with the play/pause and frame-step
-// strip fading in near the top. Keys go to the main window's shortcuts.
+// strip near the top: it fades in while the pointer is in the top quarter
+// and out when it leaves. Keys go to the main window's shortcuts; a right
+// click asks to leave full screen.
 class FullScreenMovieWindow : public QWidget
 {
     Q_OBJECT
@@ -25,20 +28,35 @@ public:
     ImageButton *playPauseButton() const { return m_playPauseButton; }
     ImageButton *rewindButton() const { return m_rewindButton; }
     ImageButton *fastForwardButton() const { return m_fastForwardButton; }
+    // The strip is shown, or fading in.
+    bool controlsShown() const { return m_controlsShown; }
+    // Catches the pointer over the movie.
+    TorvaQTMovieView *movieEvents() const { return m_movieEvents; }
+
+public Q_SLOTS:
+    // Called by name from the movie's event view.
+    void showFullscreenMovieControlWindow();
+    void hideFullscreenMovieControlWindow();
+    void fullscreenButtonTouched(QObject *sender);
+
+Q_SIGNALS:
+    void exitFullScreenRequested();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showFullscreenMovieControlWindow();
     void placeControls();
+    void fadeControls(double opacity);
 
     MainWindow *m_mainWindow;
     TorvaAVView *m_movie = nullptr;
+    TorvaQTMovieView *m_movieEvents;
     QWidget *m_controls;
     ImageButton *m_rewindButton;
     ImageButton *m_playPauseButton;
     ImageButton *m_fastForwardButton;
     QPropertyAnimation *m_fade;
+    bool m_controlsShown = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowKeyDelegate.h"
 #include "app/MapCoverView.h"
+#include "controls/ElidingLabel.h"
 #include "controls/ImageButton.h"
 #include "controls/TorvaControls.h"
 #include "controls/TorvaImageView.h"
@@ -13,6 +14,7 @@
 #include "playback/MainWindowLayout.h"
 #include "video/TorvaAVView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -115,6 +117,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // Without a frame the window is resized from its bottom right corner.
     m_sizeGrip = new QSizeGrip(this);
     takeKeyboardFocusFromChildren(this);
+    // The map page takes the keyboard when clicked; the shortcuts keep it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now != this && isAncestorOf(now))
+            setFocus(Qt::OtherFocusReason);
+    });
     setMinimumWidth(MainWindowLayout::kDesignWidth);
     resize(MainWindowLayout::kDesignWidth, 720);
 }
@@ -153,6 +160,9 @@ QWidget *MainWindow::buildLibraryColumn()
     m_outlets.modelLabel = whiteLabel(column);
     m_outlets.versionLabel = whiteLabel(column);
     m_outlets.versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The version is short and always shown whole; a long model name gives way.
+    m_outlets.versionLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    m_outlets.modelLabel->setMinimumWidth(1);
     identity->addWidget(m_outlets.modelLabel, 1);
     identity->addWidget(m_outlets.versionLabel);
     layout->addLayout(identity);
@@ -176,8 +186,8 @@ QWidget *MainWindow::buildLibraryColumn()
     m_outlets.selectFolderButton = new ImageButton(column);
     m_outlets.selectFolderButton->setImage(QStringLiteral("folder_1"));
     m_outlets.selectFolderButton->setAllowAutoMouseEventImage(true);
-    m_outlets.selectedFolderLabel = whiteLabel(column);
-    m_outlets.selectedFolderLabel->setMinimumWidth(1);
+    m_outlets.selectedFolderLabel = new ElidingLabel(column);
+    m_outlets.selectedFolderLabel->setStyleSheet(QStringLiteral("color: white;"));
     folderRow->addWidget(m_outlets.selectFolderButton);
     folderRow->addWidget(m_outlets.selectedFolderLabel, 1);
     layout->addLayout(folderRow);

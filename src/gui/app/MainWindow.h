@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointF>
 
+class ElidingLabel;
 class GravityGraphView;
 class ImageButton;
 class MainWindowKeyDelegate;
@@ -36,7 +37,7 @@ public:
         ImageButton *appMinimizeButton = nullptr;
         ImageButton *selectFolderButton = nullptr;
         QList<ImageButton *> filterButtons; // by RecordingFilter::Group
-        QLabel *selectedFolderLabel = nullptr;
+        ElidingLabel *selectedFolderLabel = nullptr;
         QTableView *fileTable = nullptr;
         QLabel *modelLabel = nullptr;
         QLabel *versionLabel = nullptr;

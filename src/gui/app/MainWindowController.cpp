@@ -8,6 +8,7 @@
 #include "app/MapCoverView.h"
 #include "app/RecordingExportActions.h"
 #include "app/RecordingTableModel.h"
+#include "controls/ElidingLabel.h"
 #include "controls/ImageButton.h"
 #include "controls/TorvaImageView.h"
 #include "displays/GravityGraphView.h"
@@ -39,6 +40,9 @@
 namespace {
 
 using View = PlaybackSession::View;
+
+// The build's version, whatever the application object was told.
+const QString kVersion = QStringLiteral(TORVA_VERSION);
 
 // The card (or folder) that lists a recording: the folder above the card's
 // recording folder that holds it, else the folder that holds it directly.
@@ -82,7 +86,7 @@ MainWindowController::MainWindowController(QObject *parent)
     connectControls();
     connectSession();
 
-    o.versionLabel->setText(QStringLiteral("Ver %1").arg(QCoreApplication::applicationVersion()));
+    o.versionLabel->setText(QStringLiteral("Ver %1").arg(kVersion));
     setVideoMute(false);
     showDisplay(PlaybackTick::resetVideoInformation());
     enableVideoControls(false);
@@ -148,15 +152,22 @@ void MainWindowController::connectControls()
     on(m_fullScreenWindow->playPauseButton(), &MainWindowController::playPauseButtonTouched);
     on(m_fullScreenWindow->rewindButton(), &MainWindowController::rewindButtonTouched);
     on(m_fullScreenWindow->fastForwardButton(), &MainWindowController::fastForwardButtonTouched);
+    connect(m_fullScreenWindow, &FullScreenMovieWindow::exitFullScreenRequested, this,
+            &MainWindowController::hideFullScreenMovie);
 
     connect(o.volumeSlider, &VolumeSliderView::volumeChanged, this,
             &MainWindowController::applyVolumes);
     connect(o.seekTimeSlider, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &MainWindowController::seekTimeSliderTouchedUp);
-    connect(o.bigMovieScrollView->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &MainWindowController::boundDidChange);
-    connect(o.bigMovieScrollView->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &MainWindowController::boundDidChange);
+    // The large picture follows its scroll view's size (movieFitsScrollView).
+    o.bigMovieScrollView->installEventFilter(this);
+    // Only the user moves the zoomed picture away from its centre: the moves
+    // of a zoom or a resize, and the clamping that comes with them, do not
+    // count. The scroll position is read once the move has landed.
+    for (QScrollBar *bar :
+         {o.bigMovieScrollView->horizontalScrollBar(), o.bigMovieScrollView->verticalScrollBar()})
+        connect(bar, &QScrollBar::actionTriggered, this, &MainWindowController::boundDidChange,
+                Qt::QueuedConnection);
 
     connect(m_menus, &MainWindowMenus::quitRequested, this,
             &MainWindowController::appExitButtonTouched);
@@ -279,9 +290,8 @@ void MainWindowController::settingButtonTouched()
 
 void MainWindowController::homePageButtonTouched()
 {
-    QMessageBox::about(
-        m_window, QStringLiteral("Torvaview"),
-        QStringLiteral("Torvaview Ver %1").arg(QCoreApplication::applicationVersion()));
+    QMessageBox::about(m_window, QStringLiteral("Torvaview"),
+                       QStringLiteral("Torvaview Ver %1").arg(kVersion));
 }
 
 // Recording library.
@@ -302,7 +312,7 @@ void MainWindowController::refreshVideoFileListWithURL(const QUrl &url)
 {
     m_library.refreshVideoFileListWithURL(url);
     m_window->outlets().selectedFolderLabel->setText(url.toLocalFile());
-    showFilteredList();
+    showListedFolder();
 }
 
 void MainWindowController::videoFileFilterTouched(int group)
@@ -317,8 +327,16 @@ void MainWindowController::videoFileFilterTouched(int group)
                                 : QStringLiteral("sorting_btn_60_1"));
         button->setAllowAutoMouseEventImage(!chosen);
     }
+    // Only the table changes: the selection stays with its recording while
+    // it is listed, so that the next recording follows the one that plays.
+    const int selected = selectedRow();
+    const QUrl selectedUrl =
+        selected >= 0 ? m_library.filteredVideoFileList().value(selected) : QUrl();
     m_library.applyVideoFileFilter();
     showFilteredList();
+    const int row = int(m_library.filteredVideoFileList().indexOf(selectedUrl));
+    if (row >= 0)
+        selectRow(row);
 }
 
 void MainWindowController::showFilteredList()
@@ -327,7 +345,12 @@ void MainWindowController::showFilteredList()
     const bool hasRows = !m_library.filteredVideoFileList().isEmpty();
     m_window->outlets().saveFileButton->setEnabled(hasRows);
     m_window->outlets().removeFileButton->setEnabled(hasRows);
-    if (hasRows)
+}
+
+void MainWindowController::showListedFolder()
+{
+    showFilteredList();
+    if (!m_library.filteredVideoFileList().isEmpty())
         selectRow(0);
 }
 
@@ -337,8 +360,8 @@ void MainWindowController::removeVideoFileURL(const QUrl &url)
     m_library.removeVideoFileURL(url);
     showFilteredList();
     const int rows = int(m_library.filteredVideoFileList().size());
-    if (row > 0 && rows > 0)
-        selectRow(std::min(row, rows - 1));
+    if (rows > 0)
+        selectRow(std::clamp(row, 0, rows - 1));
 }
 
 void MainWindowController::selectRow(int row)
@@ -377,8 +400,11 @@ void MainWindowController::onRecordingCleared()
     o.smallMovieView->reset();
     showDisplay(PlaybackTick::resetVideoInformation());
     updateMovieViewCoverScrren();
-    if (!m_session->isFullScreenMode())
+    if (!m_session->isFullScreenMode()) {
+        // A new recording starts unzoomed with pan mode off.
+        showScrollMode();
         changeVideoScale();
+    }
 }
 
 void MainWindowController::onRecordingPrepared()
@@ -468,7 +494,13 @@ TorvaAVView *MainWindowController::widgetOf(PlaybackSession::View view) const
                                : m_window->outlets().bigMovieView;
 }
 
-void MainWindowController::torvaAVViewDidUpdateTime(TorvaAVView *, double) {}
+void MainWindowController::torvaAVViewDidUpdateTime(TorvaAVView *view, double)
+{
+    if (view != m_window->outlets().bigMovieView || !m_awaitingFrameStep)
+        return;
+    m_awaitingFrameStep = false;
+    refreshReadouts();
+}
 
 void MainWindowController::torvaAVViewDidUpdateRate(TorvaAVView *, double) {}
 
@@ -485,7 +517,8 @@ void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, int sta
 
 void MainWindowController::torvaAVViewDidPlayToEndTime(TorvaAVView *view)
 {
-    m_videoPlayTimer.stop();
+    // Only the large view's end ends the recording (and stops the timers);
+    // a shorter rear file just stops on its last picture.
     m_session->torvaAVViewDidPlayToEndTime(viewOf(view));
 }
 
@@ -515,7 +548,8 @@ void MainWindowController::rewindButtonTouched()
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->stepBackward();
     o.smallMovieView->stepBackward();
-    playVideoTimerCallback();
+    // The read-outs follow when the large view's step lands.
+    m_awaitingFrameStep = true;
 }
 
 void MainWindowController::fastForwardButtonTouched()
@@ -524,7 +558,7 @@ void MainWindowController::fastForwardButtonTouched()
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->stepForward();
     o.smallMovieView->stepForward();
-    playVideoTimerCallback();
+    m_awaitingFrameStep = true;
 }
 
 void MainWindowController::playNextFileButtonTouched()
@@ -685,12 +719,17 @@ void MainWindowController::resetVideoScaleButtonTouched()
 
 void MainWindowController::enterScrollMode()
 {
-    VideoZoom &zoom = m_session->zoom();
-    zoom.enterScrollMode();
+    m_session->zoom().enterScrollMode();
+    showScrollMode();
+    changeVideoScale();
+}
+
+void MainWindowController::showScrollMode()
+{
+    const VideoZoom &zoom = m_session->zoom();
     ImageButton *pan = m_window->outlets().panButton;
     pan->setImage(zoom.panButtonImage());
     pan->setAllowAutoMouseEventImage(!zoom.enableBigMovieViewScroll());
-    changeVideoScale();
 }
 
 void MainWindowController::changeVideoScale()
@@ -702,8 +741,10 @@ void MainWindowController::changeVideoScale()
                 return;
             const MainWindow::Outlets &o = m_window->outlets();
             QScrollArea *scroll = o.bigMovieScrollView;
+            // The scroll view's own size: scroll bars coming and going must
+            // not change the picture's.
             const VideoZoom::Frame frame =
-                m_session->zoom().changeVideoScale(QSizeF(scroll->viewport()->size()));
+                m_session->zoom().changeVideoScale(QSizeF(scroll->size()));
             o.bigMovieView->resize(frame.viewSize.toSize());
             scroll->setHorizontalScrollBarPolicy(frame.horizontalScroller ? Qt::ScrollBarAsNeeded
                                                                           : Qt::ScrollBarAlwaysOff);
@@ -717,6 +758,13 @@ void MainWindowController::changeVideoScale()
             scroll->verticalScrollBar()->setValue(centre.y());
         },
         Qt::QueuedConnection);
+}
+
+bool MainWindowController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == m_window->outlets().bigMovieScrollView)
+        changeVideoScale();
+    return QObject::eventFilter(watched, event);
 }
 
 void MainWindowController::boundDidChange()

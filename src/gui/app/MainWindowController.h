@@ -104,13 +104,19 @@ public:
     void torvaAVViewDidPlayToEndTime(TorvaAVView *view) override;
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void connectControls();
     void connectSession();
     PlaybackSession::View viewOf(const TorvaAVView *view) const;
     TorvaAVView *widgetOf(PlaybackSession::View view) const;
 
+    // The table shows the filtered list; the save and remove buttons follow.
     void showFilteredList();
+    // The same for a newly listed folder, with its first row selected.
+    void showListedFolder();
     void onRecordingPrepared();
     void onRecordingCleared();
     void onPlayViews();
@@ -125,6 +131,8 @@ private:
     void applyVolumes();
     void setVideoMute(bool muted);
     void seekTimeSliderTouchedUp(double value);
+    // The pan button shows whether pan mode is on.
+    void showScrollMode();
     void changeVideoScale();
     void boundDidChange();
     void showFullScreenMovie(PlaybackSession::View view);
@@ -143,4 +151,6 @@ private:
     QTimer m_playAnimationTimer;
     QPointer<QMessageBox> m_alert;
     FullScreenMovieWindow *m_fullScreenWindow = nullptr;
+    // A frame step was asked for and the large view has not landed on it.
+    bool m_awaitingFrameStep = false;
 };

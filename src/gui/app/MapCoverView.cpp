@@ -6,6 +6,7 @@
 #include "displays/MapWebPage.h"
 #include "i18n/TorvaLanguages.h"
 
+#include <QChildEvent>
 #include <QWebEngineView>
 
 MapCoverView::MapCoverView(QWidget *parent)
@@ -14,11 +15,20 @@ MapCoverView::MapCoverView(QWidget *parent)
     const MapTileSource tiles = MapTileSource::fromPreferences();
     m_mapWebView->setPage(new MapWebPage(tiles, m_mapWebView));
     m_mapWebView->hide();
+    // The map is looked at, not typed into: the page must not take the
+    // keyboard from the window's shortcuts when clicked.
+    m_mapWebView->setFocusPolicy(Qt::NoFocus);
+    m_mapWebView->installEventFilter(this);
     m_cover->setImageName(QStringLiteral("mapview_cover"));
     m_cover->setImageScaling(TorvaImageView::Scaling::AxesIndependently);
     m_cover->raise();
 
     m_mapController = new MapController(m_mapWebView, this);
+    connect(m_mapController, &MapController::pageLoadFailed, this, [this] {
+        m_pageFailed = true;
+        m_mapWebView->hide();
+        m_cover->show();
+    });
     m_mapController->load();
     m_mapController->setTileUrlTemplate(tiles.urlTemplate());
     applyLanguageSettings();
@@ -43,12 +53,13 @@ void MapCoverView::addRoute(const TorvaClipData &clipData)
 
 void MapCoverView::setMapHidden(bool hidden)
 {
-    m_mapWebView->setVisible(!hidden);
+    // A page that did not load has nothing to show.
+    m_mapWebView->setVisible(!hidden && !m_pageFailed);
 }
 
 void MapCoverView::setCoverHidden(bool hidden)
 {
-    m_cover->setVisible(!hidden);
+    m_cover->setVisible(!hidden || m_pageFailed);
 }
 
 bool MapCoverView::isCoverShown() const
@@ -59,6 +70,17 @@ bool MapCoverView::isCoverShown() const
 bool MapCoverView::isMapShown() const
 {
     return !m_mapWebView->isHidden();
+}
+
+bool MapCoverView::eventFilter(QObject *watched, QEvent *event)
+{
+    // The web view makes the widget that shows the page (its focus proxy)
+    // later, with a focus policy of its own.
+    if (watched == m_mapWebView && event->type() == QEvent::ChildPolished) {
+        if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+            child->setFocusPolicy(Qt::NoFocus);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MapCoverView::resizeEvent(QResizeEvent *)

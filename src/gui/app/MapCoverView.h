@@ -10,7 +10,8 @@ class TorvaImageView;
 
 // The map area: the map page in a web view with its MapController, loaded
 // once, and the cover picture laid over it when there is nothing to show.
-// At first the cover shows and the map is hidden.
+// At first the cover shows and the map is hidden; when the page cannot be
+// loaded the cover stays.
 class MapCoverView : public QWidget, public MapTarget
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
     MapController *mapController() const { return m_mapController; }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -38,4 +40,6 @@ private:
     QWebEngineView *m_mapWebView;
     MapController *m_mapController;
     TorvaImageView *m_cover;
+    // The page could not be loaded: the cover stays.
+    bool m_pageFailed = false;
 };

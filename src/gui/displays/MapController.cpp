@@ -5,6 +5,7 @@
 
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <utility>
 
 MapController::MapController(QWebEngineView *webView, QObject *parent) : QObject(parent)
@@ -23,63 +24,73 @@ void MapController::setWebView(QWebEngineView *webView)
         connect(webView, &QWebEngineView::loadFinished, this, &MapController::pageLoadFinished);
 }
 
-void MapController::run(const QString &script)
+void MapController::run(CallKind kind, const QString &script)
 {
     if (!m_webView) {
         qCWarning(lcTorvaMap) << "no web view for the map call" << script.left(80);
         return;
     }
     if (!m_pageLoaded) {
-        m_waiting.append(script);
+        m_waiting[kind] = script;
         return;
     }
     m_webView->page()->runJavaScript(script);
 }
 
-void MapController::load()
+int MapController::waitingCallCount() const
+{
+    return int(std::count_if(m_waiting.begin(), m_waiting.end(),
+                             [](const QString &script) { return !script.isEmpty(); }));
+}
+
+void MapController::load(const QUrl &page)
 {
     if (!m_webView)
         return;
     m_pageLoaded = false;
-    m_webView->load(MapWebPage::pageUrl());
-    run(MapScript::initialize());
+    m_webView->load(page.isEmpty() ? MapWebPage::pageUrl() : page);
+    run(Initialize, MapScript::initialize());
 }
 
 void MapController::moveToLat(float lat, float lng)
 {
-    run(MapScript::moveToLat(lat, lng));
+    run(Position, MapScript::moveToLat(lat, lng));
 }
 
 void MapController::removeMapLine()
 {
-    run(MapScript::removePolyLine());
+    run(Route, MapScript::removePolyLine());
 }
 
 void MapController::addRoute(const TorvaClipData &clipData)
 {
-    run(MapScript::addRoute(clipData));
+    run(Route, MapScript::addRoute(clipData));
 }
 
 void MapController::setTileUrlTemplate(const QString &urlTemplate)
 {
-    run(MapScript::setTileLayer(urlTemplate));
+    run(TileLayer, MapScript::setTileLayer(urlTemplate));
 }
 
 void MapController::setTilesUnavailableNotice(const QString &text)
 {
-    run(MapScript::setTilesUnavailableNotice(text));
+    run(Notice, MapScript::setTilesUnavailableNotice(text));
 }
 
 void MapController::pageLoadFinished(bool ok)
 {
     // A navigation the page refused also ends with !ok; the page is still there.
     if (!ok) {
-        if (!m_pageLoaded)
-            qCWarning(lcTorvaMap) << "the map page did not load from" << m_webView->url();
+        if (!m_pageLoaded) {
+            qCWarning(lcTorvaMap) << "the map page did not load from" << m_webView->url()
+                                  << "; the map stays covered";
+            Q_EMIT pageLoadFailed();
+        }
         return;
     }
     m_pageLoaded = true;
-    const QStringList waiting = std::exchange(m_waiting, {});
-    for (const QString &script : waiting)
-        m_webView->page()->runJavaScript(script);
+    for (QString &script : m_waiting) {
+        if (!script.isEmpty())
+            m_webView->page()->runJavaScript(std::exchange(script, {}));
+    }
 }

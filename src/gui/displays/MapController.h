@@ -2,14 +2,19 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
+#include <QString>
+#include <QUrl>
 #include <QWebEngineView>
+
+#include <array>
 
 class TorvaClipData;
 
 // Drives the map page in a web view by running short script calls in it
 // (MapScript). Calls made before the page has finished loading wait and run
-// in order once it has; script results and errors are ignored.
+// once it has, one of each kind (the latest), in the order of CallKind;
+// script results and errors are ignored. A page that fails to load is
+// logged and reported with pageLoadFailed().
 class MapController : public QObject
 {
     Q_OBJECT
@@ -21,9 +26,8 @@ public:
     // Calls wait again until the new view has loaded the page (load()).
     void setWebView(QWebEngineView *webView);
 
-    void run(const QString &script);
-    // Loads the map page from our resources, then "initialize()".
-    void load();
+    // Loads the map page (ours unless told otherwise), then "initialize()".
+    void load(const QUrl &page = {});
     void moveToLat(float lat, float lng);
     void removeMapLine();
     void addRoute(const TorvaClipData &clipData);
@@ -34,12 +38,30 @@ public:
 
     // The page has loaded; calls run at once.
     bool isPageLoaded() const { return m_pageLoaded; }
+    // The calls waiting for the page.
+    int waitingCallCount() const;
+
+Q_SIGNALS:
+    void pageLoadFailed();
 
 private:
+    // What a call changes on the page; a later call of a kind replaces an
+    // earlier one that still waits.
+    enum CallKind
+    {
+        Initialize,
+        TileLayer,
+        Notice,
+        Route,
+        Position,
+        CallKindCount,
+    };
+
+    void run(CallKind kind, const QString &script);
     void pageLoadFinished(bool ok);
 
     QPointer<QWebEngineView> m_webView;
     QMetaObject::Connection m_loadFinished;
     bool m_pageLoaded = false;
-    QStringList m_waiting;
+    std::array<QString, CallKindCount> m_waiting;
 };

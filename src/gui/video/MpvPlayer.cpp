@@ -44,7 +44,8 @@ const Option kOptions[] = {
 };
 
 // Observed without a value: each change is read back when it arrives.
-const char *const kObserved[] = {kPause, kSpeed, kPlayDirection, kEofReached, kVoConfigured};
+const char *const kObserved[] = {kPause,      kSpeed,        kPlayDirection,
+                                 kEofReached, kVoConfigured, kTimePosition};
 
 } // namespace
 
@@ -142,6 +143,9 @@ void MpvPlayer::setPaused(bool paused)
     if (!m_mpv)
         return;
     int flag = paused ? 1 : 0;
+    // Playing on, a step that never landed (at either end) is over.
+    if (!paused)
+        m_stepFrom.reset();
     mpv_set_property(m_mpv, kPause, MPV_FORMAT_FLAG, &flag);
     updateRate();
 }
@@ -162,7 +166,22 @@ void MpvPlayer::step(const char *stepCommand)
     if (m_seeking)
         m_pendingSteps.append(stepCommand);
     else
-        command({stepCommand});
+        issueStep(stepCommand);
+}
+
+void MpvPlayer::issueStep(const char *stepCommand)
+{
+    // mpv steps asynchronously: the frame has landed when the time moves.
+    m_stepFrom = doubleProperty(kTimePosition);
+    command({stepCommand});
+}
+
+void MpvPlayer::checkStepLanded()
+{
+    if (!m_stepFrom || m_seeking || doubleProperty(kTimePosition) == *m_stepFrom)
+        return;
+    m_stepFrom.reset();
+    Q_EMIT stepped();
 }
 
 void MpvPlayer::seek(double seconds)
@@ -299,6 +318,12 @@ void MpvPlayer::handleEvent(const mpv_event &event)
 
 void MpvPlayer::handlePropertyChange(const char *name)
 {
+    // The time changes with every frame while playing; only a step waits
+    // for it.
+    if (qstrcmp(name, kTimePosition) == 0) {
+        checkStepLanded();
+        return;
+    }
     if (qstrcmp(name, kVoConfigured) == 0) {
         m_voConfigured = flagProperty(kVoConfigured);
         // The first picture may have been drawn before this news arrived.
@@ -321,7 +346,7 @@ void MpvPlayer::finishSeek()
 {
     m_seeking = false;
     for (const char *stepCommand : std::exchange(m_pendingSteps, {}))
-        command({stepCommand});
+        issueStep(stepCommand);
 }
 
 void MpvPlayer::readTracks()

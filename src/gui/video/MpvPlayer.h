@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class MpvFrameRenderer;
 struct mpv_event;
@@ -35,7 +36,8 @@ public:
     bool isPaused() const;
     void setPaused(bool paused);
     // One frame forward or back; playback pauses. A step asked for while a
-    // seek is under way starts from where the seek lands.
+    // seek is under way starts from where the seek lands. stepped() tells
+    // when the new frame's time is there to read.
     void stepForward();
     void stepBackward();
     // Seeks to the exact time; position() tells the target until it lands.
@@ -71,6 +73,8 @@ Q_SIGNALS:
     void rateChanged(double rate);
     // Playback has restarted where a seek (or a step back) landed.
     void seeked();
+    // A frame step has landed: position() is the new frame's time.
+    void stepped();
     void readyForDisplay();
     void frameRendered();
 
@@ -83,6 +87,8 @@ private:
     bool playsBackward() const;
     void step(const char *command);
     void finishSeek();
+    void issueStep(const char *command);
+    void checkStepLanded();
     bool command(std::initializer_list<const char *> arguments);
     bool flagProperty(const char *name) const;
     double doubleProperty(const char *name) const;
@@ -101,6 +107,8 @@ private:
     quint64 m_seekSerial = 0;
     double m_seekTarget = 0.0;
     QList<const char *> m_pendingSteps;
+    // The time a step started from, while it has not landed.
+    std::optional<double> m_stepFrom;
     double m_duration = 0.0;
     double m_rate = 0.0;
     QSize m_videoSize;

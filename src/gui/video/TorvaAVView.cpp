@@ -343,6 +343,7 @@ void TorvaAVView::rebuildObservers()
     connect(player, &MpvPlayer::loadFailed, this, &TorvaAVView::stopLoadingAnimationAndHandleError);
     connect(player, &MpvPlayer::endReached, this, &TorvaAVView::onMovieEnd);
     connect(player, &MpvPlayer::seeked, this, &TorvaAVView::reportTime);
+    connect(player, &MpvPlayer::stepped, this, &TorvaAVView::reportTime);
     connect(player, &MpvPlayer::rateChanged, this, [this](double rate) {
         m_rate = rate;
         notifyDelegate([this, rate](TorvaAVViewDelegate *delegate) {

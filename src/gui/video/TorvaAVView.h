@@ -85,6 +85,7 @@ public:
     void playPauseToggle();
     void fastForward();
     void rewind();
+    // One frame; the delegate hears the new frame's time when it is there.
     void stepForward();
     void stepBackward();
 

@@ -9,7 +9,8 @@ class TorvaAVViewDelegate
 public:
     virtual ~TorvaAVViewDelegate() = default;
 
-    // Every tenth of a second while playing, and when the time jumps.
+    // Every tenth of a second while playing, and when a seek or a frame step
+    // lands.
     virtual void torvaAVViewDidUpdateTime(TorvaAVView *view, double seconds) = 0;
     virtual void torvaAVViewDidUpdateRate(TorvaAVView *view, double rate) = 0;
     virtual void torvaAVViewDidUpdateStatus(TorvaAVView *view, int status) = 0;

@@ -1,11 +1,13 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/TestArtifacts.h"
+#include "PictureChecks.h"
 #include "ViewerTestSupport.h"
 
 #include "app/MainWindow.h"
 #include "app/MainWindowController.h"
 #include "app/MainWindowMenus.h"
 #include "app/MapCoverView.h"
+#include "controls/ElidingLabel.h"
 #include "controls/ImageButton.h"
 #include "displays/TorvaSpeedUnit.h"
 #include "displays/VolumeSliderView.h"
@@ -32,16 +34,6 @@
 #include <cmath>
 
 using namespace ViewerTestSupport;
-
-namespace {
-
-void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(window, &event);
-}
-
-} // namespace
 
 TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
 {
@@ -106,6 +98,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     // The map page draws the route and the car a moment after it is shown.
     GuiTestEnvironment::wait(800);
     TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_playing"));
+    PictureChecks::expectLargeViewFillsItsPlace(o.bigMovieScrollView, o.bigMovieView);
 
     // Swap: the large view takes the rear camera's file and plays on.
     const QString front = o.bigMovieView->fileName();
@@ -121,6 +114,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     EXPECT_FALSE(controller.session().isVideoPaused());
     GuiTestEnvironment::wait(500);
     TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_swapped"));
+    PictureChecks::expectLargeViewFillsItsPlace(o.bigMovieScrollView, o.bigMovieView);
 
     // Zoom in twice: the large picture grows past its scroll view.
     controller.videoScaleUpButtonTouched();
@@ -282,7 +276,17 @@ TEST(MainWindowController, ShortcutsAndFullScreen)
     EXPECT_NE(fullScreen, window);
     EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return fullScreen->isFullScreen(); }));
     GuiTestEnvironment::wait(500);
+    // The strip goes when the pointer leaves the top, leaving the picture alone.
+    moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() - 10));
+    GuiTestEnvironment::wait(500);
     TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("mainwindow_fullscreen"));
+    // The picture fills the screen's height or width, the rest black.
+    const QImage frame = o.bigMovieView->snapshot();
+    EXPECT_EQ(PictureChecks::placeFault(
+                  fullScreen->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  PictureChecks::letterboxed(frame.size(), fullScreen->rect()), frame)
+                  .toStdString(),
+              "");
     pressKey(fullScreen, Qt::Key_Return);
     EXPECT_FALSE(controller.session().isFullScreenMode());
     EXPECT_EQ(o.bigMovieScrollView->widget(), o.bigMovieView);

@@ -317,3 +317,38 @@ TEST_F(MapCoverViewTest, ThePageStaysWhereItIsAndOpensNoWindows)
     EXPECT_EQ(map.mapWebView()->url(), MapWebPage::pageUrl());
     EXPECT_TRUE(mapState(map)["ready"].toBool());
 }
+
+TEST_F(MapCoverViewTest, CallsWaitingForThePageStayFew)
+{
+    MapCoverView map;
+    showMap(map);
+    ASSERT_FALSE(map.mapController()->isPageLoaded());
+    // A whole drive played while the page loads: only the latest of each kind waits.
+    const TorvaClipData track = PlaybackTrackBuilder::demoDrive(60);
+    for (uint32_t i = 0; i < track.gpsDataCount(); ++i) {
+        map.removeMapLine();
+        map.addRoute(track);
+        map.moveToLat(track.getGpsLat(int32_t(i)), track.getGpsLng(int32_t(i)));
+    }
+    EXPECT_LE(map.mapController()->waitingCallCount(), 5);
+    const uint32_t last = track.gpsDataCount() - 1;
+    const QJsonObject state = waitForState(map, [&](const QJsonObject &s) {
+        return s["car"].toArray() ==
+               latLng(track.getGpsLat(int32_t(last)), track.getGpsLng(int32_t(last)));
+    });
+    EXPECT_EQ(state["route"].toArray(), latLngsOf(MapScript::routePoints(track)));
+    EXPECT_EQ(map.mapController()->waitingCallCount(), 0);
+}
+
+TEST_F(MapCoverViewTest, APageThatFailsToLoadLeavesTheCover)
+{
+    MapCoverView map;
+    map.mapController()->load(QUrl(QStringLiteral("qrc:/map/no-such-page.html")));
+    showMap(map);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return map.isCoverShown() && !map.isMapShown(); },
+                                            kPageTimeoutMs));
+    EXPECT_FALSE(map.mapController()->isPageLoaded());
+    map.setCoverHidden(true);
+    map.setMapHidden(false);
+    EXPECT_TRUE(map.isCoverShown()) << "nothing to show behind the cover";
+}

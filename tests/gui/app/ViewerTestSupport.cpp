@@ -11,6 +11,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTimer>
@@ -80,6 +81,23 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at)
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(target, &event);
+}
+
+void moveMouse(QWidget *window, const QPoint &at)
+{
+    QWidget *target = window->childAt(at);
+    if (!target)
+        target = window;
+    const QPoint local = target->mapFrom(window, at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), target->mapToGlobal(QPointF(local)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
 }
 
 void doubleClickRow(QTableView *table, int row)

@@ -53,6 +53,10 @@ struct Viewer
 QString localized(const char *key);
 int rowCount(MainWindowController &controller);
 void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at);
+void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The pointer moves, without a button, to a point of the window; the widget
+// under it hears of it.
+void moveMouse(QWidget *window, const QPoint &at);
 void doubleClickRow(QTableView *table, int row);
 // Both views ready and started together.
 bool bothViewsReady(MainWindowController &controller);
