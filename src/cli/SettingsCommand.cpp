@@ -204,15 +204,15 @@ int reset(P820SettingManager &current, CliOutput &output)
 {
     if (!readRecord(current, output))
         return CliOutput::kInputError;
-    auto factory = std::make_unique<P820SettingManager>();
+    auto factory = std::make_shared<P820SettingManager>();
     factory->setSettingDirPath(current.settingDirPath());
     factory->setModelType(current.modelType());
     if (factory->loadDefaultDataFromDefaultCfgFile()) {
         factory->setVersion(current.version());
         factory->setFirmwareVersionInt(current.firmwareVersionInt());
         factory->setDriving_guide_version(current.driving_guide_version());
-        P820SettingManager::ChagneP820SettingManager(std::move(factory));
-        return save(*P820SettingManager::SharedP820SettingManager(), output);
+        P820SettingManager::ChagneP820SettingManager(factory);
+        return save(*factory, output);
     }
     if (!CameraModelTable::hasBuiltInDefaults(current.modelType())) {
         output.error(
@@ -245,7 +245,8 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
     if (const QString problem = CardCli::rootProblem(options.root); !problem.isEmpty())
         return output.inputError(options.root, problem);
 
-    P820SettingManager &manager = CardCli::inspect(options.root);
+    const std::shared_ptr<P820SettingManager> held = CardCli::inspect(options.root);
+    P820SettingManager &manager = *held;
     const qint64 type = options.modelType.value_or(manager.modelType());
     if (type == CameraModelTable::kNoModel) {
         output.error(options.root + QStringLiteral(": no camera recognised on the card") +

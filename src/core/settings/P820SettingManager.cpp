@@ -20,23 +20,23 @@ const QString kLanguageFile = QStringLiteral("lang/ver.dat");
 // A language list is a few lines; anything larger is not one.
 constexpr qint64 kMaxLanguageFileBytes = 1 << 20;
 
-std::unique_ptr<P820SettingManager> &sharedSlot()
+std::shared_ptr<P820SettingManager> &sharedSlot()
 {
-    static std::unique_ptr<P820SettingManager> shared;
+    static std::shared_ptr<P820SettingManager> shared;
     return shared;
 }
 
 } // namespace
 
-P820SettingManager *P820SettingManager::SharedP820SettingManager()
+std::shared_ptr<P820SettingManager> P820SettingManager::SharedP820SettingManager()
 {
-    std::unique_ptr<P820SettingManager> &shared = sharedSlot();
+    std::shared_ptr<P820SettingManager> &shared = sharedSlot();
     if (!shared)
-        shared = std::make_unique<P820SettingManager>();
-    return shared.get();
+        shared = std::make_shared<P820SettingManager>();
+    return shared;
 }
 
-void P820SettingManager::ChagneP820SettingManager(std::unique_ptr<P820SettingManager> manager)
+void P820SettingManager::ChagneP820SettingManager(std::shared_ptr<P820SettingManager> manager)
 {
     sharedSlot() = std::move(manager);
 }

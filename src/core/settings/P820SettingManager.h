@@ -21,9 +21,12 @@ class P820SettingManager
 public:
     static constexpr qint64 kUnitedKingdomLocalID = 3;
 
-    static P820SettingManager *SharedP820SettingManager();
-    // Installs another manager as the shared one; the old one is destroyed.
-    static void ChagneP820SettingManager(std::unique_ptr<P820SettingManager> manager);
+    // Holders keep their copy alive: a settings editor's manager stays valid
+    // when another one is installed meanwhile.
+    static std::shared_ptr<P820SettingManager> SharedP820SettingManager();
+    // Installs another manager as the shared one; the old one lives on for
+    // as long as someone holds it.
+    static void ChagneP820SettingManager(std::shared_ptr<P820SettingManager> manager);
 
     // Card identity.
     // The first removable volume that holds a recognisable camera; sets

@@ -234,7 +234,7 @@ void MainWindowController::openPath(const QString &path)
 
 void MainWindowController::updateModelInfo()
 {
-    P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    const auto manager = P820SettingManager::SharedP820SettingManager();
     manager->loadVersionInfo();
     const qint64 type = manager->modelType();
     QString name;
@@ -262,7 +262,8 @@ void MainWindowController::applyLanguageSettings()
         o.filterButtons.at(group)->setText(TorvaLanguages::SharedTorvaLanguages()->localized(
             RecordingFilter::titleKey(RecordingFilter::Group(group))));
     // Only the texts change: the listed folder stays as the user chose it.
-    const P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    const std::shared_ptr<const P820SettingManager> manager =
+        P820SettingManager::SharedP820SettingManager();
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
         o.modelLabel->setText(TorvaLanguages::text("unknown"));
     if (m_alert) {
