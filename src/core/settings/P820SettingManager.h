@@ -65,6 +65,12 @@ public:
     // Writes the record atomically; false when there is no card, nothing to
     // write, or the card cannot be written (the old file is then untouched).
     bool saveData();
+    // Writes just these fields' bytes over the card's record, atomically:
+    // the file keeps its length and every other byte. For the records that
+    // belong to the card (CameraModelTable::cardOwnsSettings), whose layout
+    // may run past ours. False when the record cannot be read, a field lies
+    // past its end, or the card cannot be written (the file is then untouched).
+    bool saveFieldsInPlace(const QList<SettingField> &fields);
     void loadDefaultValue();
     void loadDefaultDataForR410();
     void loadDefaultDataForP820();
