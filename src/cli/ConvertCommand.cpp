@@ -4,6 +4,7 @@
 #include "InputFile.h"
 
 #include "i18n/TorvaLanguages.h"
+#include "video/ConversionCache.h"
 #include "video/UnsupportedVideoAlert.h"
 #include "video/Utils.h"
 #include "video/VideoConversion.h"
@@ -56,6 +57,8 @@ int ConvertCommand::run(const QStringList &args, CliOutput &output)
         return code;
 
     const QFileInfo recording(file);
+    // Held while converting, so that a viewer quitting meanwhile leaves the cache.
+    const ConversionCache cache;
     VideoConversion conversion(QUrl::fromLocalFile(recording.absoluteFilePath()));
     const VideoConversion::Result result = conversion.run(progressLine(recording.fileName()));
     clearProgressLine();

@@ -30,7 +30,7 @@ const QByteArray kRearSrt = "1\n00:00:00,000 --> 00:00:01,500\nrear only\n\n";
 class VideoConversionTest : public ::testing::Test
 {
 protected:
-    QString working() const { return m_home.path("Documents/Torvaview"); }
+    QString working() const { return m_home.path(".cache/Torvaview/torvaview/conversions"); }
 
     // The recording's cache folder: its name without extension and its size.
     QString cacheFolder(const QString &recording) const
