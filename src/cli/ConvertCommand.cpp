@@ -5,6 +5,7 @@
 
 #include "i18n/TorvaLanguages.h"
 #include "video/ConversionCache.h"
+#include "video/TranscoderMissingAlert.h"
 #include "video/UnsupportedVideoAlert.h"
 #include "video/Utils.h"
 #include "video/VideoConversion.h"
@@ -62,6 +63,8 @@ int ConvertCommand::run(const QStringList &args, CliOutput &output)
     VideoConversion conversion(QUrl::fromLocalFile(recording.absoluteFilePath()));
     const VideoConversion::Result result = conversion.run(progressLine(recording.fileName()));
     clearProgressLine();
+    if (result.status == VideoConversion::Result::Status::NoTranscoder)
+        return output.inputError(file, TorvaLanguages::text(TranscoderMissingAlert::kMessageKey));
     if (result.status != VideoConversion::Result::Status::Answered) {
         return output.inputError(file, QStringLiteral("cannot make the conversion cache in %1")
                                            .arg(Utils::GetWorkingDirectoryPath()));

@@ -77,3 +77,22 @@ TEST(ConvertCommand, UnsupportedFilesUsageAndNamesThatLookLikeOptions)
     EXPECT_EQ(option.code, 2);
     EXPECT_TRUE(option.err.contains("usage: torva convert [--] FILE")) << option.err.constData();
 }
+
+TEST(ConvertCommand, WithoutFfmpegSaysHowToInstallIt)
+{
+    TempFolder card;
+    TemporaryHome home;
+    const QString avi = card.write("drive.avi", "RIFF");
+    QProcess torva;
+    QProcessEnvironment environment = environmentFor(home);
+    environment.insert("PATH", "");
+    torva.setProcessEnvironment(environment);
+    torva.start(QStringLiteral(TORVA_CLI_PATH), {"convert", avi});
+    ASSERT_TRUE(torva.waitForFinished(60000));
+    EXPECT_EQ(torva.exitCode(), 1);
+    EXPECT_EQ(torva.readAllStandardOutput(), "");
+    EXPECT_EQ(torva.readAllStandardError(),
+              "torva: " + avi.toUtf8() +
+                  ": ffmpeg is needed to play this recording. Install the ffmpeg package with "
+                  "\"sudo apt install ffmpeg\", then open the recording again.\n");
+}

@@ -21,6 +21,7 @@
 #include "playback/VolumeControl.h"
 #include "settings/P820SettingManager.h"
 #include "video/TorvaAVView.h"
+#include "video/TranscoderMissingAlert.h"
 #include "video/UnsupportedVideoAlert.h"
 
 #include <QApplication>
@@ -182,6 +183,8 @@ void MainWindowController::connectSession()
             &PlaybackSession::conversionFinished);
     connect(session, &PlaybackSession::showUnsupportedFileAlert, this,
             &MainWindowController::showUnsupportedFileAlert);
+    connect(session, &PlaybackSession::showTranscoderMissingAlert, this,
+            &MainWindowController::showTranscoderMissingAlert);
     connect(session, &PlaybackSession::recordingPrepared, this,
             &MainWindowController::onRecordingPrepared);
     connect(session, &PlaybackSession::playViews, this, &MainWindowController::onPlayViews);
@@ -267,8 +270,8 @@ void MainWindowController::applyLanguageSettings()
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
         o.modelLabel->setText(TorvaLanguages::text("unknown"));
     if (m_alert) {
-        m_alert->setText(TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey));
-        m_alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
+        m_alert->setText(TorvaLanguages::text(m_alertTitleKey));
+        m_alert->setInformativeText(TorvaLanguages::text(m_alertMessageKey));
     }
 }
 
@@ -444,15 +447,26 @@ void MainWindowController::onSwapViews()
 
 void MainWindowController::showUnsupportedFileAlert()
 {
+    showAlert(UnsupportedVideoAlert::kTitleKey, UnsupportedVideoAlert::kMessageKey);
+}
+
+void MainWindowController::showTranscoderMissingAlert()
+{
+    showAlert(TranscoderMissingAlert::kTitleKey, TranscoderMissingAlert::kMessageKey);
+}
+
+void MainWindowController::showAlert(const char *titleKey, const char *messageKey)
+{
     if (m_alert)
         m_alert->close();
     // Window-modal but not blocking: playback and card changes go on.
     auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                                  TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey),
-                                  QMessageBox::Ok, m_window);
-    alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
+                                  TorvaLanguages::text(titleKey), QMessageBox::Ok, m_window);
+    alert->setInformativeText(TorvaLanguages::text(messageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert = alert;
+    m_alertTitleKey = titleKey;
+    m_alertMessageKey = messageKey;
     alert->open();
 }
 
