@@ -691,5 +691,13 @@ Please wait.</translation>
         <source>지도 타일을 불러올 수 없습니다.</source>
         <translation>Map tiles cannot be loaded.</translation>
     </message>
+    <message>
+        <source>ffmpeg가 설치되어 있지 않습니다.</source>
+        <translation>ffmpeg is not installed.</translation>
+    </message>
+    <message>
+        <source>이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치한 다음 다시 여십시오.</source>
+        <translation>ffmpeg is needed to play this recording. Install the ffmpeg package with &quot;sudo apt install ffmpeg&quot;, then open the recording again.</translation>
+    </message>
 </context>
 </TS>

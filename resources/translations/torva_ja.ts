@@ -691,5 +691,13 @@ Torvaviewを終了してから再度フォーマットしてください。
         <source>지도 타일을 불러올 수 없습니다.</source>
         <translation>地図タイルを読み込めません。</translation>
     </message>
+    <message>
+        <source>ffmpeg가 설치되어 있지 않습니다.</source>
+        <translation>ffmpeg がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치한 다음 다시 여십시오.</source>
+        <translation>この録画を再生するには ffmpeg が必要です。「sudo apt install ffmpeg」で ffmpeg パッケージをインストールしてから、もう一度開いてください。</translation>
+    </message>
 </context>
 </TS>

@@ -691,5 +691,13 @@ Aguarde um momento.</translation>
         <source>지도 타일을 불러올 수 없습니다.</source>
         <translation>Não é possível carregar os mosaicos do mapa.</translation>
     </message>
+    <message>
+        <source>ffmpeg가 설치되어 있지 않습니다.</source>
+        <translation>O ffmpeg não está instalado.</translation>
+    </message>
+    <message>
+        <source>이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치한 다음 다시 여십시오.</source>
+        <translation>O ffmpeg é necessário para reproduzir esta gravação. Instale o pacote ffmpeg com &quot;sudo apt install ffmpeg&quot; e abra a gravação novamente.</translation>
+    </message>
 </context>
 </TS>

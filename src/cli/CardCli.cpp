@@ -33,12 +33,12 @@ std::optional<qint64> CardCli::parseModelType(const QString &text)
     return std::nullopt;
 }
 
-P820SettingManager &CardCli::inspect(const QString &root)
+std::shared_ptr<P820SettingManager> CardCli::inspect(const QString &root)
 {
-    P820SettingManager::ChagneP820SettingManager(std::make_unique<P820SettingManager>());
-    P820SettingManager &manager = *P820SettingManager::SharedP820SettingManager();
-    manager.setSettingDirPath(root);
-    manager.loadCardIdentity();
+    auto manager = std::make_shared<P820SettingManager>();
+    P820SettingManager::ChagneP820SettingManager(manager);
+    manager->setSettingDirPath(root);
+    manager->loadCardIdentity();
     return manager;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class CliOutput;
@@ -18,7 +19,7 @@ public:
     static std::optional<qint64> parseModelType(const QString &text);
     // Installs a fresh shared settings manager for the card at root and reads
     // the card's identity into it.
-    static P820SettingManager &inspect(const QString &root);
+    static std::shared_ptr<P820SettingManager> inspect(const QString &root);
     // The memory card alert in the user's language; returns kInputError.
     static int memoryCardError(CliOutput &output, const QString &root);
 };

@@ -69,8 +69,9 @@ int CardCommand::run(const QStringList &args, CliOutput &output)
     if (args.size() > 1 || (!args.isEmpty() && args[0].startsWith(QLatin1Char('-'))))
         return output.usageError(QStringLiteral("at most one card folder, please"), usage());
     if (args.isEmpty()) {
-        P820SettingManager::ChagneP820SettingManager(std::make_unique<P820SettingManager>());
-        P820SettingManager &manager = *P820SettingManager::SharedP820SettingManager();
+        const auto held = std::make_shared<P820SettingManager>();
+        P820SettingManager::ChagneP820SettingManager(held);
+        P820SettingManager &manager = *held;
         manager.loadVersionInfo();
         if (manager.settingDirPath().isEmpty()) {
             output.error(
@@ -84,8 +85,8 @@ int CardCommand::run(const QStringList &args, CliOutput &output)
     const QString &root = args[0];
     if (const QString problem = CardCli::rootProblem(root); !problem.isEmpty())
         return output.inputError(root, problem);
-    P820SettingManager &manager = CardCli::inspect(root);
-    manager.loadLanguages();
-    output.write(describe(manager));
+    const std::shared_ptr<P820SettingManager> manager = CardCli::inspect(root);
+    manager->loadLanguages();
+    output.write(describe(*manager));
     return CliOutput::kOk;
 }

@@ -4,6 +4,8 @@
 #include "InputFile.h"
 
 #include "i18n/TorvaLanguages.h"
+#include "video/ConversionCache.h"
+#include "video/TranscoderMissingAlert.h"
 #include "video/UnsupportedVideoAlert.h"
 #include "video/Utils.h"
 #include "video/VideoConversion.h"
@@ -56,9 +58,13 @@ int ConvertCommand::run(const QStringList &args, CliOutput &output)
         return code;
 
     const QFileInfo recording(file);
+    // Held while converting, so that a viewer quitting meanwhile leaves the cache.
+    const ConversionCache cache;
     VideoConversion conversion(QUrl::fromLocalFile(recording.absoluteFilePath()));
     const VideoConversion::Result result = conversion.run(progressLine(recording.fileName()));
     clearProgressLine();
+    if (result.status == VideoConversion::Result::Status::NoTranscoder)
+        return output.inputError(file, TorvaLanguages::text(TranscoderMissingAlert::kMessageKey));
     if (result.status != VideoConversion::Result::Status::Answered) {
         return output.inputError(file, QStringLiteral("cannot make the conversion cache in %1")
                                            .arg(Utils::GetWorkingDirectoryPath()));

@@ -9,6 +9,8 @@
 #include "settings/CardFolder.h"
 #include "settings/P820SettingManager.h"
 
+#include <QFileInfo>
+
 #include <limits>
 #include <memory>
 
@@ -119,15 +121,31 @@ bool readRecord(P820SettingManager &manager, CliOutput &output, bool mayBeMissin
     return false;
 }
 
+QString recordPath(const P820SettingManager &manager)
+{
+    return CardFolder::settingFile(manager.settingDirPath(), QStringLiteral("setup.cfg"));
+}
+
 int save(P820SettingManager &manager, CliOutput &output)
 {
     if (!manager.saveData())
         return CardCli::memoryCardError(output, manager.settingDirPath());
-    output.write(
-        QStringLiteral("%1: %2 bytes written\n")
-            .arg(CardFolder::settingFile(manager.settingDirPath(), QStringLiteral("setup.cfg")))
-            .arg(manager.getSaveDataSize())
-            .toUtf8());
+    output.write(QStringLiteral("%1: %2 bytes written\n")
+                     .arg(recordPath(manager))
+                     .arg(manager.getSaveDataSize())
+                     .toUtf8());
+    return CliOutput::kOk;
+}
+
+// The card's own record keeps its length: only the fields' bytes change.
+int saveInPlace(P820SettingManager &manager, const QList<SettingField> &fields, CliOutput &output)
+{
+    if (!manager.saveFieldsInPlace(fields))
+        return CardCli::memoryCardError(output, manager.settingDirPath());
+    output.write(QStringLiteral("%1: %2 fields written in place\n")
+                     .arg(recordPath(manager))
+                     .arg(fields.size())
+                     .toUtf8());
     return CliOutput::kOk;
 }
 
@@ -152,8 +170,11 @@ int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &
 {
     if (!readRecord(manager, output))
         return CliOutput::kInputError;
+    const bool inPlace = CameraModelTable::cardOwnsSettings(manager.modelType());
+    const qint64 recordBytes = QFileInfo(recordPath(manager)).size();
     // Every assignment is checked before anything is written.
     SettingRecord edited = manager.record();
+    QList<SettingField> fields;
     for (const QString &assignment : assignments) {
         const qsizetype equals = assignment.indexOf(QLatin1Char('='));
         const QString name = assignment.left(equals);
@@ -170,14 +191,35 @@ int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &
                              .arg(manager.getSettingVariableCount()));
             return CliOutput::kInputError;
         }
+        if (inPlace && SettingRecordLayout::byteSize(int(*field) + 1) > recordBytes) {
+            output.error(QStringLiteral("%1: past the end of the card's record (%2 bytes)")
+                             .arg(name)
+                             .arg(recordBytes));
+            return CliOutput::kInputError;
+        }
         if (const QString problem = assign(edited, *field, assignment.mid(equals + 1));
             !problem.isEmpty()) {
             output.error(name + QStringLiteral(": ") + problem);
             return CliOutput::kInputError;
         }
+        fields.append(*field);
     }
     manager.record() = edited;
-    return save(manager, output);
+    return inPlace ? saveInPlace(manager, fields, output) : save(manager, output);
+}
+
+// Why the card's own settings page keeps defaults and reset to itself, or
+// nothing when this program may write them.
+QString resetOwnedByCard(const QString &action, qint64 cardType, qint64 chosenType)
+{
+    const qint64 owner = CameraModelTable::cardOwnsSettings(cardType) ? cardType : chosenType;
+    if (!CameraModelTable::cardOwnsSettings(owner))
+        return {};
+    return QStringLiteral("the %1 keeps its settings on the card's own settings page: %2 there "
+                          "(nothing was written)")
+        .arg(modelLabel(owner), action == QLatin1String("reset")
+                                    ? QStringLiteral("reset them")
+                                    : QStringLiteral("restore its defaults"));
 }
 
 // The model's own defaults over the record the card has, as choosing the
@@ -204,15 +246,15 @@ int reset(P820SettingManager &current, CliOutput &output)
 {
     if (!readRecord(current, output))
         return CliOutput::kInputError;
-    auto factory = std::make_unique<P820SettingManager>();
+    auto factory = std::make_shared<P820SettingManager>();
     factory->setSettingDirPath(current.settingDirPath());
     factory->setModelType(current.modelType());
     if (factory->loadDefaultDataFromDefaultCfgFile()) {
         factory->setVersion(current.version());
         factory->setFirmwareVersionInt(current.firmwareVersionInt());
         factory->setDriving_guide_version(current.driving_guide_version());
-        P820SettingManager::ChagneP820SettingManager(std::move(factory));
-        return save(*P820SettingManager::SharedP820SettingManager(), output);
+        P820SettingManager::ChagneP820SettingManager(factory);
+        return save(*factory, output);
     }
     if (!CameraModelTable::hasBuiltInDefaults(current.modelType())) {
         output.error(
@@ -245,7 +287,8 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
     if (const QString problem = CardCli::rootProblem(options.root); !problem.isEmpty())
         return output.inputError(options.root, problem);
 
-    P820SettingManager &manager = CardCli::inspect(options.root);
+    const std::shared_ptr<P820SettingManager> held = CardCli::inspect(options.root);
+    P820SettingManager &manager = *held;
     const qint64 type = options.modelType.value_or(manager.modelType());
     if (type == CameraModelTable::kNoModel) {
         output.error(options.root + QStringLiteral(": no camera recognised on the card") +
@@ -253,6 +296,11 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
                           ? QStringLiteral(" (name one with --model TYPE)")
                           : QString()));
         return CliOutput::kInputError;
+    }
+    if (options.action == QLatin1String("defaults") || options.action == QLatin1String("reset")) {
+        if (const QString problem = resetOwnedByCard(options.action, manager.modelType(), type);
+            !problem.isEmpty())
+            return output.inputError(options.root, problem);
     }
     if (type == CameraModelTable::kCompactModel) {
         if (options.action == QLatin1String("show"))

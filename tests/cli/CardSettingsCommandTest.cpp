@@ -8,12 +8,15 @@
 #include "settings/P820SettingManager.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -365,4 +368,125 @@ TEST(SettingsCommand, CompactModelEditsItsTextFile)
     const QByteArray reset = FileBytes::read(path);
     EXPECT_TRUE(reset.contains("\r\nosd_speed=")) << reset.constData();
     EXPECT_TRUE(reset.contains("version=1.2\r\n")) << "the camera's version is kept";
+}
+
+namespace {
+
+// A record written by a camera whose settings page is on the card: longer
+// than the fields this program knows, every byte set, its own length first.
+QByteArray cardOwnRecord(const QByteArray &productName, int length)
+{
+    return SetupCfgBuilder(length)
+        .bytesAt(0, SetupCfgBuilder::pattern(length))
+        .int32At(SetupCfgBuilder::kChecksumOffset, length)
+        .bytesAt(SetupCfgBuilder::kProductNameOffset, productName.leftJustified(16, '\0'))
+        .bytes();
+}
+
+// The file's inode and modification time: a rewrite changes both.
+std::pair<ino_t, std::pair<time_t, long>> fileStamp(const QString &path)
+{
+    struct stat info = {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+    return {info.st_ino, {info.st_mtim.tv_sec, info.st_mtim.tv_nsec}};
+}
+
+int offsetOf(SettingField field)
+{
+    return SettingRecordLayout::offsetOf(field);
+}
+
+} // namespace
+
+TEST(SettingsCommand, SetOnACardsOwnRecordChangesOnlyTheNamedFieldsInPlace)
+{
+    const int p880Fields = SettingRecordLayout::byteSize(92);
+    struct Card
+    {
+        QByteArray record;
+        QStringList assignments;
+    };
+    const Card cards[] = {
+        {cardOwnRecord("P880", p880Fields + 48),
+         {QStringLiteral("front_resolution=3"), QStringLiteral("tz_key=Seoul")}},
+        {cardOwnRecord("V740", 700), {QStringLiteral("iot_onoff=1"), QStringLiteral("wdr=-2")}},
+        // The nameless model's record holds its length, and is longer than ours.
+        {cardOwnRecord("Cam-X900", 640), {QStringLiteral("front_resolution=3")}},
+    };
+    for (const Card &entry : cards) {
+        SCOPED_TRACE(entry.record.mid(8, 8).constData());
+        TempFolder card;
+        const QString path = card.write(kRecord, entry.record);
+        const Result result =
+            runSettings(QStringList{QStringLiteral("set"), card.path()} + entry.assignments);
+        ASSERT_EQ(result.code, 0) << result.err.constData();
+        EXPECT_TRUE(result.out.endsWith(" fields written in place\n")) << result.out.constData();
+        QByteArray expected = entry.record;
+        for (const QString &assignment : entry.assignments) {
+            const QString name = assignment.section(QLatin1Char('='), 0, 0);
+            const QString value = assignment.section(QLatin1Char('='), 1);
+            const SettingField field = *SettingRecordLayout::fieldNamed(name);
+            const SettingFieldFormat &format = SettingRecordLayout::format(field);
+            const QByteArray bytes =
+                format.encoding == SettingEncoding::Text
+                    ? value.toUtf8().leftJustified(format.width, '\0')
+                    : SetupCfgBuilder(format.width).int32At(0, value.toInt()).bytes();
+            expected.replace(offsetOf(field), format.width, bytes);
+        }
+        const QByteArray written = FileBytes::read(path);
+        EXPECT_EQ(written.size(), entry.record.size());
+        EXPECT_EQ(written, expected);
+    }
+}
+
+TEST(SettingsCommand, SetOnACardsOwnRecordRefusesFieldsPastItsEnd)
+{
+    TempFolder card;
+    // Cut short inside the wdr field.
+    const QByteArray original = cardOwnRecord("P880", offsetOf(SettingField::wdr) + 2);
+    const QString path = card.write(kRecord, original);
+    const auto stamp = fileStamp(path);
+    const Result result =
+        runSettings({QStringLiteral("set"), card.path(), QStringLiteral("front_resolution=3"),
+                     QStringLiteral("wdr=1")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains("wdr: past the end")) << result.err.constData();
+    EXPECT_EQ(FileBytes::read(path), original);
+    EXPECT_EQ(fileStamp(path), stamp);
+}
+
+TEST(SettingsCommand, DefaultsAndResetAreLeftToTheCardsOwnSettingsPage)
+{
+    for (const QByteArray &name :
+         {QByteArray("P880MAX"), QByteArray("P30"), QByteArray("Cam-X9")}) {
+        SCOPED_TRACE(name.constData());
+        TempFolder card;
+        const QByteArray original = cardOwnRecord(name, 620);
+        const QString path = card.write(kRecord, original);
+        card.write(QStringLiteral("SETTING/default.cfg"), SetupCfgBuilder(432).bytes());
+        const auto stamp = fileStamp(path);
+        for (const QStringList &args :
+             {QStringList{QStringLiteral("reset"), card.path()},
+              QStringList{QStringLiteral("defaults"), card.path(), QStringLiteral("--model"),
+                          QStringLiteral("1")},
+              QStringList{QStringLiteral("defaults"), card.path(), QStringLiteral("--model"),
+                          QStringLiteral("5")}}) {
+            SCOPED_TRACE(qPrintable(args.first()));
+            const Result result = runSettings(args);
+            EXPECT_EQ(result.code, 1);
+            EXPECT_TRUE(result.out.isEmpty());
+            EXPECT_TRUE(result.err.contains("the card's own settings page"))
+                << result.err.constData();
+            EXPECT_EQ(FileBytes::read(path), original);
+            EXPECT_EQ(fileStamp(path), stamp);
+        }
+    }
+
+    // Naming such a model for a card that has none writes nothing either.
+    TempFolder blank;
+    const Result named = runSettings({QStringLiteral("defaults"), blank.path(),
+                                      QStringLiteral("--model"), QStringLiteral("V740")});
+    EXPECT_EQ(named.code, 1);
+    EXPECT_TRUE(named.err.contains("V740 (23)")) << named.err.constData();
+    EXPECT_TRUE(QDir(blank.path()).isEmpty());
 }

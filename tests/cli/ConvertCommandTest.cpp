@@ -19,6 +19,16 @@ Result runTorva(const QStringList &args)
     return CliRun::torva(QStringList{QStringLiteral("convert")} + args);
 }
 
+// The program's own process, with its documents, preferences and cache in home.
+QProcessEnvironment environmentFor(const TemporaryHome &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.remove("XDG_CONFIG_HOME");
+    environment.remove("XDG_CACHE_HOME");
+    return environment;
+}
+
 } // namespace
 
 TEST(ConvertCommand, ProgramPrintsFrontThenRearFromItsCache)
@@ -28,16 +38,15 @@ TEST(ConvertCommand, ProgramPrintsFrontThenRearFromItsCache)
     const QString avi = card.path("drive é %1.avi");
     ASSERT_TRUE(TestMedia::dualCameraAvi(avi));
     QProcess torva;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.remove("XDG_CONFIG_HOME");
-    torva.setProcessEnvironment(environment);
+    torva.setProcessEnvironment(environmentFor(home));
     torva.start(QStringLiteral(TORVA_CLI_PATH), {"convert", avi});
     ASSERT_TRUE(torva.waitForFinished(60000));
     EXPECT_EQ(torva.exitCode(), 0);
     EXPECT_EQ(torva.readAllStandardError(), ""); // no progress line on a pipe
-    const QString folder = home.path("Documents/Torvaview/temp_video/drive é %1_") +
-                           QString::number(QFileInfo(avi).size());
+    // The viewer's cache location, although torva names no application.
+    const QString folder =
+        home.path(".cache/Torvaview/torvaview/conversions/temp_video/drive é %1_") +
+        QString::number(QFileInfo(avi).size());
     EXPECT_EQ(QString::fromUtf8(torva.readAllStandardOutput()),
               folder + "/drive é %1_f.mov\n" + folder + "/drive é %1_r.mov\n");
 }
@@ -67,4 +76,23 @@ TEST(ConvertCommand, UnsupportedFilesUsageAndNamesThatLookLikeOptions)
     const Result option = runTorva({"-sound.avi"});
     EXPECT_EQ(option.code, 2);
     EXPECT_TRUE(option.err.contains("usage: torva convert [--] FILE")) << option.err.constData();
+}
+
+TEST(ConvertCommand, WithoutFfmpegSaysHowToInstallIt)
+{
+    TempFolder card;
+    TemporaryHome home;
+    const QString avi = card.write("drive.avi", "RIFF");
+    QProcess torva;
+    QProcessEnvironment environment = environmentFor(home);
+    environment.insert("PATH", "");
+    torva.setProcessEnvironment(environment);
+    torva.start(QStringLiteral(TORVA_CLI_PATH), {"convert", avi});
+    ASSERT_TRUE(torva.waitForFinished(60000));
+    EXPECT_EQ(torva.exitCode(), 1);
+    EXPECT_EQ(torva.readAllStandardOutput(), "");
+    EXPECT_EQ(torva.readAllStandardError(),
+              "torva: " + avi.toUtf8() +
+                  ": ffmpeg is needed to play this recording. Install the ffmpeg package with "
+                  "\"sudo apt install ffmpeg\", then open the recording again.\n");
 }

@@ -20,4 +20,5 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_home;
     QByteArray m_configHome;
+    QByteArray m_cacheHome;
 };

@@ -33,7 +33,8 @@ void PlaybackSession::prepareVideoToPlay(const QUrl &url)
     Q_EMIT conversionRequested(url);
 }
 
-void PlaybackSession::conversionFinished(const QUrl &url, const std::optional<QList<QUrl>> &files)
+void PlaybackSession::conversionFinished(const QUrl &url, const std::optional<QList<QUrl>> &files,
+                                         VideoConversion::Result::Status status)
 {
     if (m_state != State::Converting || url != m_convertingUrl)
         return;
@@ -41,7 +42,10 @@ void PlaybackSession::conversionFinished(const QUrl &url, const std::optional<QL
     if (!files || files->isEmpty()) {
         m_currentVideoUrl.clear();
         m_state = State::Idle;
-        Q_EMIT showUnsupportedFileAlert();
+        if (status == VideoConversion::Result::Status::NoTranscoder)
+            Q_EMIT showTranscoderMissingAlert();
+        else
+            Q_EMIT showUnsupportedFileAlert();
         return;
     }
     m_currentVideoUrl = url;

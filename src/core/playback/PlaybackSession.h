@@ -5,6 +5,7 @@
 #include "playback/VideoZoom.h"
 #include "telemetry/SubtitleData.h"
 #include "telemetry/TorvaClipData.h"
+#include "video/VideoConversion.h"
 
 #include <QList>
 #include <QObject>
@@ -60,9 +61,11 @@ public:
     // files (conversionRequested).
     void prepareVideoToPlay(const QUrl &url);
     // The playable files for url, front first; nothing or an empty list when
-    // it cannot be played. An answer for another recording than the one
-    // being prepared is ignored.
-    void conversionFinished(const QUrl &url, const std::optional<QList<QUrl>> &files);
+    // it cannot be played, status saying why when the conversion knows. An
+    // answer for another recording than the one being prepared is ignored.
+    void conversionFinished(
+        const QUrl &url, const std::optional<QList<QUrl>> &files,
+        VideoConversion::Result::Status status = VideoConversion::Result::Status::Answered);
     void torvaAVViewDidUpdateStatus(View view, int status);
     void torvaAVViewDidPlayToEndTime(View view);
 
@@ -117,6 +120,8 @@ Q_SIGNALS:
     // Run the conversion of url and answer with conversionFinished.
     void conversionRequested(const QUrl &url);
     void showUnsupportedFileAlert();
+    // The recording needs ffmpeg to play, and it is not installed.
+    void showTranscoderMissingAlert();
     // Files and telemetry are ready: enable the controls, give the views
     // their files (the small one silent), the graph its track, show the GPS
     // picture when hasGps().

@@ -32,5 +32,10 @@ public:
     // the table, so that nothing is ever written for it.
     static int settingFieldCount(qint64 modelType, int32_t firmwareVersionInt);
     static Editor editorFor(qint64 modelType);
+    // Models whose settings page comes on the card (the web editor): their
+    // record may be longer than our fields, with its length stored in it, so
+    // only named fields are ever changed, in place, and resetting is left to
+    // the card's page.
+    static bool cardOwnsSettings(qint64 modelType) { return editorFor(modelType) == Editor::Web; }
     static bool hasBuiltInDefaults(qint64 modelType) { return modelType >= 0 && modelType <= 5; }
 };

@@ -19,24 +19,40 @@ const QString kCompactFile = QStringLiteral("blackbox.cfg");
 const QString kLanguageFile = QStringLiteral("lang/ver.dat");
 // A language list is a few lines; anything larger is not one.
 constexpr qint64 kMaxLanguageFileBytes = 1 << 20;
+// A card's own record may be longer than ours, but never by this much.
+constexpr qint64 kMaxCardRecordBytes = 1 << 16;
 
-std::unique_ptr<P820SettingManager> &sharedSlot()
+std::shared_ptr<P820SettingManager> &sharedSlot()
 {
-    static std::unique_ptr<P820SettingManager> shared;
+    static std::shared_ptr<P820SettingManager> shared;
     return shared;
+}
+
+// Replaces the file in one step.
+bool writeRecordFile(const QString &path, const QByteArray &bytes)
+{
+    // Unbuffered: a write that fails says so at once; commit() would not notice a
+    // failing final flush and put a cut file in place of the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
+        qWarning("settings: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-P820SettingManager *P820SettingManager::SharedP820SettingManager()
+std::shared_ptr<P820SettingManager> P820SettingManager::SharedP820SettingManager()
 {
-    std::unique_ptr<P820SettingManager> &shared = sharedSlot();
+    std::shared_ptr<P820SettingManager> &shared = sharedSlot();
     if (!shared)
-        shared = std::make_unique<P820SettingManager>();
-    return shared.get();
+        shared = std::make_shared<P820SettingManager>();
+    return shared;
 }
 
-void P820SettingManager::ChagneP820SettingManager(std::unique_ptr<P820SettingManager> manager)
+void P820SettingManager::ChagneP820SettingManager(std::shared_ptr<P820SettingManager> manager)
 {
     sharedSlot() = std::move(manager);
 }
@@ -179,16 +195,30 @@ bool P820SettingManager::saveData()
         qWarning("settings: cannot create %s", qPrintable(folder));
         return false;
     }
-    const QByteArray bytes = m_record.bytes(fieldCount);
-    // Unbuffered: a write that fails says so at once; commit() would not notice a
-    // failing final flush and put a cut file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        qWarning("settings: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
+    return writeRecordFile(path, m_record.bytes(fieldCount));
+}
+
+bool P820SettingManager::saveFieldsInPlace(const QList<SettingField> &fields)
+{
+    const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
+    std::optional<QByteArray> record;
+    if (!path.isEmpty())
+        record = CardFolder::readWhole(path, kMaxCardRecordBytes);
+    if (!record) {
+        qWarning("settings: cannot read the record %s, nothing saved", qPrintable(path));
         return false;
     }
-    return true;
+    for (const SettingField field : fields) {
+        const QByteArray value = m_record.fieldBytes(field);
+        const int offset = SettingRecordLayout::offsetOf(field);
+        if (offset + value.size() > record->size()) {
+            qWarning("settings: %s lies past the end of %s, nothing saved",
+                     SettingRecordLayout::format(field).name, qPrintable(path));
+            return false;
+        }
+        record->replace(offset, value.size(), value);
+    }
+    return writeRecordFile(path, *record);
 }
 
 void P820SettingManager::loadDefaultValue()

@@ -21,9 +21,12 @@ class P820SettingManager
 public:
     static constexpr qint64 kUnitedKingdomLocalID = 3;
 
-    static P820SettingManager *SharedP820SettingManager();
-    // Installs another manager as the shared one; the old one is destroyed.
-    static void ChagneP820SettingManager(std::unique_ptr<P820SettingManager> manager);
+    // Holders keep their copy alive: a settings editor's manager stays valid
+    // when another one is installed meanwhile.
+    static std::shared_ptr<P820SettingManager> SharedP820SettingManager();
+    // Installs another manager as the shared one; the old one lives on for
+    // as long as someone holds it.
+    static void ChagneP820SettingManager(std::shared_ptr<P820SettingManager> manager);
 
     // Card identity.
     // The first removable volume that holds a recognisable camera; sets
@@ -62,6 +65,12 @@ public:
     // Writes the record atomically; false when there is no card, nothing to
     // write, or the card cannot be written (the old file is then untouched).
     bool saveData();
+    // Writes just these fields' bytes over the card's record, atomically:
+    // the file keeps its length and every other byte. For the records that
+    // belong to the card (CameraModelTable::cardOwnsSettings), whose layout
+    // may run past ours. False when the record cannot be read, a field lies
+    // past its end, or the card cannot be written (the file is then untouched).
+    bool saveFieldsInPlace(const QList<SettingField> &fields);
     void loadDefaultValue();
     void loadDefaultDataForR410();
     void loadDefaultDataForP820();

@@ -65,25 +65,38 @@ QByteArray SettingRecord::bytes(int fieldCount) const
     QByteArray record(SettingRecordLayout::byteSize(count), '\0');
     char *at = record.data();
     for (int index = 0; index < count; ++index) {
-        const SettingFieldFormat &format = SettingRecordLayout::kFields[size_t(index)];
-        const int32_t value = m_numbers[size_t(index)];
-        switch (format.encoding) {
-        case SettingEncoding::UInt8:
-            *at = char(uint8_t(value));
-            break;
-        case SettingEncoding::UInt16:
-            qToLittleEndian<quint16>(quint16(value), at);
-            break;
-        case SettingEncoding::Int32:
-            qToLittleEndian<qint32>(value, at);
-            break;
-        case SettingEncoding::Text: {
-            const QByteArray text = utf8Prefix(m_texts[size_t(index)], format.width);
-            std::memcpy(at, text.constData(), size_t(text.size()));
-            break;
-        }
-        }
-        at += format.width;
+        encode(SettingField(index), at);
+        at += SettingRecordLayout::kFields[size_t(index)].width;
     }
     return record;
+}
+
+QByteArray SettingRecord::fieldBytes(SettingField field) const
+{
+    QByteArray bytes(SettingRecordLayout::format(field).width, '\0');
+    encode(field, bytes.data());
+    return bytes;
+}
+
+// Writes the field at its width into zero-filled bytes.
+void SettingRecord::encode(SettingField field, char *at) const
+{
+    const SettingFieldFormat &format = SettingRecordLayout::format(field);
+    const int32_t value = m_numbers[size_t(field)];
+    switch (format.encoding) {
+    case SettingEncoding::UInt8:
+        *at = char(uint8_t(value));
+        break;
+    case SettingEncoding::UInt16:
+        qToLittleEndian<quint16>(quint16(value), at);
+        break;
+    case SettingEncoding::Int32:
+        qToLittleEndian<qint32>(value, at);
+        break;
+    case SettingEncoding::Text: {
+        const QByteArray text = utf8Prefix(m_texts[size_t(field)], format.width);
+        std::memcpy(at, text.constData(), size_t(text.size()));
+        break;
+    }
+    }
 }

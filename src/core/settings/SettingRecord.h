@@ -27,8 +27,12 @@ public:
     // The first fieldCount fields back to back. Text longer than its field
     // is cut at a character boundary, so the record has its exact length.
     QByteArray bytes(int fieldCount) const;
+    // The one field's bytes as bytes() places them, at its width.
+    QByteArray fieldBytes(SettingField field) const;
 
 private:
+    void encode(SettingField field, char *at) const;
+
     std::array<int32_t, SettingRecordLayout::kFieldCount> m_numbers{};
     std::array<QByteArray, SettingRecordLayout::kFieldCount> m_texts;
 };

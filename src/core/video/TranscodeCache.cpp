@@ -16,6 +16,8 @@ TranscodeCache::TranscodeCache(const QString &folder, const QString &name, qint6
 std::optional<TranscodeCache> TranscodeCache::forRecording(const QString &recordingPath,
                                                            const QString &workingDirectory)
 {
+    if (workingDirectory.isEmpty())
+        return std::nullopt;
     const QString cache =
         QStringLiteral("%1/%2").arg(workingDirectory, QStringLiteral("temp_video"));
     if (!QDir().mkpath(cache)) {

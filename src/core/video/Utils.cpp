@@ -2,6 +2,7 @@
 
 #include "settings/CardVolumes.h"
 #include "video/ChildProcess.h"
+#include "video/ConversionCache.h"
 #include "video/FfmpegLocator.h"
 #include "video/TranscoderArguments.h"
 #include "video/VideoConversion.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <iterator>
 
@@ -103,13 +103,8 @@ int Utils::GetAviType(const QString &path)
 
 QString Utils::GetWorkingDirectoryPath()
 {
-    // A fixed name, so that the viewer and the command line share one cache
-    // and the folder never falls back to the documents folder itself.
-    const QString path = QStringLiteral("%1/%2").arg(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Torvaview"));
-    QDir().mkpath(path);
-    return path;
+    ConversionCache::prepare();
+    return ConversionCache::folderPath();
 }
 
 bool Utils::RemoveDirectory(const QString &path)

@@ -29,8 +29,8 @@ public:
     // or "iso4hvc1" at the AVI video handler (offset 112) or else at the MP4
     // compatible brands (offset 16); 3 for anything else.
     static int GetAviType(const QString &path);
-    // The folder "Torvaview" in the user's documents folder, made when
-    // missing. The transcoder's cache lives in it.
+    // The transcoder's cache folder (ConversionCache), made when missing;
+    // empty when the user has no cache location.
     static QString GetWorkingDirectoryPath();
     // Removes the file or folder (with everything in it) at the path. A
     // symbolic link is removed itself, never what it points to.

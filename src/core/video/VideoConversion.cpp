@@ -91,13 +91,14 @@ void VideoConversion::plan()
     if (!m_cache)
         return finish(Result::Status::NoAnswer);
     m_ffmpeg = Utils::GetFFMPEGPath();
-    if (m_ffmpeg.isEmpty())
-        qWarning() << "ffmpeg was not found next to the program or on PATH; cannot convert"
-                   << m_input;
     if (extension == QLatin1String("avi"))
         m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0});
     else
         planMp4();
+    // What the cache already holds plays without ffmpeg. Otherwise the status,
+    // not a log line, lets the caller tell the user.
+    if (m_ffmpeg.isEmpty() && !m_steps.empty())
+        return finish(Result::Status::NoTranscoder);
     launchNextStep();
 }
 

@@ -19,7 +19,8 @@ class QProcess;
 // nor MP4) plays as it is. An AVI is remuxed into one MOV per camera; an MP4
 // into a MOV with its subtitles extracted to an SRT file, and its partner
 // from the other camera (see RecordingPartner) the same way. Outputs go to
-// the transcoder cache (TranscodeCache) and are reused when they exist.
+// the transcoder cache (TranscodeCache) and are reused when they exist, even
+// without ffmpeg.
 // ffmpeg runs one step at a time; each output is written under a temporary
 // name and moved into place only when ffmpeg succeeded.
 //
@@ -34,9 +35,10 @@ public:
     {
         enum class Status
         {
-            Answered,  // files holds the answer
-            NoAnswer,  // no URL, the recording cannot be read or the cache cannot be made
-            Cancelled, // cancel() stopped it
+            Answered,     // files holds the answer
+            NoAnswer,     // no URL, the recording cannot be read or the cache cannot be made
+            Cancelled,    // cancel() stopped it
+            NoTranscoder, // ffmpeg is needed and there is none (see FfmpegLocator)
         };
         Status status = Status::NoAnswer;
         // The playable files, front camera first; empty when the recording

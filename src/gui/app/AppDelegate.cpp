@@ -5,7 +5,7 @@
 #include "controls/SplashWindowController.h"
 #include "i18n/TorvaLanguages.h"
 #include "playback/PlaybackTiming.h"
-#include "video/Utils.h"
+#include "video/ConversionCache.h"
 
 #include <QScreen>
 #include <QTimer>
@@ -30,6 +30,7 @@ AppDelegate::~AppDelegate() = default;
 void AppDelegate::applicationDidFinishLaunching(const QString &path)
 {
     TorvaLanguages::SharedTorvaLanguages()->initializeLanguageSetting();
+    m_conversionCache = std::make_unique<ConversionCache>();
     m_path = path;
     m_controller = std::make_unique<MainWindowController>();
     m_splash = std::make_unique<SplashWindowController>();
@@ -50,6 +51,8 @@ void AppDelegate::showMainWindow()
 
 void AppDelegate::applicationWillTerminate()
 {
+    // Its conversions are stopped before the cache may go.
     m_controller.reset();
-    Utils::RemoveDirectory(Utils::GetWorkingDirectoryPath());
+    if (m_conversionCache)
+        m_conversionCache->removeIfLastUser();
 }

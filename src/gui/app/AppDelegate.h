@@ -5,13 +5,15 @@
 
 #include <memory>
 
+class ConversionCache;
 class MainWindowController;
 class SplashWindowController;
 
 // The application's start and end: settles the interface language, shows
 // the splash picture for two seconds, then the main window (opening the
-// folder or recording given on the command line), and removes the
-// transcoder's working folder when the application ends.
+// folder or recording given on the command line). It holds the transcoder's
+// cache while the application runs and removes it at the end when no other
+// viewer or torva convert still uses it.
 class AppDelegate : public QObject
 {
     Q_OBJECT
@@ -29,6 +31,7 @@ public:
 private:
     void showMainWindow();
 
+    std::unique_ptr<ConversionCache> m_conversionCache;
     std::unique_ptr<MainWindowController> m_controller;
     std::unique_ptr<SplashWindowController> m_splash;
     QString m_path;

@@ -34,9 +34,9 @@ void ConversionRunner::run(const QUrl &url)
                     return;
                 cancel();
                 if (result.status == VideoConversion::Result::Status::Answered)
-                    Q_EMIT finished(url, result.files);
+                    Q_EMIT finished(url, result.files, result.status);
                 else
-                    Q_EMIT finished(url, std::nullopt);
+                    Q_EMIT finished(url, std::nullopt, result.status);
             });
     conversion->start();
 }

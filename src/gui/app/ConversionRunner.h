@@ -28,8 +28,9 @@ public:
 
 Q_SIGNALS:
     // The playable files, front first; nothing when the recording cannot be
-    // read. A cancelled run sends nothing.
-    void finished(const QUrl &url, const std::optional<QList<QUrl>> &files);
+    // read, status saying why. A cancelled run sends nothing.
+    void finished(const QUrl &url, const std::optional<QList<QUrl>> &files,
+                  VideoConversion::Result::Status status);
 
 private:
     QWidget *m_dialogParent;

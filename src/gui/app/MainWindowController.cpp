@@ -22,6 +22,7 @@
 #include "playback/VolumeControl.h"
 #include "settings/P820SettingManager.h"
 #include "video/TorvaAVView.h"
+#include "video/TranscoderMissingAlert.h"
 #include "video/UnsupportedVideoAlert.h"
 
 #include <QApplication>
@@ -193,6 +194,8 @@ void MainWindowController::connectSession()
             &PlaybackSession::conversionFinished);
     connect(session, &PlaybackSession::showUnsupportedFileAlert, this,
             &MainWindowController::showUnsupportedFileAlert);
+    connect(session, &PlaybackSession::showTranscoderMissingAlert, this,
+            &MainWindowController::showTranscoderMissingAlert);
     connect(session, &PlaybackSession::recordingPrepared, this,
             &MainWindowController::onRecordingPrepared);
     connect(session, &PlaybackSession::playViews, this, &MainWindowController::onPlayViews);
@@ -245,7 +248,7 @@ void MainWindowController::openPath(const QString &path)
 
 void MainWindowController::updateModelInfo()
 {
-    P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    const auto manager = P820SettingManager::SharedP820SettingManager();
     manager->loadVersionInfo();
     const qint64 type = manager->modelType();
     QString name;
@@ -273,12 +276,13 @@ void MainWindowController::applyLanguageSettings()
         o.filterButtons.at(group)->setText(TorvaLanguages::SharedTorvaLanguages()->localized(
             RecordingFilter::titleKey(RecordingFilter::Group(group))));
     // Only the texts change: the listed folder stays as the user chose it.
-    const P820SettingManager *manager = P820SettingManager::SharedP820SettingManager();
+    const std::shared_ptr<const P820SettingManager> manager =
+        P820SettingManager::SharedP820SettingManager();
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
         o.modelLabel->setText(TorvaLanguages::text("unknown"));
     if (m_alert) {
-        m_alert->setText(TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey));
-        m_alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
+        m_alert->setText(TorvaLanguages::text(m_alertTitleKey));
+        m_alert->setInformativeText(TorvaLanguages::text(m_alertMessageKey));
     }
 }
 
@@ -469,15 +473,26 @@ void MainWindowController::onSwapViews()
 
 void MainWindowController::showUnsupportedFileAlert()
 {
+    showAlert(UnsupportedVideoAlert::kTitleKey, UnsupportedVideoAlert::kMessageKey);
+}
+
+void MainWindowController::showTranscoderMissingAlert()
+{
+    showAlert(TranscoderMissingAlert::kTitleKey, TranscoderMissingAlert::kMessageKey);
+}
+
+void MainWindowController::showAlert(const char *titleKey, const char *messageKey)
+{
     if (m_alert)
         m_alert->close();
     // Window-modal but not blocking: playback and card changes go on.
     auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                                  TorvaLanguages::text(UnsupportedVideoAlert::kTitleKey),
-                                  QMessageBox::Ok, m_window);
-    alert->setInformativeText(TorvaLanguages::text(UnsupportedVideoAlert::kMessageKey));
+                                  TorvaLanguages::text(titleKey), QMessageBox::Ok, m_window);
+    alert->setInformativeText(TorvaLanguages::text(messageKey));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     m_alert = alert;
+    m_alertTitleKey = titleKey;
+    m_alertMessageKey = messageKey;
     alert->open();
 }
 

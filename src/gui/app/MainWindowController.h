@@ -124,6 +124,9 @@ private:
     void onVideoStopped();
     void onSwapViews();
     void showUnsupportedFileAlert();
+    void showTranscoderMissingAlert();
+    // One alert at a time, its texts kept as keys for a change of language.
+    void showAlert(const char *titleKey, const char *messageKey);
     void showDisplay(const PlaybackTick::Display &display);
     void enableVideoControls(bool enabled);
     // Each view's cover picture stands in while it has no movie.
@@ -150,6 +153,8 @@ private:
     QTimer m_videoPlayTimer;
     QTimer m_playAnimationTimer;
     QPointer<QMessageBox> m_alert;
+    const char *m_alertTitleKey = nullptr;
+    const char *m_alertMessageKey = nullptr;
     FullScreenMovieWindow *m_fullScreenWindow = nullptr;
     // A frame step was asked for and the large view has not landed on it.
     bool m_awaitingFrameStep = false;

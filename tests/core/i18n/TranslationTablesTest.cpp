@@ -40,6 +40,7 @@ const char *const kKeys[] = {
     "V580 : 10분 후",
     "V580 : 30초 후",
     "V580 : 안전운행 구간 음성 안내",
+    "ffmpeg가 설치되어 있지 않습니다.",
     "공통",
     "낮음",
     "녹화 영상 별 덮어쓰기",
@@ -106,6 +107,8 @@ const char *const kKeys[] = {
     "왼쪽",
     "음성 멘트",
     "음성녹음",
+    "이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. \"sudo apt install ffmpeg\" 명령으로 ffmpeg "
+    "패키지를 설치한 다음 다시 여십시오.",
     "이동식 단속 구간 안내",
     "일본어",
     "저장",
@@ -159,7 +162,7 @@ const char *const kKeys[] = {
 
 TEST(TranslationTables, EveryKeyHasATranslationInEveryLanguage)
 {
-    ASSERT_EQ(std::size(kKeys), 139u);
+    ASSERT_EQ(std::size(kKeys), 141u);
     const QRegularExpression hangul(
         QStringLiteral("[\\x{1100}-\\x{11FF}\\x{3130}-\\x{318F}\\x{AC00}-\\x{D7A3}]"));
     for (const char *code : {"en", "fr", "ja", "pt"}) {

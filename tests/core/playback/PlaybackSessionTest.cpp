@@ -1,5 +1,7 @@
+#include "EmptySearchPath.h"
 #include "MapTargetLog.h"
 #include "TempFolder.h"
+#include "TemporaryHome.h"
 
 #include "playback/PlaybackSession.h"
 
@@ -27,6 +29,8 @@ struct SessionRig
         QObject::connect(&session, &PlaybackSession::conversionRequested,
                          [this](const QUrl &url) { events.append("convert " + url.fileName()); });
         QObject::connect(&session, &PlaybackSession::showUnsupportedFileAlert, note("alert"));
+        QObject::connect(&session, &PlaybackSession::showTranscoderMissingAlert,
+                         note("ffmpeg alert"));
         QObject::connect(&session, &PlaybackSession::recordingPrepared, note("prepared"));
         QObject::connect(&session, &PlaybackSession::playViews, note("play"));
         QObject::connect(&session, &PlaybackSession::pauseViews, note("pause"));
@@ -148,6 +152,30 @@ TEST(PlaybackSession, RecordingThatCannotBeMadePlayable)
         rig.session.playVideo();
         EXPECT_TRUE(rig.take().isEmpty());
     }
+}
+
+TEST(PlaybackSession, RecordingThatNeedsTheMissingTranscoder)
+{
+    TemporaryHome home;
+    TempFolder card;
+    SessionRig rig;
+    rig.play();
+    for (const QString name : {"REC_0101F.avi", "REC_0101 F.mp4"}) {
+        const QUrl url = file(card.write(name, "RIFF"));
+        rig.session.prepareVideoToPlay(url);
+        EmptySearchPath noFfmpeg;
+        VideoConversion conversion(url);
+        const VideoConversion::Result result = conversion.run();
+        rig.session.conversionFinished(url, std::nullopt, result.status);
+        EXPECT_EQ(rig.take().last(), "ffmpeg alert") << qPrintable(name);
+        EXPECT_EQ(rig.session.state(), State::Idle);
+        EXPECT_TRUE(rig.session.currentVideoUrl().isEmpty());
+    }
+    // Other failures keep the general alert.
+    const QUrl url = file("/card/broken.avi");
+    rig.session.prepareVideoToPlay(url);
+    rig.session.conversionFinished(url, std::nullopt, VideoConversion::Result::Status::NoAnswer);
+    EXPECT_EQ(rig.take().last(), "alert");
 }
 
 TEST(PlaybackSession, LateAnswersForEarlierRecordingsAreIgnored)

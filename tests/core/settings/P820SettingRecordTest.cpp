@@ -258,3 +258,27 @@ TEST(P820SettingRecord, FactoryFileFillsAsManyFieldsAsItHolds)
     EXPECT_EQ(manager.avn_onoff(), uint8_t(full[595]));
     EXPECT_EQ(manager.record().bytes(116), full);
 }
+
+TEST(P820SettingRecord, FieldsSavedInPlaceKeepTheFileLengthAndEveryOtherByte)
+{
+    TempFolder card;
+    const QByteArray original = SetupCfgBuilder::pattern(640);
+    const QString path = card.write(kRecord, original);
+    P820SettingManager manager = managerFor(card.path(), 24);
+    ASSERT_EQ(manager.readRecordFromCard(), P820SettingManager::RecordRead::Read);
+    manager.setFront_resolution(3);
+    manager.setTz_key(QStringLiteral("Seoul"));
+    manager.setRear_quality(7); // changed but not named: the card's bytes stay
+    ASSERT_TRUE(manager.saveFieldsInPlace({SettingField::front_resolution, SettingField::tz_key}));
+    QByteArray expected = original;
+    expected.replace(52, 4, little32(3));
+    expected.replace(380, 32, QByteArray("Seoul").leftJustified(32, '\0'));
+    EXPECT_EQ(FileBytes::read(path), expected);
+
+    // A field past the end of the card's record writes nothing.
+    const QByteArray cut = original.left(300);
+    card.write(kRecord, cut);
+    ASSERT_EQ(manager.readRecordFromCard(), P820SettingManager::RecordRead::Read);
+    EXPECT_FALSE(manager.saveFieldsInPlace({SettingField::front_resolution, SettingField::wdr}));
+    EXPECT_EQ(FileBytes::read(path), cut);
+}

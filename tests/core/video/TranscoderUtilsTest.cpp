@@ -91,11 +91,11 @@ TEST(TranscoderUtils, AviTypeReadsTheHandlerThenTheBrands)
     EXPECT_EQ(Utils::GetAviType(folder.path("missing.avi")), 3);
 }
 
-TEST(TranscoderUtils, WorkingFolderLivesInTheDocumentsFolderAndIsRemovedWhole)
+TEST(TranscoderUtils, WorkingFolderLivesInTheCacheFolderAndIsRemovedWhole)
 {
     TemporaryHome home;
     const QString working = Utils::GetWorkingDirectoryPath();
-    EXPECT_EQ(working, home.path("Documents/Torvaview"));
+    EXPECT_EQ(working, home.path(".cache/Torvaview/torvaview/conversions"));
     EXPECT_TRUE(QFileInfo(working).isDir());
     ASSERT_TRUE(QDir(working).mkpath("temp_video/clip_10"));
     QFile(working + "/temp_video/clip_10/clip_f.mov").open(QIODevice::WriteOnly);
@@ -108,6 +108,6 @@ TEST(TranscoderUtils, WorkingFolderLivesInTheDocumentsFolderAndIsRemovedWhole)
 
     EXPECT_TRUE(Utils::RemoveDirectory(working));
     EXPECT_FALSE(QFileInfo::exists(working));
-    EXPECT_TRUE(QFileInfo(home.path("Documents")).isDir());
+    EXPECT_TRUE(QFileInfo(home.path(".cache/Torvaview/torvaview")).isDir());
     EXPECT_FALSE(Utils::RemoveDirectory(working));
 }

@@ -1,3 +1,4 @@
+#include "EmptySearchPath.h"
 #include "FileBytes.h"
 #include "TempFolder.h"
 #include "TemporaryHome.h"
@@ -30,7 +31,7 @@ const QByteArray kRearSrt = "1\n00:00:00,000 --> 00:00:01,500\nrear only\n\n";
 class VideoConversionTest : public ::testing::Test
 {
 protected:
-    QString working() const { return m_home.path("Documents/Torvaview"); }
+    QString working() const { return m_home.path(".cache/Torvaview/torvaview/conversions"); }
 
     // The recording's cache folder: its name without extension and its size.
     QString cacheFolder(const QString &recording) const
@@ -259,4 +260,30 @@ TEST_F(VideoConversionTest, AsynchronousRunAnswersLaterAndAJobDestroyedMidwayCle
                                             QUrl::fromLocalFile(folder + "/EVT F_BC_r.mov")}));
     EXPECT_EQ(FileBytes::read(folder + "/EVT F_BC_r.srt"), kRearSrt);
     EXPECT_EQ(everythingIn(folder).size(), 4);
+}
+
+TEST_F(VideoConversionTest, WithoutFfmpegConversionsNeedTheTranscoderButTheCacheStillAnswers)
+{
+    const QString avi = m_card.path("dual.avi");
+    ASSERT_TRUE(TestMedia::dualCameraAvi(avi));
+    const QString frontMp4 = m_card.path("REC F.mp4");
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(frontMp4, kFrontSrt));
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(m_card.path("REC R.mp4"), kRearSrt, "160x90"));
+    const QString converted = m_card.path("CONVERTED F.mp4");
+    ASSERT_TRUE(QFile::copy(frontMp4, converted));
+    ASSERT_TRUE(convert(converted));
+
+    EmptySearchPath noFfmpeg;
+    ASSERT_TRUE(Utils::GetFFMPEGPath().isEmpty());
+    for (const QString &recording : {avi, frontMp4}) {
+        VideoConversion conversion(QUrl::fromLocalFile(recording));
+        const VideoConversion::Result result = conversion.run();
+        EXPECT_EQ(result.status, Status::NoTranscoder) << qPrintable(recording);
+        EXPECT_TRUE(result.files.isEmpty());
+        EXPECT_EQ(everythingIn(cacheFolder(recording)), QStringList());
+    }
+    // What needs no ffmpeg still plays: a MOV as it is, an MP4 from the cache.
+    const QUrl mov = QUrl::fromLocalFile(m_card.path("clip.mov"));
+    EXPECT_EQ(Utils::checkAndConvertVideo(mov), QList<QUrl>{mov});
+    EXPECT_EQ(convert(converted), QStringList({cacheFolder(converted) + "/CONVERTED F_f.mov"}));
 }
