@@ -28,16 +28,11 @@ public:
     ImageButton *playPauseButton() const { return m_playPauseButton; }
     ImageButton *rewindButton() const { return m_rewindButton; }
     ImageButton *fastForwardButton() const { return m_fastForwardButton; }
-    // The strip is shown, or fading in.
-    bool controlsShown() const { return m_controlsShown; }
-    // Catches the pointer over the movie.
-    TorvaQTMovieView *movieEvents() const { return m_movieEvents; }
 
-public Q_SLOTS:
     // Called by name from the movie's event view.
-    void showFullscreenMovieControlWindow();
-    void hideFullscreenMovieControlWindow();
-    void fullscreenButtonTouched(QObject *sender);
+    Q_INVOKABLE void showFullscreenMovieControlWindow();
+    Q_INVOKABLE void hideFullscreenMovieControlWindow();
+    Q_INVOKABLE void fullscreenButtonTouched(QObject *sender);
 
 Q_SIGNALS:
     void exitFullScreenRequested();
@@ -52,11 +47,13 @@ private:
 
     MainWindow *m_mainWindow;
     TorvaAVView *m_movie = nullptr;
+    // Catches the pointer over the movie.
     TorvaQTMovieView *m_movieEvents;
     QWidget *m_controls;
     ImageButton *m_rewindButton;
     ImageButton *m_playPauseButton;
     ImageButton *m_fastForwardButton;
     QPropertyAnimation *m_fade;
+    // The strip is shown, or fading in.
     bool m_controlsShown = false;
 };
