@@ -3,8 +3,8 @@
 // sort alone, as a filter button click does.
 #include "RecordingCardBuilder.h"
 
-#include "library/RecordingFiles.h"
-#include "library/RecordingLibrary.h"
+#include "core/library/RecordingFiles.h"
+#include "core/library/RecordingLibrary.h"
 
 #include <QTemporaryDir>
 

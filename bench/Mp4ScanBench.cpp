@@ -2,8 +2,8 @@
 // TORVA_BENCH_SCAN_MB sets the file size (default 512).
 #include "PeakMemory.h"
 
-#include "telemetry/Mp4TelemetryScanner.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/Mp4TelemetryScanner.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,9 +4,9 @@
 // the worst case.
 #include "PlaybackTrackBuilder.h"
 
-#include "playback/MapPresenter.h"
-#include "playback/MapTarget.h"
-#include "playback/PlaybackTick.h"
+#include "core/playback/MapPresenter.h"
+#include "core/playback/MapTarget.h"
+#include "core/playback/PlaybackTick.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "TemporaryHome.h"
 #include "TestMedia.h"
 
-#include "video/Utils.h"
+#include "core/video/Utils.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "app/AppDelegate.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
+#include "gui/app/AppDelegate.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,11 +1,11 @@
-#include "CardCli.h"
+#include "cli/CardCli.h"
 
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
-#include "i18n/TorvaLanguages.h"
-#include "settings/CameraModelTable.h"
-#include "settings/MemoryCardAlert.h"
-#include "settings/P820SettingManager.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/MemoryCardAlert.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <QFileInfo>
 

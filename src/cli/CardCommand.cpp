@@ -1,11 +1,11 @@
-#include "CardCommand.h"
+#include "cli/CardCommand.h"
 
-#include "CardCli.h"
-#include "CliOutput.h"
-#include "OrderedJsonObject.h"
+#include "cli/CardCli.h"
+#include "cli/CliOutput.h"
+#include "cli/OrderedJsonObject.h"
 
-#include "settings/CameraModelTable.h"
-#include "settings/P820SettingManager.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <QJsonArray>
 

@@ -1,4 +1,4 @@
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
 CliOutput::CliOutput(QByteArray *out, QByteArray *err) : m_out(out), m_err(err) {}
 

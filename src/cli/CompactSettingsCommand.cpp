@@ -1,10 +1,10 @@
-#include "CompactSettingsCommand.h"
+#include "cli/CompactSettingsCommand.h"
 
-#include "CardCli.h"
-#include "CliOutput.h"
-#include "OrderedJsonObject.h"
+#include "cli/CardCli.h"
+#include "cli/CliOutput.h"
+#include "cli/OrderedJsonObject.h"
 
-#include "settings/QMVSettingManager.h"
+#include "core/settings/QMVSettingManager.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "ConvertCommand.h"
+#include "cli/ConvertCommand.h"
 
-#include "CliOutput.h"
-#include "InputFile.h"
+#include "cli/CliOutput.h"
+#include "cli/InputFile.h"
 
-#include "i18n/TorvaLanguages.h"
-#include "video/ConversionCache.h"
-#include "video/TranscoderMissingAlert.h"
-#include "video/UnsupportedVideoAlert.h"
-#include "video/Utils.h"
-#include "video/VideoConversion.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/video/ConversionCache.h"
+#include "core/video/TranscoderMissingAlert.h"
+#include "core/video/UnsupportedVideoAlert.h"
+#include "core/video/Utils.h"
+#include "core/video/VideoConversion.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
-#include "DemoCardCommand.h"
+#include "cli/DemoCardCommand.h"
 
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
-#include "library/DemoCardWriter.h"
+#include "core/library/DemoCardWriter.h"
 
 const char *DemoCardCommand::usage()
 {

@@ -1,6 +1,6 @@
-#include "InputFile.h"
+#include "cli/InputFile.h"
 
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
 #include <QFile>
 #include <QFileInfo>

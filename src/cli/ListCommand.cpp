@@ -1,10 +1,10 @@
-#include "ListCommand.h"
+#include "cli/ListCommand.h"
 
-#include "CardCli.h"
-#include "CliOutput.h"
+#include "cli/CardCli.h"
+#include "cli/CliOutput.h"
 
-#include "library/RecordingLibrary.h"
-#include "library/RecordingRowColour.h"
+#include "core/library/RecordingLibrary.h"
+#include "core/library/RecordingRowColour.h"
 
 #include <QFileInfo>
 

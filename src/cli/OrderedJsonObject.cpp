@@ -1,4 +1,4 @@
-#include "OrderedJsonObject.h"
+#include "cli/OrderedJsonObject.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,13 +1,13 @@
-#include "SettingsCommand.h"
+#include "cli/SettingsCommand.h"
 
-#include "CardCli.h"
-#include "CliOutput.h"
-#include "CompactSettingsCommand.h"
-#include "OrderedJsonObject.h"
+#include "cli/CardCli.h"
+#include "cli/CliOutput.h"
+#include "cli/CompactSettingsCommand.h"
+#include "cli/OrderedJsonObject.h"
 
-#include "settings/CameraModelTable.h"
-#include "settings/CardFolder.h"
-#include "settings/P820SettingManager.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/CardFolder.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
-#include "SubtitlesCommand.h"
+#include "cli/SubtitlesCommand.h"
 
-#include "CliOutput.h"
-#include "InputFile.h"
+#include "cli/CliOutput.h"
+#include "cli/InputFile.h"
 
-#include "telemetry/SubtitleData.h"
+#include "core/telemetry/SubtitleData.h"
 
 #include <QFile>
 

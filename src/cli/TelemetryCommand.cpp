@@ -1,11 +1,11 @@
-#include "TelemetryCommand.h"
+#include "cli/TelemetryCommand.h"
 
-#include "CliOutput.h"
-#include "InputFile.h"
+#include "cli/CliOutput.h"
+#include "cli/InputFile.h"
 
-#include "telemetry/RecordingTrack.h"
-#include "telemetry/TorvaClipData.h"
-#include "telemetry/TrackExporter.h"
+#include "core/telemetry/RecordingTrack.h"
+#include "core/telemetry/TorvaClipData.h"
+#include "core/telemetry/TrackExporter.h"
 
 #include <QFileInfo>
 

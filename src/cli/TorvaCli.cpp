@@ -1,13 +1,13 @@
-#include "TorvaCli.h"
+#include "cli/TorvaCli.h"
 
-#include "CardCommand.h"
-#include "CliOutput.h"
-#include "ConvertCommand.h"
-#include "DemoCardCommand.h"
-#include "ListCommand.h"
-#include "SettingsCommand.h"
-#include "SubtitlesCommand.h"
-#include "TelemetryCommand.h"
+#include "cli/CardCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/ConvertCommand.h"
+#include "cli/DemoCardCommand.h"
+#include "cli/ListCommand.h"
+#include "cli/SettingsCommand.h"
+#include "cli/SubtitlesCommand.h"
+#include "cli/TelemetryCommand.h"
 
 namespace {
 

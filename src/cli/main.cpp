@@ -1,4 +1,4 @@
-#include "TorvaCli.h"
+#include "cli/TorvaCli.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 
 #include "CliRun.h"
 
-#include "settings/P820SettingManager.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "CliRun.h"
 
-#include "CliOutput.h"
-#include "TorvaCli.h"
+#include "cli/CliOutput.h"
+#include "cli/TorvaCli.h"
 
 #include <QJsonDocument>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #include "RecordingCardBuilder.h"
 
-#include "CliOutput.h"
 #include "CliRun.h"
+#include "cli/CliOutput.h"
 
 #include <QDir>
 #include <QFile>

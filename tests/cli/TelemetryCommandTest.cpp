@@ -2,7 +2,7 @@
 #include "TempFolder.h"
 
 #include "CliRun.h"
-#include "TorvaCli.h"
+#include "cli/TorvaCli.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "telemetry/AviTelemetryReader.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/AviTelemetryReader.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 

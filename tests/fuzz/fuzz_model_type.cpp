@@ -1,5 +1,5 @@
-#include "settings/CameraModelTable.h"
-#include "settings/SetupCfgIdentity.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/SetupCfgIdentity.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "telemetry/Mp4TelemetryScanner.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/Mp4TelemetryScanner.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 

@@ -1,5 +1,5 @@
-#include "telemetry/SrtTelemetryReader.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/SrtTelemetryReader.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <cstdint>
 

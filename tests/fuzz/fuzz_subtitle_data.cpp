@@ -1,4 +1,4 @@
-#include "telemetry/SubtitleData.h"
+#include "core/telemetry/SubtitleData.h"
 
 #include <cstdint>
 

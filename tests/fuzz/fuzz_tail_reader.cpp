@@ -1,5 +1,5 @@
-#include "telemetry/TailBlockReader.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TailBlockReader.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 

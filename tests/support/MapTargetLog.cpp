@@ -1,6 +1,6 @@
 #include "MapTargetLog.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <utility>
 

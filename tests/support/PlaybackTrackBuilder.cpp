@@ -1,7 +1,7 @@
 #include "PlaybackTrackBuilder.h"
 
-#include "telemetry/DemoDrive.h"
-#include "telemetry/TailBlockReader.h"
+#include "core/telemetry/DemoDrive.h"
+#include "core/telemetry/TailBlockReader.h"
 
 #include <QBuffer>
 

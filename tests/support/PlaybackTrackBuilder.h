@@ -1,7 +1,7 @@
 #pragma once
 
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 // Telemetry with values that tell their samples apart, for playback tests
 // and benchmarks.

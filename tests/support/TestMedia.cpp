@@ -1,6 +1,6 @@
 #include "TestMedia.h"
 
-#include "video/Utils.h"
+#include "core/video/Utils.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "displays/GravityGraphPoints.h"
+#include "core/displays/GravityGraphPoints.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <cmath>
 

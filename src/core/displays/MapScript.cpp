@@ -1,6 +1,6 @@
-#include "displays/MapScript.h"
+#include "core/displays/MapScript.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

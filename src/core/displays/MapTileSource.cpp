@@ -1,6 +1,6 @@
-#include "displays/MapTileSource.h"
+#include "core/displays/MapTileSource.h"
 
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QDebug>
 #include <QStringList>

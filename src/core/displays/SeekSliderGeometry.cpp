@@ -1,4 +1,4 @@
-#include "displays/SeekSliderGeometry.h"
+#include "core/displays/SeekSliderGeometry.h"
 
 #include <algorithm>
 

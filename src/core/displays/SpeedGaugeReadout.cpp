@@ -1,4 +1,4 @@
-#include "displays/SpeedGaugeReadout.h"
+#include "core/displays/SpeedGaugeReadout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "displays/TorvaSpeedUnit.h"
+#include "core/displays/TorvaSpeedUnit.h"
 
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
 
 Q_GLOBAL_STATIC(TorvaSpeedUnit, sharedSpeedUnit)
 

@@ -1,4 +1,4 @@
-#include "displays/VolumeSliderGeometry.h"
+#include "core/displays/VolumeSliderGeometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "i18n/LanguageNames.h"
+#include "core/i18n/LanguageNames.h"
 
 #include <algorithm>
 #include <array>

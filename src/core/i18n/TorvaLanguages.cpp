@@ -1,6 +1,6 @@
-#include "i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaLanguages.h"
 
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QDebug>
 #include <QTranslator>

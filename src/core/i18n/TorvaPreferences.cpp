@@ -1,4 +1,4 @@
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QDebug>
 

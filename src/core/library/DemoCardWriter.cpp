@@ -1,9 +1,9 @@
-#include "library/DemoCardWriter.h"
+#include "core/library/DemoCardWriter.h"
 
-#include "settings/P820SettingManager.h"
-#include "telemetry/AviTelemetryAppender.h"
-#include "telemetry/DemoDrive.h"
-#include "video/FfmpegLocator.h"
+#include "core/settings/P820SettingManager.h"
+#include "core/telemetry/AviTelemetryAppender.h"
+#include "core/telemetry/DemoDrive.h"
+#include "core/video/FfmpegLocator.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "library/ExportFile.h"
+#include "core/library/ExportFile.h"
 
 #include <QBuffer>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "library/RecordingFiles.h"
+#include "core/library/RecordingFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "library/RecordingFilter.h"
+#include "core/library/RecordingFilter.h"
 
-#include "library/RecordingOrder.h"
+#include "core/library/RecordingOrder.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "library/RecordingLibrary.h"
+#include "core/library/RecordingLibrary.h"
 
-#include "library/RecordingFiles.h"
-#include "library/RecordingPairs.h"
+#include "core/library/RecordingFiles.h"
+#include "core/library/RecordingPairs.h"
 
 void RecordingLibrary::refreshVideoFileListWithURL(const QUrl &url)
 {

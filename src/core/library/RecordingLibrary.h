@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/RecordingFilter.h"
+#include "core/library/RecordingFilter.h"
 
 #include <QList>
 #include <QUrl>

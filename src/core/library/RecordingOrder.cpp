@@ -1,4 +1,4 @@
-#include "library/RecordingOrder.h"
+#include "core/library/RecordingOrder.h"
 
 #include <QString>
 

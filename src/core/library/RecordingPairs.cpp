@@ -1,7 +1,7 @@
-#include "library/RecordingPairs.h"
+#include "core/library/RecordingPairs.h"
 
-#include "library/RecordingFiles.h"
-#include "video/RecordingPartner.h"
+#include "core/library/RecordingFiles.h"
+#include "core/video/RecordingPartner.h"
 
 namespace {
 

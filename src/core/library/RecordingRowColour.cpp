@@ -1,4 +1,4 @@
-#include "library/RecordingRowColour.h"
+#include "core/library/RecordingRowColour.h"
 
 #include <QString>
 

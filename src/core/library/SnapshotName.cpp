@@ -1,4 +1,4 @@
-#include "library/SnapshotName.h"
+#include "core/library/SnapshotName.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "playback/MapPresenter.h"
+#include "core/playback/MapPresenter.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 MapPresenter::MapPresenter(MapTarget &target) : m_target(target) {}
 

@@ -1,4 +1,4 @@
-#include "playback/PlayAnimation.h"
+#include "core/playback/PlayAnimation.h"
 
 int PlayAnimation::playAnimationTimerCallback()
 {

@@ -1,6 +1,6 @@
-#include "playback/PlaybackSession.h"
+#include "core/playback/PlaybackSession.h"
 
-#include "playback/RecordingTelemetry.h"
+#include "core/playback/RecordingTelemetry.h"
 
 PlaybackSession::PlaybackSession(MapTarget &map, QObject *parent)
     : QObject(parent), m_map(map), m_tick(m_map)

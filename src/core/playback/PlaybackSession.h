@@ -1,11 +1,11 @@
 #pragma once
 
-#include "playback/MapPresenter.h"
-#include "playback/PlaybackTick.h"
-#include "playback/VideoZoom.h"
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
-#include "video/VideoConversion.h"
+#include "core/playback/MapPresenter.h"
+#include "core/playback/PlaybackTick.h"
+#include "core/playback/VideoZoom.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
+#include "core/video/VideoConversion.h"
 
 #include <QList>
 #include <QObject>

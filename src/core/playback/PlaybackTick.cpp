@@ -1,9 +1,9 @@
-#include "playback/PlaybackTick.h"
+#include "core/playback/PlaybackTick.h"
 
-#include "library/TelemetrySampleIndex.h"
-#include "playback/MapPresenter.h"
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/library/TelemetrySampleIndex.h"
+#include "core/playback/MapPresenter.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <algorithm>
 #include <cmath>

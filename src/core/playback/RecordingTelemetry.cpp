@@ -1,9 +1,9 @@
-#include "playback/RecordingTelemetry.h"
+#include "core/playback/RecordingTelemetry.h"
 
-#include "telemetry/RecordingTrack.h"
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
-#include "video/TranscodeCache.h"
+#include "core/telemetry/RecordingTrack.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
+#include "core/video/TranscodeCache.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "playback/VolumeControl.h"
+#include "core/playback/VolumeControl.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "settings/CameraLanguages.h"
+#include "core/settings/CameraLanguages.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "settings/CameraModelTable.h"
+#include "core/settings/CameraModelTable.h"
 
 #include <algorithm>
 #include <initializer_list>

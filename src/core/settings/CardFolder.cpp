@@ -1,4 +1,4 @@
-#include "settings/CardFolder.h"
+#include "core/settings/CardFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "settings/CardVolumes.h"
+#include "core/settings/CardVolumes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,10 @@
-#include "settings/P820SettingManager.h"
+#include "core/settings/P820SettingManager.h"
 
-#include "settings/CameraModelTable.h"
-#include "settings/CardFolder.h"
-#include "settings/CardVolumes.h"
-#include "settings/SettingDefaults.h"
-#include "settings/SetupCfgIdentity.h"
-#include "video/Utils.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/CardFolder.h"
+#include "core/settings/CardVolumes.h"
+#include "core/settings/SettingDefaults.h"
+#include "core/settings/SetupCfgIdentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,10 +65,9 @@ QString P820SettingManager::findSDCardPath()
 {
     const QStringList volumes = CardVolumes::mountedVolumes();
     for (const QString &volume : volumes) {
-        const QUrl url = QUrl::fromLocalFile(volume);
-        if (!Utils::isEXteranlMemoryWithURL(url))
+        if (!CardVolumes::isLocalRemovable(volume))
             continue;
-        m_sdcardUrl = url;
+        m_sdcardUrl = QUrl::fromLocalFile(volume);
         if (loadModelTypeWithSDPath(volume) != CameraModelTable::kNoModel)
             return volume;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/CameraLanguages.h"
-#include "settings/SettingRecord.h"
+#include "core/settings/CameraLanguages.h"
+#include "core/settings/SettingRecord.h"
 
 #include <QString>
 #include <QStringList>

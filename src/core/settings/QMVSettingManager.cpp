@@ -1,4 +1,4 @@
-#include "settings/QMVSettingManager.h"
+#include "core/settings/QMVSettingManager.h"
 
 #include <QDebug>
 #include <QDir>

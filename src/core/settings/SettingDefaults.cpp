@@ -1,6 +1,6 @@
-#include "settings/SettingDefaults.h"
+#include "core/settings/SettingDefaults.h"
 
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 #include <array>
 #include <optional>

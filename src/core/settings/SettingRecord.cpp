@@ -1,4 +1,4 @@
-#include "settings/SettingRecord.h"
+#include "core/settings/SettingRecord.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingRecordLayout.h"
+#include "core/settings/SettingRecordLayout.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

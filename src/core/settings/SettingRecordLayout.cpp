@@ -1,4 +1,4 @@
-#include "settings/SettingRecordLayout.h"
+#include "core/settings/SettingRecordLayout.h"
 
 #include <QLatin1String>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingFieldList.h"
+#include "core/settings/SettingFieldList.h"
 
 #include <QStringView>
 

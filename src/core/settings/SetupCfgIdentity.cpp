@@ -1,7 +1,7 @@
-#include "settings/SetupCfgIdentity.h"
+#include "core/settings/SetupCfgIdentity.h"
 
-#include "settings/CameraModelTable.h"
-#include "settings/SettingRecordLayout.h"
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/SettingRecordLayout.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "telemetry/AviTelemetryAppender.h"
+#include "core/telemetry/AviTelemetryAppender.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,8 +1,8 @@
-#include "telemetry/AviTelemetryReader.h"
+#include "core/telemetry/AviTelemetryReader.h"
 
-#include "telemetry/GpsState.h"
-#include "telemetry/TelemetryTrackBuilder.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/GpsState.h"
+#include "core/telemetry/TelemetryTrackBuilder.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QIODevice>
 

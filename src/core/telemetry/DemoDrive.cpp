@@ -1,4 +1,4 @@
-#include "telemetry/DemoDrive.h"
+#include "core/telemetry/DemoDrive.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "telemetry/GpsState.h"
+#include "core/telemetry/GpsState.h"
 
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 namespace {
 

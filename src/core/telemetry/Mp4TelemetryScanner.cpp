@@ -1,9 +1,9 @@
-#include "telemetry/Mp4TelemetryScanner.h"
+#include "core/telemetry/Mp4TelemetryScanner.h"
 
-#include "telemetry/P820TelemetryRecords.h"
-#include "telemetry/ReadWindow.h"
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/P820TelemetryRecords.h"
+#include "core/telemetry/ReadWindow.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <bit>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "telemetry/P820TelemetryRecords.h"
+#include "core/telemetry/P820TelemetryRecords.h"
 
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "telemetry/GpsState.h"
-#include "telemetry/TelemetryTrackBuilder.h"
-#include "telemetry/TextFields.h"
+#include "core/telemetry/GpsState.h"
+#include "core/telemetry/TelemetryTrackBuilder.h"
+#include "core/telemetry/TextFields.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "telemetry/ReadWindow.h"
+#include "core/telemetry/ReadWindow.h"
 
 #include <QIODevice>
 

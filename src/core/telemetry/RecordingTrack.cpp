@@ -1,6 +1,6 @@
-#include "telemetry/RecordingTrack.h"
+#include "core/telemetry/RecordingTrack.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 void RecordingTrack::load(const QString &path, Reader reader, TorvaClipData &track)
 {

@@ -1,9 +1,9 @@
-#include "telemetry/SrtTelemetryReader.h"
+#include "core/telemetry/SrtTelemetryReader.h"
 
-#include "telemetry/P820TelemetryRecords.h"
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TextScanner.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/P820TelemetryRecords.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TextScanner.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QString>
 

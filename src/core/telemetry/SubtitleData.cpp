@@ -1,7 +1,7 @@
-#include "telemetry/SubtitleData.h"
+#include "core/telemetry/SubtitleData.h"
 
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TextScanner.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TextScanner.h"
 
 #include <QFile>
 #include <QRegularExpression>

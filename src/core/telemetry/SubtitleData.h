@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/SubtitleEntry.h"
+#include "core/telemetry/SubtitleEntry.h"
 
 #include <QString>
 

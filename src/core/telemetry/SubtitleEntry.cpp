@@ -1,6 +1,6 @@
-#include "telemetry/SubtitleEntry.h"
+#include "core/telemetry/SubtitleEntry.h"
 
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/TextFields.h"
+#include "core/telemetry/TextFields.h"
 
 #include <QRegularExpressionMatch>
 

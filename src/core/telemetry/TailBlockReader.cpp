@@ -1,9 +1,9 @@
-#include "telemetry/TailBlockReader.h"
+#include "core/telemetry/TailBlockReader.h"
 
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TextFields.h"
-#include "telemetry/TorvaClipData.h"
-#include "telemetry/Utf8ChunkValidator.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TextFields.h"
+#include "core/telemetry/TorvaClipData.h"
+#include "core/telemetry/Utf8ChunkValidator.h"
 
 #include <QIODevice>
 

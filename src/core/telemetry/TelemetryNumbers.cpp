@@ -1,4 +1,4 @@
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 #include <charconv>
 #include <cmath>

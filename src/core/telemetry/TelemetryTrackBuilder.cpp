@@ -1,7 +1,7 @@
-#include "telemetry/TelemetryTrackBuilder.h"
+#include "core/telemetry/TelemetryTrackBuilder.h"
 
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TorvaClipData.h"
 
 TelemetryTrackBuilder::TelemetryTrackBuilder(int groupCapacity) : m_groupCapacity(groupCapacity)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "telemetry/GpsState.h"
-#include "telemetry/TelemetrySamples.h"
+#include "core/telemetry/GpsState.h"
+#include "core/telemetry/TelemetrySamples.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "telemetry/TextFields.h"
+#include "core/telemetry/TextFields.h"
 
 TextFields::TextFields(std::string_view text, char separator)
 {

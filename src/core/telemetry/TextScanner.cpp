@@ -1,4 +1,4 @@
-#include "telemetry/TextScanner.h"
+#include "core/telemetry/TextScanner.h"
 
 TextScanner::TextScanner(const QString &text) : m_text(text) {}
 

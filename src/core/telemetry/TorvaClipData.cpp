@@ -1,10 +1,10 @@
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
-#include "telemetry/AviTelemetryReader.h"
-#include "telemetry/Mp4TelemetryScanner.h"
-#include "telemetry/SrtTelemetryReader.h"
-#include "telemetry/TailBlockReader.h"
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/AviTelemetryReader.h"
+#include "core/telemetry/Mp4TelemetryScanner.h"
+#include "core/telemetry/SrtTelemetryReader.h"
+#include "core/telemetry/TailBlockReader.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 #include <QFile>
 #include <QFileInfo>

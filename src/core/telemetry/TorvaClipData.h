@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/TelemetrySamples.h"
+#include "core/telemetry/TelemetrySamples.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "telemetry/TrackExporter.h"
+#include "core/telemetry/TrackExporter.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
-#include "telemetry/Utf8ChunkValidator.h"
+#include "core/telemetry/Utf8ChunkValidator.h"
 
-#include "telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryNumbers.h"
 
 #include <string_view>
 

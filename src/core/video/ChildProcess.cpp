@@ -1,4 +1,4 @@
-#include "video/ChildProcess.h"
+#include "core/video/ChildProcess.h"
 
 #include <QDebug>
 #include <QProcess>

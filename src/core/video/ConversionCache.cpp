@@ -1,6 +1,6 @@
-#include "video/ConversionCache.h"
+#include "core/video/ConversionCache.h"
 
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QDebug>
 #include <QDir>

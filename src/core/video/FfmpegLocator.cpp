@@ -1,4 +1,4 @@
-#include "video/FfmpegLocator.h"
+#include "core/video/FfmpegLocator.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "video/TranscodeCache.h"
+#include "core/video/TranscodeCache.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "video/TranscoderArguments.h"
+#include "core/video/TranscoderArguments.h"
 
 QStringList TranscoderArguments::listing(const QString &input)
 {

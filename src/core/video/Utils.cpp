@@ -1,11 +1,11 @@
-#include "video/Utils.h"
+#include "core/video/Utils.h"
 
-#include "settings/CardVolumes.h"
-#include "video/ChildProcess.h"
-#include "video/ConversionCache.h"
-#include "video/FfmpegLocator.h"
-#include "video/TranscoderArguments.h"
-#include "video/VideoConversion.h"
+#include "core/settings/CardVolumes.h"
+#include "core/video/ChildProcess.h"
+#include "core/video/ConversionCache.h"
+#include "core/video/FfmpegLocator.h"
+#include "core/video/TranscoderArguments.h"
+#include "core/video/VideoConversion.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "video/VideoConversion.h"
+#include "core/video/VideoConversion.h"
 
-#include "video/ChildProcess.h"
-#include "video/RecordingPartner.h"
-#include "video/TranscoderArguments.h"
-#include "video/Utils.h"
+#include "core/video/ChildProcess.h"
+#include "core/video/RecordingPartner.h"
+#include "core/video/TranscoderArguments.h"
+#include "core/video/Utils.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "video/TranscodeCache.h"
+#include "core/video/TranscodeCache.h"
 
 #include <QList>
 #include <QObject>

@@ -1,11 +1,11 @@
-#include "app/AppDelegate.h"
+#include "gui/app/AppDelegate.h"
 
-#include "app/MainWindow.h"
-#include "app/MainWindowController.h"
-#include "controls/SplashWindowController.h"
-#include "i18n/TorvaLanguages.h"
-#include "playback/PlaybackTiming.h"
-#include "video/ConversionCache.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/playback/PlaybackTiming.h"
+#include "core/video/ConversionCache.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/MainWindowController.h"
+#include "gui/controls/SplashWindowController.h"
 
 #include <QScreen>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "app/CardWatcher.h"
+#include "gui/app/CardWatcher.h"
 
-#include "settings/CardVolumes.h"
+#include "core/settings/CardVolumes.h"
 
 CardWatcher::CardWatcher(QObject *parent) : QObject(parent)
 {

@@ -1,6 +1,6 @@
-#include "app/ConversionRunner.h"
+#include "gui/app/ConversionRunner.h"
 
-#include "controls/DelayedProgressDialog.h"
+#include "gui/controls/DelayedProgressDialog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "video/VideoConversion.h"
+#include "core/video/VideoConversion.h"
 
 #include <QList>
 #include <QObject>

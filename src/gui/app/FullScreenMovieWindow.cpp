@@ -1,11 +1,11 @@
-#include "app/FullScreenMovieWindow.h"
+#include "gui/app/FullScreenMovieWindow.h"
 
-#include "app/MainWindow.h"
-#include "controls/ImageButton.h"
-#include "playback/MainWindowLayout.h"
-#include "playback/PlaybackTiming.h"
-#include "video/TorvaAVView.h"
-#include "video/TorvaQTMovieView.h"
+#include "core/app/MainWindowLayout.h"
+#include "core/playback/PlaybackTiming.h"
+#include "gui/app/MainWindow.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/video/TorvaAVView.h"
+#include "gui/video/TorvaQTMovieView.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>

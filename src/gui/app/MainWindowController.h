@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MainWindowKeyDelegate.h"
-#include "library/RecordingLibrary.h"
-#include "playback/PlayAnimation.h"
-#include "playback/PlaybackSession.h"
-#include "video/TorvaAVViewDelegate.h"
+#include "core/library/RecordingLibrary.h"
+#include "core/playback/PlayAnimation.h"
+#include "core/playback/PlaybackSession.h"
+#include "gui/app/MainWindowKeyDelegate.h"
+#include "gui/video/TorvaAVViewDelegate.h"
 
 #include <QMessageBox>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "app/MainWindowMenus.h"
+#include "gui/app/MainWindowMenus.h"
 
-#include "displays/TorvaSpeedUnit.h"
-#include "i18n/TorvaLanguages.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/displays/TorvaSpeedUnit.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QActionGroup>
 #include <QMainWindow>

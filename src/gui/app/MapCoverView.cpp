@@ -1,10 +1,10 @@
-#include "app/MapCoverView.h"
+#include "gui/app/MapCoverView.h"
 
-#include "controls/TorvaImageView.h"
-#include "displays/MapController.h"
-#include "displays/MapTileSource.h"
-#include "displays/MapWebPage.h"
-#include "i18n/TorvaLanguages.h"
+#include "core/displays/MapTileSource.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/displays/MapController.h"
+#include "gui/displays/MapWebPage.h"
 
 #include <QChildEvent>
 #include <QWebEngineView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/MapTarget.h"
+#include "core/playback/MapTarget.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "app/RecordingCopyRunner.h"
+#include "gui/app/RecordingCopyRunner.h"
 
-#include "controls/DelayedProgressDialog.h"
-#include "i18n/TorvaLanguages.h"
-#include "library/RecordingExportTexts.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/library/RecordingExportTexts.h"
+#include "gui/controls/DelayedProgressDialog.h"
 
 #include <QFileInfo>
 #include <QThread>

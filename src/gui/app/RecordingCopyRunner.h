@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/ExportFile.h"
+#include "core/library/ExportFile.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "app/RecordingTableModel.h"
+#include "gui/app/RecordingTableModel.h"
 
-#include "library/RecordingRowColour.h"
+#include "core/library/RecordingRowColour.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "app/SnapshotPrinter.h"
+#include "gui/app/SnapshotPrinter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "controls/ActionTextField.h"
+#include "gui/controls/ActionTextField.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "controls/BGColorView.h"
+#include "gui/controls/BGColorView.h"
 
 #include <QPaintEvent>
 #include <QPainter>

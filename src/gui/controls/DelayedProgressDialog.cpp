@@ -1,6 +1,6 @@
-#include "controls/DelayedProgressDialog.h"
+#include "gui/controls/DelayedProgressDialog.h"
 
-#include "i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaLanguages.h"
 
 DelayedProgressDialog::DelayedProgressDialog(QWidget *parent, const QString &label, int maximum)
     : QProgressDialog(parent)

@@ -1,4 +1,4 @@
-#include "controls/ElidingLabel.h"
+#include "gui/controls/ElidingLabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "controls/ImageButton.h"
+#include "gui/controls/ImageButton.h"
 
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "displays/ImageButtonNames.h"
+#include "core/controls/ImageButtonNames.h"
 
 #include <QAbstractButton>
 #include <QPixmap>

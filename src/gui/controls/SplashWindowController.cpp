@@ -1,7 +1,7 @@
-#include "controls/SplashWindowController.h"
+#include "gui/controls/SplashWindowController.h"
 
-#include "controls/TorvaImageView.h"
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/controls/TorvaImages.h"
 
 SplashWindowController::SplashWindowController(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),

@@ -1,4 +1,4 @@
-#include "controls/TorvaCancelEventView.h"
+#include "gui/controls/TorvaCancelEventView.h"
 
 #include <QDateTime>
 #include <QKeyEvent>

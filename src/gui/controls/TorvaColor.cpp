@@ -1,6 +1,6 @@
-#include "controls/TorvaColor.h"
+#include "gui/controls/TorvaColor.h"
 
-#include "displays/HexColorString.h"
+#include "core/controls/HexColorString.h"
 
 QColor TorvaColor::colorWithHexColorString(const QString &text)
 {

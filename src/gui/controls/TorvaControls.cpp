@@ -1,4 +1,4 @@
-#include "controls/TorvaControls.h"
+#include "gui/controls/TorvaControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>

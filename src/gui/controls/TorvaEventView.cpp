@@ -1,4 +1,4 @@
-#include "controls/TorvaEventView.h"
+#include "gui/controls/TorvaEventView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

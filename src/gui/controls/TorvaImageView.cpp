@@ -1,6 +1,6 @@
-#include "controls/TorvaImageView.h"
+#include "gui/controls/TorvaImageView.h"
 
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <QPainter>
 

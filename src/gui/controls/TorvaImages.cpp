@@ -1,4 +1,4 @@
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "controls/TorvaStretchableImage.h"
+#include "gui/controls/TorvaStretchableImage.h"
 
-#include "displays/StretchableImageLayout.h"
+#include "core/controls/StretchableImageLayout.h"
 
 #include <QPainter>
 

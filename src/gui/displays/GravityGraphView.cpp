@@ -1,4 +1,4 @@
-#include "displays/GravityGraphView.h"
+#include "gui/displays/GravityGraphView.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "displays/GravityGraphPoints.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/displays/GravityGraphPoints.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QWidget>
 

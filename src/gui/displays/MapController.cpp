@@ -1,7 +1,7 @@
-#include "displays/MapController.h"
+#include "gui/displays/MapController.h"
 
-#include "displays/MapScript.h"
-#include "displays/MapWebPage.h"
+#include "core/displays/MapScript.h"
+#include "gui/displays/MapWebPage.h"
 
 #include <QWebEngineView>
 

@@ -1,6 +1,6 @@
-#include "displays/MapRequestFilter.h"
+#include "gui/displays/MapRequestFilter.h"
 
-#include "displays/MapWebPage.h"
+#include "gui/displays/MapWebPage.h"
 
 #include <QWebEngineUrlRequestInfo>
 

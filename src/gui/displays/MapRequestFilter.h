@@ -1,6 +1,6 @@
 #pragma once
 
-#include "displays/MapTileSource.h"
+#include "core/displays/MapTileSource.h"
 
 #include <QWebEngineUrlRequestInterceptor>
 

@@ -1,7 +1,7 @@
-#include "displays/MapWebPage.h"
+#include "gui/displays/MapWebPage.h"
 
-#include "displays/MapRequestFilter.h"
-#include "displays/MapTileSource.h"
+#include "core/displays/MapTileSource.h"
+#include "gui/displays/MapRequestFilter.h"
 
 #include <QColor>
 #include <QWebEngineProfile>

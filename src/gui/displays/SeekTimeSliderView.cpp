@@ -1,7 +1,7 @@
-#include "displays/SeekTimeSliderView.h"
+#include "gui/displays/SeekTimeSliderView.h"
 
-#include "controls/TorvaImageView.h"
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "displays/SeekSliderGeometry.h"
+#include "core/displays/SeekSliderGeometry.h"
 
 #include <QWidget>
 

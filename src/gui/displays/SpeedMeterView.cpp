@@ -1,8 +1,8 @@
-#include "displays/SpeedMeterView.h"
+#include "gui/displays/SpeedMeterView.h"
 
-#include "controls/TorvaImageView.h"
-#include "displays/SpeedGaugeReadout.h"
-#include "displays/TorvaSpeedUnit.h"
+#include "core/displays/SpeedGaugeReadout.h"
+#include "core/displays/TorvaSpeedUnit.h"
+#include "gui/controls/TorvaImageView.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "displays/VolumeSliderView.h"
+#include "gui/displays/VolumeSliderView.h"
 
-#include "controls/TorvaImageView.h"
-#include "displays/VolumeSliderGeometry.h"
+#include "core/displays/VolumeSliderGeometry.h"
+#include "gui/controls/TorvaImageView.h"
 
 #include <QMouseEvent>
 

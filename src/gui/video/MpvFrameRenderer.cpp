@@ -1,4 +1,4 @@
-#include "MpvFrameRenderer.h"
+#include "gui/video/MpvFrameRenderer.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "MpvNode.h"
+#include "gui/video/MpvNode.h"
 
 #include <mpv/client.h>
 

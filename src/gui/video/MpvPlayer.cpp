@@ -1,8 +1,8 @@
-#include "MpvPlayer.h"
+#include "gui/video/MpvPlayer.h"
 
-#include "video/MpvFrameRenderer.h"
-#include "video/MpvNode.h"
-#include "video/MpvProperties.h"
+#include "gui/video/MpvFrameRenderer.h"
+#include "gui/video/MpvNode.h"
+#include "gui/video/MpvProperties.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "TorvaAVView.h"
+#include "gui/video/TorvaAVView.h"
 
-#include "video/MpvFrameRenderer.h"
-#include "video/MpvPlayer.h"
-#include "video/TorvaAVViewDelegate.h"
+#include "gui/video/MpvFrameRenderer.h"
+#include "gui/video/MpvPlayer.h"
+#include "gui/video/TorvaAVViewDelegate.h"
 
 #include <QDebug>
 #include <QMatrix4x4>

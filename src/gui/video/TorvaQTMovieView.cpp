@@ -1,4 +1,4 @@
-#include "TorvaQTMovieView.h"
+#include "gui/video/TorvaQTMovieView.h"
 
 #include <QKeyEvent>
 #include <QMetaMethod>

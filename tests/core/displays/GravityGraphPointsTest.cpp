@@ -1,5 +1,5 @@
-#include "displays/GravityGraphPoints.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/displays/GravityGraphPoints.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "displays/MapScript.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/displays/MapScript.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include "PlaybackTrackBuilder.h"
 

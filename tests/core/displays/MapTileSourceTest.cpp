@@ -1,5 +1,5 @@
-#include "displays/MapTileSource.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/displays/MapTileSource.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

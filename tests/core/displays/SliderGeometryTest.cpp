@@ -1,5 +1,5 @@
-#include "displays/SeekSliderGeometry.h"
-#include "displays/VolumeSliderGeometry.h"
+#include "core/displays/SeekSliderGeometry.h"
+#include "core/displays/VolumeSliderGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "displays/TorvaSpeedUnit.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/displays/TorvaSpeedUnit.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "i18n/HexString.h"
+#include "core/i18n/HexString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "i18n/TorvaLanguages.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaPreferences.h"
 
 #include <QDir>
 #include <QFileInfo>

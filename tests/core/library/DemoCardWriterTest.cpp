@@ -1,6 +1,6 @@
-#include "library/DemoCardWriter.h"
-#include "settings/P820SettingManager.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/library/DemoCardWriter.h"
+#include "core/settings/P820SettingManager.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QFileInfo>
 #include <QProcess>

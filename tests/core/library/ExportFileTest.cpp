@@ -2,8 +2,8 @@
 #include "ReadOnlyCard.h"
 #include "TempFolder.h"
 
-#include "library/ExportFile.h"
-#include "library/RecordingExportTexts.h"
+#include "core/library/ExportFile.h"
+#include "core/library/RecordingExportTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "RecordingCardBuilder.h"
 
-#include "library/RecordingFiles.h"
+#include "core/library/RecordingFiles.h"
 
 #include <QDir>
 #include <QFile>

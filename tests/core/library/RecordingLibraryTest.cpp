@@ -1,7 +1,7 @@
 #include "RecordingCardBuilder.h"
 
-#include "library/RecordingLibrary.h"
-#include "library/RecordingRowColour.h"
+#include "core/library/RecordingLibrary.h"
+#include "core/library/RecordingRowColour.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
 #include "RecordingCardBuilder.h"
 
-#include "library/RecordingLibrary.h"
-#include "library/RecordingPairs.h"
+#include "core/library/RecordingLibrary.h"
+#include "core/library/RecordingPairs.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
-#include "library/SnapshotName.h"
-#include "library/RecordingLibrary.h"
+#include "core/library/SnapshotName.h"
+#include "core/library/RecordingLibrary.h"
 
 #include "RecordingCardBuilder.h"
 

@@ -1,4 +1,4 @@
-#include "library/TelemetrySampleIndex.h"
+#include "core/library/TelemetrySampleIndex.h"
 
 #include <cmath>
 #include <limits>

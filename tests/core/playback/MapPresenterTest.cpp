@@ -1,7 +1,7 @@
 #include "MapTargetLog.h"
 #include "PlaybackTrackBuilder.h"
 
-#include "playback/MapPresenter.h"
+#include "core/playback/MapPresenter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "TempFolder.h"
 #include "TemporaryHome.h"
 
-#include "playback/PlaybackSession.h"
+#include "core/playback/PlaybackSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "MapTargetLog.h"
 #include "PlaybackTrackBuilder.h"
 
-#include "playback/MapPresenter.h"
-#include "playback/PlaybackTick.h"
+#include "core/playback/MapPresenter.h"
+#include "core/playback/PlaybackTick.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
-#include "playback/RecordingTelemetry.h"
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/playback/RecordingTelemetry.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "playback/VideoZoom.h"
+#include "core/playback/VideoZoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
-#include "settings/CameraLanguages.h"
-#include "settings/P820SettingManager.h"
+#include "core/settings/CameraLanguages.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
-#include "settings/CardVolumes.h"
-#include "settings/P820SettingManager.h"
-#include "settings/SetupCfgIdentity.h"
-#include "video/Utils.h"
+#include "core/settings/CardVolumes.h"
+#include "core/settings/P820SettingManager.h"
+#include "core/settings/SetupCfgIdentity.h"
+#include "core/video/Utils.h"
 
 #include <QDir>
 #include <QFile>

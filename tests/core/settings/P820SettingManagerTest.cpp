@@ -1,7 +1,7 @@
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
-#include "settings/P820SettingManager.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <gtest/gtest.h>
 

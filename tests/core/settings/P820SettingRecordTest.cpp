@@ -3,7 +3,7 @@
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
-#include "settings/P820SettingManager.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "settings/SettingRecordLayout.h"
-#include "settings/P820SettingManager.h"
+#include "core/settings/SettingRecordLayout.h"
+#include "core/settings/P820SettingManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "telemetry/DemoDrive.h"
-#include "telemetry/SubtitleData.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/DemoDrive.h"
+#include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QFile>
 #include <QTemporaryDir>

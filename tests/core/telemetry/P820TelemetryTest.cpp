@@ -1,8 +1,8 @@
 #include "TempFolder.h"
 
-#include "telemetry/Mp4TelemetryScanner.h"
-#include "telemetry/P820TelemetryRecords.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/Mp4TelemetryScanner.h"
+#include "core/telemetry/P820TelemetryRecords.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
-#include "telemetry/RecordingTrack.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/RecordingTrack.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TempFolder.h"
 
-#include "telemetry/SubtitleData.h"
+#include "core/telemetry/SubtitleData.h"
 
 #include <gtest/gtest.h>
 

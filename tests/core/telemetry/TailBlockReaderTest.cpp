@@ -1,7 +1,7 @@
 #include "TempFolder.h"
 
-#include "telemetry/TailBlockReader.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TailBlockReader.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

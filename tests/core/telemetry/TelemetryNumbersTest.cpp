@@ -1,6 +1,6 @@
-#include "telemetry/TelemetryNumbers.h"
-#include "telemetry/TelemetryTrackBuilder.h"
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TelemetryNumbers.h"
+#include "core/telemetry/TelemetryTrackBuilder.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

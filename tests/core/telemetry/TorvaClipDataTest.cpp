@@ -1,7 +1,7 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
-#include "telemetry/TorvaClipData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 

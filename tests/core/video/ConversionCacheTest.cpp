@@ -1,9 +1,9 @@
 #include "TempFolder.h"
 #include "TemporaryHome.h"
 
-#include "i18n/TorvaPreferences.h"
-#include "video/ConversionCache.h"
-#include "video/Utils.h"
+#include "core/i18n/TorvaPreferences.h"
+#include "core/video/ConversionCache.h"
+#include "core/video/Utils.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

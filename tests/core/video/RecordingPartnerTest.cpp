@@ -1,4 +1,4 @@
-#include "video/RecordingPartner.h"
+#include "core/video/RecordingPartner.h"
 
 #include <gtest/gtest.h>
 

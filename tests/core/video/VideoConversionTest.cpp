@@ -5,8 +5,8 @@
 #include "TestApplication.h"
 #include "TestMedia.h"
 
-#include "video/Utils.h"
-#include "video/VideoConversion.h"
+#include "core/video/Utils.h"
+#include "core/video/VideoConversion.h"
 
 #include <QDateTime>
 #include <QDir>

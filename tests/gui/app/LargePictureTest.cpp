@@ -3,9 +3,9 @@
 #include "PictureChecks.h"
 #include "ViewerTestSupport.h"
 
-#include "app/MainWindow.h"
-#include "app/MainWindowController.h"
-#include "video/TorvaAVView.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/MainWindowController.h"
+#include "gui/video/TorvaAVView.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "../GuiTestEnvironment.h"
 #include "ViewerTestSupport.h"
 
-#include "app/MainWindow.h"
-#include "app/MainWindowController.h"
-#include "controls/ElidingLabel.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/MainWindowController.h"
+#include "gui/controls/ElidingLabel.h"
 
 #include <QDir>
 #include <QLabel>

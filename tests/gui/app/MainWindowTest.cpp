@@ -1,7 +1,7 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/TestArtifacts.h"
 
-#include "app/MainWindow.h"
+#include "gui/app/MainWindow.h"
 
 #include <QWidget>
 

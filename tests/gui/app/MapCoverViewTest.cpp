@@ -2,13 +2,13 @@
 #include "../displays/LocalTileServer.h"
 #include "../displays/TestArtifacts.h"
 
-#include "app/MapCoverView.h"
-#include "displays/MapController.h"
-#include "displays/MapScript.h"
-#include "displays/MapTileSource.h"
-#include "displays/MapWebPage.h"
-#include "i18n/TorvaLanguages.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/displays/MapScript.h"
+#include "core/displays/MapTileSource.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaPreferences.h"
+#include "gui/app/MapCoverView.h"
+#include "gui/displays/MapController.h"
+#include "gui/displays/MapWebPage.h"
 
 #include "PlaybackTrackBuilder.h"
 

@@ -2,7 +2,7 @@
 
 #include "../GuiTestEnvironment.h"
 
-#include "video/TorvaAVView.h"
+#include "gui/video/TorvaAVView.h"
 
 #include <QScrollArea>
 

@@ -2,9 +2,9 @@
 
 #include "../GuiTestEnvironment.h"
 
-#include "i18n/TorvaLanguages.h"
-#include "library/DemoCardWriter.h"
-#include "video/TorvaAVView.h"
+#include "core/i18n/TorvaLanguages.h"
+#include "core/library/DemoCardWriter.h"
+#include "gui/video/TorvaAVView.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

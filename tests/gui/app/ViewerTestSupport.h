@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "app/MainWindowController.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/MainWindowController.h"
 
 #include <QEvent>
 #include <QPoint>

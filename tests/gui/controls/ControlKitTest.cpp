@@ -1,13 +1,13 @@
 #include "../GuiTestEnvironment.h"
 
-#include "controls/ActionTextField.h"
-#include "controls/BGColorView.h"
-#include "controls/TorvaCancelEventView.h"
-#include "controls/TorvaColor.h"
-#include "controls/TorvaControls.h"
-#include "controls/TorvaEventView.h"
-#include "controls/TorvaImages.h"
-#include "controls/TorvaStretchableImage.h"
+#include "gui/controls/ActionTextField.h"
+#include "gui/controls/BGColorView.h"
+#include "gui/controls/TorvaCancelEventView.h"
+#include "gui/controls/TorvaColor.h"
+#include "gui/controls/TorvaControls.h"
+#include "gui/controls/TorvaEventView.h"
+#include "gui/controls/TorvaImages.h"
+#include "gui/controls/TorvaStretchableImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "../displays/TestArtifacts.h"
 
-#include "controls/ImageButton.h"
-#include "controls/TorvaImages.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "../displays/TestArtifacts.h"
 
-#include "controls/TorvaImageView.h"
-#include "controls/TorvaImages.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/controls/TorvaImages.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "PlaybackTrackBuilder.h"
 
-#include "controls/BGColorView.h"
-#include "displays/GravityGraphView.h"
+#include "gui/controls/BGColorView.h"
+#include "gui/displays/GravityGraphView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "controls/TorvaImageView.h"
-#include "displays/SeekTimeSliderView.h"
-#include "displays/VolumeSliderView.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/displays/SeekTimeSliderView.h"
+#include "gui/displays/VolumeSliderView.h"
 
 #include "TestArtifacts.h"
 

@@ -1,9 +1,9 @@
 #include "TestArtifacts.h"
 
-#include "controls/TorvaImageView.h"
-#include "displays/SpeedMeterView.h"
-#include "displays/TorvaSpeedUnit.h"
-#include "i18n/TorvaPreferences.h"
+#include "core/displays/TorvaSpeedUnit.h"
+#include "core/i18n/TorvaPreferences.h"
+#include "gui/controls/TorvaImageView.h"
+#include "gui/displays/SpeedMeterView.h"
 
 #include <gtest/gtest.h>
 

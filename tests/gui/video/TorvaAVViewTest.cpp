@@ -2,8 +2,8 @@
 #include "TestMedia.h"
 #include "VideoTestFiles.h"
 
-#include "video/TorvaAVView.h"
-#include "video/TorvaAVViewDelegate.h"
+#include "gui/video/TorvaAVView.h"
+#include "gui/video/TorvaAVViewDelegate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "../GuiTestEnvironment.h"
 
-#include "video/TorvaQTMovieView.h"
+#include "gui/video/TorvaQTMovieView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "VideoTestFiles.h"
 
-#include "video/ChildProcess.h"
-#include "video/Utils.h"
+#include "core/video/ChildProcess.h"
+#include "core/video/Utils.h"
 
 #include <QDebug>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "displays/HexColorString.h"
+#include "core/controls/HexColorString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "displays/StretchableImageLayout.h"
+#include "core/controls/StretchableImageLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "displays/HexColorString.h"
+#include "core/controls/HexColorString.h"
 
-#include "i18n/HexString.h"
+#include "core/i18n/HexString.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "playback/MainWindowLayout.h"
-#include "playback/PlayAnimation.h"
-#include "playback/VolumeControl.h"
+#include "core/app/MainWindowLayout.h"
+#include "core/playback/PlayAnimation.h"
+#include "core/playback/VolumeControl.h"
 
 #include <gtest/gtest.h>
 

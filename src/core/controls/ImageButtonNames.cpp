@@ -1,4 +1,4 @@
-#include "displays/ImageButtonNames.h"
+#include "core/controls/ImageButtonNames.h"
 
 ImageButtonNames::ImageButtonNames(const QString &imageName)
 {

@@ -1,4 +1,4 @@
-#include "playback/MainWindowLayout.h"
+#include "core/app/MainWindowLayout.h"
 
 #include <algorithm>
 #include <cmath>
