@@ -36,7 +36,6 @@ std::optional<qint64> CardCli::parseModelType(const QString &text)
 std::shared_ptr<P820SettingManager> CardCli::inspect(const QString &root)
 {
     auto manager = std::make_shared<P820SettingManager>();
-    P820SettingManager::ChagneP820SettingManager(manager);
     manager->setSettingDirPath(root);
     manager->loadCardIdentity();
     return manager;

@@ -17,8 +17,8 @@ public:
     // A model type by number (0 to 28) or by its name in the model list, in
     // any case.
     static std::optional<qint64> parseModelType(const QString &text);
-    // Installs a fresh shared settings manager for the card at root and reads
-    // the card's identity into it.
+    // A fresh settings manager of the command's own (the viewer's shared one
+    // is never touched) with the identity of the card at root.
     static std::shared_ptr<P820SettingManager> inspect(const QString &root);
     // The memory card alert in the user's language; returns kInputError.
     static int memoryCardError(CliOutput &output, const QString &root);

@@ -2,6 +2,7 @@
 
 #include "cli/CardCli.h"
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 #include "cli/OrderedJsonObject.h"
 
 #include "core/settings/CameraModelTable.h"
@@ -66,12 +67,14 @@ const char *CardCommand::usage()
 
 int CardCommand::run(const QStringList &args, CliOutput &output)
 {
-    if (args.size() > 1 || (!args.isEmpty() && args[0].startsWith(QLatin1Char('-'))))
+    const CommandArguments parsed =
+        CommandArguments::parse(args, {{}, {}, QStringLiteral("card folder"), -1});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), usage());
+    if (parsed.positionals().size() > 1)
         return output.usageError(QStringLiteral("at most one card folder, please"), usage());
-    if (args.isEmpty()) {
-        const auto held = std::make_shared<P820SettingManager>();
-        P820SettingManager::ChagneP820SettingManager(held);
-        P820SettingManager &manager = *held;
+    if (parsed.positionals().isEmpty()) {
+        P820SettingManager manager;
         manager.loadVersionInfo();
         if (manager.settingDirPath().isEmpty()) {
             output.error(
@@ -82,7 +85,7 @@ int CardCommand::run(const QStringList &args, CliOutput &output)
         output.write(describe(manager));
         return CliOutput::kOk;
     }
-    const QString &root = args[0];
+    const QString root = parsed.positional();
     if (const QString problem = CardCli::rootProblem(root); !problem.isEmpty())
         return output.inputError(root, problem);
     const std::shared_ptr<P820SettingManager> manager = CardCli::inspect(root);

@@ -38,7 +38,7 @@ int save(const QMVSettingManager &manager, const QString &root, CliOutput &outpu
 
 int CompactSettingsCommand::show(const QString &root, CliOutput &output)
 {
-    QMVSettingManager &manager = QMVSettingManager::SharedQMVSettingManager();
+    QMVSettingManager manager;
     if (!loadCardLines(manager, root, output))
         return CliOutput::kInputError;
     // A key the file repeats shows its first line, the one the camera reads.
@@ -55,7 +55,7 @@ int CompactSettingsCommand::show(const QString &root, CliOutput &output)
 int CompactSettingsCommand::set(const QString &root, const QStringList &assignments,
                                 CliOutput &output)
 {
-    QMVSettingManager &manager = QMVSettingManager::SharedQMVSettingManager();
+    QMVSettingManager manager;
     if (!loadCardLines(manager, root, output))
         return CliOutput::kInputError;
     for (const QString &assignment : assignments) {
@@ -81,7 +81,7 @@ int CompactSettingsCommand::set(const QString &root, const QStringList &assignme
 
 int CompactSettingsCommand::writeDefaults(const QString &root, CliOutput &output)
 {
-    QMVSettingManager &manager = QMVSettingManager::SharedQMVSettingManager();
+    QMVSettingManager manager;
     if (manager.loadData(root) == QMVSettingManager::LoadResult::Unreadable) {
         output.error(root + QStringLiteral(": the settings file cannot be read"));
         return CliOutput::kInputError;

@@ -1,6 +1,7 @@
 #include "cli/ConvertCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 #include "cli/InputFile.h"
 
 #include "core/i18n/TorvaLanguages.h"
@@ -48,12 +49,10 @@ const char *ConvertCommand::usage()
 
 int ConvertCommand::run(const QStringList &args, CliOutput &output)
 {
-    QString file;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (const int code = InputFile::take(args, i, file, output, usage());
-            code != CliOutput::kOk)
-            return code;
-    }
+    const CommandArguments parsed = CommandArguments::parse(args, {{}, {}, QStringLiteral("FILE")});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), usage());
+    const QString file = parsed.positional();
     if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
         return code;
 

@@ -1,6 +1,7 @@
 #include "cli/DemoCardCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 
 #include "core/library/DemoCardWriter.h"
 
@@ -11,11 +12,14 @@ const char *DemoCardCommand::usage()
 
 int DemoCardCommand::run(const QStringList &args, CliOutput &output)
 {
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
+    const CommandArguments parsed =
+        CommandArguments::parse(args, {{}, {}, QStringLiteral("folder")});
+    if (!parsed.error().isEmpty() || parsed.positionals().size() != 1)
         return output.usageError(QStringLiteral("one folder, please"), usage());
-    const DemoCardWriter::Result result = DemoCardWriter::write(args[0]);
+    const QString dir = parsed.positional();
+    const DemoCardWriter::Result result = DemoCardWriter::write(dir);
     if (!result.ok)
-        return output.inputError(args[0], result.error);
+        return output.inputError(dir, result.error);
     for (const QString &recording : result.recordings)
         output.write(recording.toUtf8() + '\n');
     return CliOutput::kOk;

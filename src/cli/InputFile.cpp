@@ -5,22 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-int InputFile::take(const QStringList &args, qsizetype &i, QString &file, CliOutput &output,
-                    const char *usage)
-{
-    const QString &arg = args[i];
-    if (!file.isEmpty())
-        return output.usageError(QStringLiteral("only one FILE, please"), usage);
-    if (arg == QLatin1String("--") && i + 1 < args.size()) {
-        file = args[++i];
-        return CliOutput::kOk;
-    }
-    if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1)
-        return output.usageError(QStringLiteral("unknown option %1").arg(arg), usage);
-    file = arg;
-    return CliOutput::kOk;
-}
-
 int InputFile::check(const QString &file, CliOutput &output, const char *usage)
 {
     if (file.isEmpty())

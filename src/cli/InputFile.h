@@ -5,16 +5,12 @@
 
 class CliOutput;
 
-// A command's FILE argument: taken from the command line and checked to be a
-// readable regular file before any reader sees it, so that "cannot be read"
-// is told apart from "holds no data".
+// A command's FILE argument, checked to be a readable regular file before
+// any reader sees it, so that "cannot be read" is told apart from "holds no
+// data".
 class InputFile
 {
 public:
-    // Takes args[i] as FILE ("--" lets the next argument begin with "-").
-    // Returns an exit code when the argument is no FILE, else 0.
-    static int take(const QStringList &args, qsizetype &i, QString &file, CliOutput &output,
-                    const char *usage);
     // Returns an exit code when FILE is missing or cannot be read, else 0.
     static int check(const QString &file, CliOutput &output, const char *usage);
     // Returns an empty reason when the file can be read.

@@ -2,6 +2,7 @@
 
 #include "cli/CardCli.h"
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 
 #include "core/library/RecordingLibrary.h"
 #include "core/library/RecordingRowColour.h"
@@ -50,37 +51,19 @@ const char *ListCommand::usage()
 
 int ListCommand::run(const QStringList &args, CliOutput &output)
 {
+    const CommandArguments parsed = CommandArguments::parse(
+        args, {{QStringLiteral("--swapped")}, {QStringLiteral("--filter")}, QStringLiteral("DIR")});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), usage());
     RecordingFilter::Group group = RecordingFilter::All;
-    bool swapped = false;
-    QString dir;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const bool isOption = !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
-        if (!isOption) {
-            if (!dir.isEmpty())
-                return output.usageError(QStringLiteral("only one DIR, please"), usage());
-            dir = arg;
-        } else if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (arg == QLatin1String("--swapped")) {
-            swapped = true;
-        } else if (arg == QLatin1String("--filter") || arg.startsWith(QLatin1String("--filter="))) {
-            QString name = arg.mid(9);
-            if (arg == QLatin1String("--filter")) {
-                if (++i >= args.size())
-                    return output.usageError(QStringLiteral("--filter needs a value"), usage());
-                name = args[i];
-            }
-            const auto chosen = RecordingFilter::groupFromName(name);
-            if (!chosen)
-                return output.usageError(QStringLiteral("unknown filter \"%1\"").arg(name),
-                                         usage());
-            group = *chosen;
-        } else {
-            return output.usageError(QStringLiteral("unknown option %1").arg(arg), usage());
-        }
+    if (const auto name = parsed.value(QStringLiteral("--filter"))) {
+        const auto chosen = RecordingFilter::groupFromName(*name);
+        if (!chosen)
+            return output.usageError(QStringLiteral("unknown filter \"%1\"").arg(*name), usage());
+        group = *chosen;
     }
+    const bool swapped = parsed.isSet(QStringLiteral("--swapped"));
+    const QString dir = parsed.positional();
     if (dir.isEmpty())
         return output.usageError(QStringLiteral("DIR is missing"), usage());
     if (const QString problem = folderProblem(dir); !problem.isEmpty())

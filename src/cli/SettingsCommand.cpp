@@ -2,6 +2,7 @@
 
 #include "cli/CardCli.h"
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 #include "cli/CompactSettingsCommand.h"
 #include "cli/OrderedJsonObject.h"
 
@@ -25,39 +26,44 @@ struct Options
     QStringList assignments;
 };
 
+QString unexpected(const QString &argument)
+{
+    return QStringLiteral("unexpected argument \"%1\"").arg(argument);
+}
+
 // Fills options from "ACTION ROOT ..."; returns why the arguments are wrong,
 // or nothing.
 QString parseArguments(const QStringList &args, Options &options)
 {
-    if (args.size() < 2)
+    const QString model = QStringLiteral("--model");
+    const QString localID = QStringLiteral("--local-id");
+    const CommandArguments parsed =
+        CommandArguments::parse(args, {{}, {model, localID}, QStringLiteral("argument"), -1});
+    if (!parsed.error().isEmpty())
+        return parsed.error();
+    const QStringList &positionals = parsed.positionals();
+    if (positionals.size() < 2)
         return QStringLiteral("an action and a card folder are needed");
-    options.action = args[0];
-    options.root = args[1];
-    const bool takesModel =
-        options.action == QLatin1String("show") || options.action == QLatin1String("defaults");
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const bool isModel = arg == QLatin1String("--model") && takesModel;
-        const bool isLocalID =
-            arg == QLatin1String("--local-id") && options.action == QLatin1String("defaults");
-        if (isModel || isLocalID) {
-            if (++i >= args.size())
-                return QStringLiteral("%1 needs a value").arg(arg);
-            if (isModel) {
-                options.modelType = CardCli::parseModelType(args[i]);
-                if (!options.modelType)
-                    return QStringLiteral("unknown model \"%1\"").arg(args[i]);
-            } else {
-                bool ok = false;
-                options.localID = args[i].toLongLong(&ok, 10);
-                if (!ok || *options.localID < -1 || *options.localID > 6)
-                    return QStringLiteral("--local-id takes -1 to 6");
-            }
-        } else if (options.action == QLatin1String("set") && !arg.startsWith(QLatin1Char('-'))) {
-            options.assignments.append(arg);
-        } else {
-            return QStringLiteral("unexpected argument \"%1\"").arg(arg);
-        }
+    options.action = positionals[0];
+    options.root = positionals[1];
+    options.assignments = positionals.mid(2);
+    const bool isDefaults = options.action == QLatin1String("defaults");
+    if (options.action != QLatin1String("set") && !options.assignments.isEmpty())
+        return unexpected(options.assignments.constFirst());
+    if (const auto value = parsed.value(model)) {
+        if (!isDefaults && options.action != QLatin1String("show"))
+            return unexpected(model);
+        options.modelType = CardCli::parseModelType(*value);
+        if (!options.modelType)
+            return QStringLiteral("unknown model \"%1\"").arg(*value);
+    }
+    if (const auto value = parsed.value(localID)) {
+        if (!isDefaults)
+            return unexpected(localID);
+        bool ok = false;
+        options.localID = value->toLongLong(&ok, 10);
+        if (!ok || *options.localID < -1 || *options.localID > 6)
+            return QStringLiteral("--local-id takes -1 to 6");
     }
     if (options.action == QLatin1String("set") && options.assignments.isEmpty())
         return QStringLiteral("set needs FIELD=VALUE");
@@ -246,15 +252,14 @@ int reset(P820SettingManager &current, CliOutput &output)
 {
     if (!readRecord(current, output))
         return CliOutput::kInputError;
-    auto factory = std::make_shared<P820SettingManager>();
-    factory->setSettingDirPath(current.settingDirPath());
-    factory->setModelType(current.modelType());
-    if (factory->loadDefaultDataFromDefaultCfgFile()) {
-        factory->setVersion(current.version());
-        factory->setFirmwareVersionInt(current.firmwareVersionInt());
-        factory->setDriving_guide_version(current.driving_guide_version());
-        P820SettingManager::ChagneP820SettingManager(factory);
-        return save(*factory, output);
+    P820SettingManager factory;
+    factory.setSettingDirPath(current.settingDirPath());
+    factory.setModelType(current.modelType());
+    if (factory.loadDefaultDataFromDefaultCfgFile()) {
+        factory.setVersion(current.version());
+        factory.setFirmwareVersionInt(current.firmwareVersionInt());
+        factory.setDriving_guide_version(current.driving_guide_version());
+        return save(factory, output);
     }
     if (!CameraModelTable::hasBuiltInDefaults(current.modelType())) {
         output.error(

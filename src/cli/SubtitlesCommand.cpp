@@ -1,6 +1,7 @@
 #include "cli/SubtitlesCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 #include "cli/InputFile.h"
 
 #include "core/telemetry/SubtitleData.h"
@@ -51,22 +52,18 @@ const char *SubtitlesCommand::usage()
 
 int SubtitlesCommand::run(const QStringList &args, CliOutput &output)
 {
-    QString file;
+    const CommandArguments parsed =
+        CommandArguments::parse(args, {{}, {QStringLiteral("--at")}, QStringLiteral("FILE")});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), usage());
     std::optional<int32_t> index;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--at")) {
-            bool ok = false;
-            const int value = i + 1 < args.size() ? args[i + 1].toInt(&ok) : 0;
-            if (!ok)
-                return output.usageError(QStringLiteral("--at needs a whole number"), usage());
-            index = value;
-            ++i;
-        } else if (const int code = InputFile::take(args, i, file, output, usage());
-                   code != CliOutput::kOk) {
-            return code;
-        }
+    if (const auto text = parsed.value(QStringLiteral("--at"))) {
+        bool ok = false;
+        index = text->toInt(&ok);
+        if (!ok)
+            return output.usageError(QStringLiteral("--at needs a whole number"), usage());
     }
+    const QString file = parsed.positional();
     if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
         return code;
     QFile input(file);

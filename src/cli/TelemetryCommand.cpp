@@ -1,6 +1,7 @@
 #include "cli/TelemetryCommand.h"
 
 #include "cli/CliOutput.h"
+#include "cli/CommandArguments.h"
 #include "cli/InputFile.h"
 
 #include "core/telemetry/RecordingTrack.h"
@@ -19,35 +20,28 @@ const char *TelemetryCommand::usage()
 int TelemetryCommand::run(const QStringList &args, CliOutput &output)
 {
     using Reader = RecordingTrack::Reader;
+    const CommandArguments parsed =
+        CommandArguments::parse(args, {{QStringLiteral("--compact"), QStringLiteral("--chain")},
+                                       {QStringLiteral("--format")},
+                                       QStringLiteral("FILE")});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), usage());
+    if (parsed.isSet(QStringLiteral("--compact")) && parsed.isSet(QStringLiteral("--chain")))
+        return output.usageError(QStringLiteral("--compact and --chain exclude each other"),
+                                 usage());
     Reader reader = Reader::ByName;
+    if (parsed.isSet(QStringLiteral("--compact")))
+        reader = Reader::CompactFamily;
+    else if (parsed.isSet(QStringLiteral("--chain")))
+        reader = Reader::ReaderChain;
     TrackExporter::Format format = TrackExporter::Format::Csv;
-    QString file;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--compact") || arg == QLatin1String("--chain")) {
-            const Reader wanted =
-                arg == QLatin1String("--compact") ? Reader::CompactFamily : Reader::ReaderChain;
-            if (reader != Reader::ByName && reader != wanted)
-                return output.usageError(QStringLiteral("--compact and --chain exclude each other"),
-                                         usage());
-            reader = wanted;
-        } else if (arg == QLatin1String("--format") || arg.startsWith(QLatin1String("--format="))) {
-            QString name = arg.mid(9);
-            if (arg == QLatin1String("--format")) {
-                if (++i >= args.size())
-                    return output.usageError(QStringLiteral("--format needs a value"), usage());
-                name = args[i];
-            }
-            const auto chosen = TrackExporter::formatFromName(name);
-            if (!chosen)
-                return output.usageError(QStringLiteral("unknown format \"%1\"").arg(name),
-                                         usage());
-            format = *chosen;
-        } else if (const int code = InputFile::take(args, i, file, output, usage());
-                   code != CliOutput::kOk) {
-            return code;
-        }
+    if (const auto name = parsed.value(QStringLiteral("--format"))) {
+        const auto chosen = TrackExporter::formatFromName(*name);
+        if (!chosen)
+            return output.usageError(QStringLiteral("unknown format \"%1\"").arg(*name), usage());
+        format = *chosen;
     }
+    const QString file = parsed.positional();
     if (const int code = InputFile::check(file, output, usage()); code != CliOutput::kOk)
         return code;
 

@@ -1,8 +1,8 @@
 #include "core/playback/PlaybackTick.h"
 
-#include "core/library/TelemetrySampleIndex.h"
 #include "core/playback/MapPresenter.h"
 #include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TelemetrySampleIndex.h"
 #include "core/telemetry/TorvaClipData.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "core/library/TelemetrySampleIndex.h"
+#include "core/telemetry/TelemetrySampleIndex.h"
 
 #include <cmath>
 #include <limits>
