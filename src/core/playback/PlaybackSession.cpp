@@ -27,8 +27,8 @@ void PlaybackSession::prepareVideoToPlay(const QUrl &url)
     m_smallVideoFilePath.clear();
     m_subtitleData.reset();
     m_map.forgetPosition();
-    m_largeStatus = kStatusNoFile;
-    m_smallStatus = kStatusNoFile;
+    m_largeStatus = VideoStatus::NoFile;
+    m_smallStatus = VideoStatus::NoFile;
     Q_EMIT recordingCleared();
     Q_EMIT conversionRequested(url);
 }
@@ -61,27 +61,28 @@ void PlaybackSession::conversionFinished(const QUrl &url, const std::optional<QL
     Q_EMIT recordingPrepared();
 }
 
-void PlaybackSession::torvaAVViewDidUpdateStatus(View view, int status)
+void PlaybackSession::torvaAVViewDidUpdateStatus(View view, VideoStatus status)
 {
     statusOf(view) = status;
     if (m_state != State::LoadingViews)
         return;
-    if (view == View::Large && status == kStatusFailed) {
+    if (view == View::Large && status == VideoStatus::Failed) {
         m_state = State::Failed;
         Q_EMIT showUnsupportedFileAlert();
         return;
     }
     // A rear file that cannot play does not hold back the front one.
-    if (status == kStatusReadyToPlay || status == kStatusFailed)
+    if (status == VideoStatus::ReadyToPlay || status == VideoStatus::Failed)
         startWhenViewsReady();
 }
 
 void PlaybackSession::startWhenViewsReady()
 {
-    if (m_largeStatus != kStatusReadyToPlay)
+    if (m_largeStatus != VideoStatus::ReadyToPlay)
         return;
     const bool smallPending = !m_smallVideoFilePath.isEmpty() &&
-                              m_smallStatus != kStatusReadyToPlay && m_smallStatus != kStatusFailed;
+                              m_smallStatus != VideoStatus::ReadyToPlay &&
+                              m_smallStatus != VideoStatus::Failed;
     if (smallPending)
         return;
     m_state = State::Playing;
@@ -182,8 +183,7 @@ float PlaybackSession::volumeFor(View view, float sliderVolume) const
 
 bool PlaybackSession::hasMovie(View view) const
 {
-    const int value = status(view);
-    return value != kStatusNoFile && value != kStatusFailed;
+    return ::hasMovie(status(view));
 }
 
 QString PlaybackSession::playPauseButtonImage(bool isVideoPaused)

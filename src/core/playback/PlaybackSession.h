@@ -6,6 +6,7 @@
 #include "core/telemetry/SubtitleData.h"
 #include "core/telemetry/TorvaClipData.h"
 #include "core/video/VideoConversion.h"
+#include "core/video/VideoStatus.h"
 
 #include <QList>
 #include <QObject>
@@ -45,12 +46,6 @@ public:
         Large,
         Small,
     };
-    // The video view's status values.
-    static constexpr int kStatusNoFile = 0;
-    static constexpr int kStatusLoading = 1;
-    static constexpr int kStatusReadyToPlay = 2;
-    static constexpr int kStatusUnknown = 6;
-    static constexpr int kStatusFailed = 7;
 
     explicit PlaybackSession(MapTarget &map, QObject *parent = nullptr);
 
@@ -66,7 +61,7 @@ public:
     void conversionFinished(
         const QUrl &url, const std::optional<QList<QUrl>> &files,
         VideoConversion::Result::Status status = VideoConversion::Result::Status::Answered);
-    void torvaAVViewDidUpdateStatus(View view, int status);
+    void torvaAVViewDidUpdateStatus(View view, VideoStatus status);
     void torvaAVViewDidPlayToEndTime(View view);
 
     // Only while the large view has a movie.
@@ -98,7 +93,10 @@ public:
     std::optional<View> fullScreenView() const { return m_fullScreenView; }
     // Status neither "no file" nor "failed".
     bool hasMovie(View view) const;
-    int status(View view) const { return view == View::Large ? m_largeStatus : m_smallStatus; }
+    VideoStatus status(View view) const
+    {
+        return view == View::Large ? m_largeStatus : m_smallStatus;
+    }
 
     const QUrl &currentVideoUrl() const { return m_currentVideoUrl; }
     const QString &bigVideoFilePath() const { return m_bigVideoFilePath; }
@@ -138,7 +136,7 @@ Q_SIGNALS:
 
 private:
     void startWhenViewsReady();
-    int &statusOf(View view) { return view == View::Large ? m_largeStatus : m_smallStatus; }
+    VideoStatus &statusOf(View view) { return view == View::Large ? m_largeStatus : m_smallStatus; }
 
     MapPresenter m_map;
     PlaybackTick m_tick;
@@ -151,8 +149,8 @@ private:
     QUrl m_currentVideoUrl;
     QString m_bigVideoFilePath;
     QString m_smallVideoFilePath;
-    int m_largeStatus = kStatusNoFile;
-    int m_smallStatus = kStatusNoFile;
+    VideoStatus m_largeStatus = VideoStatus::NoFile;
+    VideoStatus m_smallStatus = VideoStatus::NoFile;
     bool m_isVideoPaused = true;
     bool m_isVideoSwitched = false;
     std::optional<View> m_fullScreenView;

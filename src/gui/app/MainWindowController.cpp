@@ -519,12 +519,12 @@ void MainWindowController::torvaAVViewDidUpdateTime(TorvaAVView *view, double)
 
 void MainWindowController::torvaAVViewDidUpdateRate(TorvaAVView *, double) {}
 
-void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, int status)
+void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoStatus status)
 {
     const MainWindow::Outlets &o = m_window->outlets();
-    if (view == o.bigMovieView && status == TorvaAVView::StatusReadyToPlay)
+    if (view == o.bigMovieView && status == VideoStatus::ReadyToPlay)
         o.seekTimeSlider->setMaxSliderValue(view->duration());
-    if (status == TorvaAVView::StatusReadyToPlay)
+    if (status == VideoStatus::ReadyToPlay)
         applyVolumes();
     updateMovieViewCoverScrren();
     m_session->torvaAVViewDidUpdateStatus(viewOf(view), status);

@@ -100,7 +100,7 @@ public:
     // TorvaAVViewDelegate.
     void torvaAVViewDidUpdateTime(TorvaAVView *view, double seconds) override;
     void torvaAVViewDidUpdateRate(TorvaAVView *view, double rate) override;
-    void torvaAVViewDidUpdateStatus(TorvaAVView *view, int status) override;
+    void torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoStatus status) override;
     void torvaAVViewDidPlayToEndTime(TorvaAVView *view) override;
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
 

@@ -53,7 +53,7 @@ void TorvaAVView::setLeftsideRight(bool leftsideRight)
     update();
 }
 
-void TorvaAVView::setStatus(int status)
+void TorvaAVView::setStatus(VideoStatus status)
 {
     m_status = status;
     notifyDelegate([this, status](TorvaAVViewDelegate *delegate) {
@@ -66,7 +66,7 @@ void TorvaAVView::setFileName(const QString &fileName)
     if (m_player)
         close();
     m_fileName = fileName;
-    setStatus(StatusNoFile);
+    setStatus(VideoStatus::NoFile);
     if (!fileName.isEmpty())
         prepareAsset();
 }
@@ -78,7 +78,7 @@ QUrl TorvaAVView::fileURL() const
 
 bool TorvaAVView::hasMovie() const
 {
-    return m_status != StatusNoFile && m_status != StatusFailed;
+    return ::hasMovie(m_status);
 }
 
 void TorvaAVView::setLoadingSpinner(QProgressBar *spinner)
@@ -142,8 +142,8 @@ void TorvaAVView::close()
     stopLoadingAnimationAndHandleError();
     if (m_noVideoView)
         m_noVideoView->hide();
-    if (m_status != StatusNoFile)
-        setStatus(StatusNoFile);
+    if (m_status != VideoStatus::NoFile)
+        setStatus(VideoStatus::NoFile);
 }
 
 void TorvaAVView::play()
@@ -273,12 +273,12 @@ void TorvaAVView::mouseReleaseEvent(QMouseEvent *event)
 
 void TorvaAVView::prepareAsset()
 {
-    if (m_status == StatusLoading)
+    if (m_status == VideoStatus::Loading)
         return;
     startLoadingAnimation();
     m_player = std::make_unique<MpvPlayer>();
     rebuildObservers();
-    setStatus(StatusLoading);
+    setStatus(VideoStatus::Loading);
     if (fileURL().isEmpty()) {
         stopLoadingAnimationAndHandleError(QStringLiteral("no file"));
         return;
@@ -294,11 +294,11 @@ void TorvaAVView::setUpPlaybackOfAsset(bool hasVideo)
             m_noVideoView->show();
             m_noVideoView->raise();
         }
-        setStatus(StatusFailed);
+        setStatus(VideoStatus::Failed);
     }
     // The file is ready either way, so that a file without video still
     // plays its sound.
-    setStatus(StatusReadyToPlay);
+    setStatus(VideoStatus::ReadyToPlay);
 }
 
 void TorvaAVView::startLoadingAnimation()
@@ -317,7 +317,7 @@ void TorvaAVView::stopLoadingAnimationAndHandleError(const QString &error)
     if (error.isNull())
         return;
     qWarning().noquote() << "video view: cannot play" << m_fileName << "-" << error;
-    setStatus(StatusFailed);
+    setStatus(VideoStatus::Failed);
 }
 
 void TorvaAVView::onMovieEnd()
@@ -338,7 +338,7 @@ void TorvaAVView::rebuildObservers()
     if (!m_player)
         return;
     MpvPlayer *player = m_player.get();
-    connect(player, &MpvPlayer::fileStarted, this, [this] { setStatus(StatusUnknown); });
+    connect(player, &MpvPlayer::fileStarted, this, [this] { setStatus(VideoStatus::Unknown); });
     connect(player, &MpvPlayer::fileReady, this, &TorvaAVView::setUpPlaybackOfAsset);
     connect(player, &MpvPlayer::loadFailed, this, &TorvaAVView::stopLoadingAnimationAndHandleError);
     connect(player, &MpvPlayer::endReached, this, &TorvaAVView::onMovieEnd);

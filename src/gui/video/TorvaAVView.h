@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/video/VideoStatus.h"
+
 #include <QImage>
 #include <QOpenGLWidget>
 #include <QPointer>
@@ -23,15 +25,6 @@ class TorvaAVView : public QOpenGLWidget
     Q_OBJECT
 
 public:
-    enum Status : int
-    {
-        StatusNoFile = 0,
-        StatusLoading = 1,
-        StatusReadyToPlay = 2,
-        StatusUnknown = 6,
-        StatusFailed = 7, // failed, or the file has no video
-    };
-
     explicit TorvaAVView(QWidget *parent = nullptr);
     ~TorvaAVView() override;
 
@@ -43,9 +36,9 @@ public:
     bool front() const { return m_front; }
     void setFront(bool front) { m_front = front; }
 
-    int status() const { return m_status; }
+    VideoStatus status() const { return m_status; }
     // Stores the status and tells the delegate from the event loop.
-    void setStatus(int status);
+    void setStatus(VideoStatus status);
     // Not owned; must outlive the view or be taken away first.
     TorvaAVViewDelegate *delegate() const { return m_delegate; }
     void setDelegate(TorvaAVViewDelegate *delegate) { m_delegate = delegate; }
@@ -118,7 +111,7 @@ private:
     bool m_upsideDown = false;
     bool m_leftsideRight = false;
     bool m_front = false;
-    int m_status = StatusNoFile;
+    VideoStatus m_status = VideoStatus::NoFile;
     TorvaAVViewDelegate *m_delegate = nullptr;
     QString m_fileName;
     double m_rate = 0.0;

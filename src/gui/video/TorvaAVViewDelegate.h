@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/video/VideoStatus.h"
+
 class TorvaAVView;
 
 // What a TorvaAVView tells its delegate. Every call arrives later from the
@@ -13,7 +15,7 @@ public:
     // lands.
     virtual void torvaAVViewDidUpdateTime(TorvaAVView *view, double seconds) = 0;
     virtual void torvaAVViewDidUpdateRate(TorvaAVView *view, double rate) = 0;
-    virtual void torvaAVViewDidUpdateStatus(TorvaAVView *view, int status) = 0;
+    virtual void torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoStatus status) = 0;
     virtual void torvaAVViewDidPlayToEndTime(TorvaAVView *view) = 0;
     // The user asked for full screen (a right click).
     virtual void torvaAVViewDidRequestFullscreen(TorvaAVView *view) = 0;

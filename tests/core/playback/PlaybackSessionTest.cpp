@@ -51,8 +51,8 @@ struct SessionRig
     void play(const QUrl &url = file("/card/REC_0101F.mov"))
     {
         open(url, {file("/cache/front.mov"), file("/cache/rear.mov")});
-        session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
-        session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusReadyToPlay);
+        session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
+        session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::ReadyToPlay);
         take();
     }
 
@@ -83,14 +83,14 @@ TEST(PlaybackSession, BothViewsStartTogetherWhenReady)
     EXPECT_EQ(rig.session.subtitleData(), nullptr);
 
     for (const View view : {View::Large, View::Small})
-        rig.session.torvaAVViewDidUpdateStatus(view, PlaybackSession::kStatusLoading);
+        rig.session.torvaAVViewDidUpdateStatus(view, VideoStatus::Loading);
     // Play pressed while loading plays once the views can.
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
     EXPECT_TRUE(rig.take().isEmpty());
     EXPECT_TRUE(rig.session.isVideoPaused());
-    rig.session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusUnknown);
+    rig.session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::Unknown);
     EXPECT_TRUE(rig.take().isEmpty());
-    rig.session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::ReadyToPlay);
     EXPECT_EQ(rig.take(), QStringList({"play"}));
     EXPECT_EQ(rig.session.state(), State::Playing);
     EXPECT_FALSE(rig.session.isVideoPaused());
@@ -99,7 +99,7 @@ TEST(PlaybackSession, BothViewsStartTogetherWhenReady)
     // Ready again later (say after the user paused) starts nothing.
     rig.session.pauseVideo();
     rig.take();
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
     EXPECT_TRUE(rig.take().isEmpty());
     EXPECT_EQ(rig.session.state(), State::Paused);
 }
@@ -110,25 +110,25 @@ TEST(PlaybackSession, ViewsThatCannotPlay)
     // One file: the large view alone starts.
     rig.open(file("/card/clip.mov"), {file("/card/clip.mov")});
     EXPECT_TRUE(rig.session.smallVideoFilePath().isEmpty());
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
     EXPECT_EQ(rig.take(), QStringList({"play"}));
 
     // A rear file that fails does not hold back the front one, before…
     rig.open(file("/card/a.mov"), {file("/c/f.mov"), file("/c/r.mov")});
-    rig.session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusFailed);
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::Failed);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
     EXPECT_EQ(rig.take(), QStringList({"play"}));
     // …or after the front one is ready.
     rig.open(file("/card/b.mov"), {file("/c/f.mov"), file("/c/r.mov")});
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusReadyToPlay);
-    rig.session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusFailed);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::ReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::Failed);
     EXPECT_EQ(rig.take(), QStringList({"play"}));
     EXPECT_FALSE(rig.session.hasMovie(View::Small));
 
     // A front file that fails: the unsupported-file alert, nothing plays.
     rig.open(file("/card/c.mov"), {file("/c/f.mov"), file("/c/r.mov")});
-    rig.session.torvaAVViewDidUpdateStatus(View::Small, PlaybackSession::kStatusReadyToPlay);
-    rig.session.torvaAVViewDidUpdateStatus(View::Large, PlaybackSession::kStatusFailed);
+    rig.session.torvaAVViewDidUpdateStatus(View::Small, VideoStatus::ReadyToPlay);
+    rig.session.torvaAVViewDidUpdateStatus(View::Large, VideoStatus::Failed);
     EXPECT_EQ(rig.take(), QStringList({"alert"}));
     EXPECT_EQ(rig.session.state(), State::Failed);
     rig.session.playPauseButtonTouched();

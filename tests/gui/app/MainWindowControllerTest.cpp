@@ -54,7 +54,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     progress->cancel();
     GuiTestEnvironment::wait(300);
     EXPECT_EQ(controller.unsupportedFileAlert(), nullptr);
-    EXPECT_EQ(o.bigMovieView->status(), TorvaAVView::StatusNoFile);
+    EXPECT_EQ(o.bigMovieView->status(), VideoStatus::NoFile);
     EXPECT_EQ(controller.session().state(), PlaybackSession::State::Converting);
 
     // The front file of an MP4 pair plays with its rear partner.
@@ -129,8 +129,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     doubleClickRow(o.fileTable, last);
     EXPECT_EQ(controller.selectedRow(), last);
     ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay; },
-        kPlayTimeoutMs));
+        [&] { return o.bigMovieView->status() == VideoStatus::ReadyToPlay; }, kPlayTimeoutMs));
     EXPECT_EQ(controller.session().currentVideoUrl(), rows.at(last));
     EXPECT_FALSE(o.swapButton->isEnabled()) << "a single-camera recording cannot swap";
     o.bigMovieView->setCurrentTime(o.bigMovieView->duration() - 1.0);

@@ -113,8 +113,8 @@ void doubleClickRow(QTableView *table, int row)
 bool bothViewsReady(MainWindowController &controller)
 {
     const MainWindow::Outlets &o = controller.window()->outlets();
-    return o.bigMovieView->status() == TorvaAVView::StatusReadyToPlay &&
-           o.smallMovieView->status() == TorvaAVView::StatusReadyToPlay &&
+    return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
+           o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
            controller.session().state() == PlaybackSession::State::Playing;
 }
 

@@ -29,13 +29,16 @@ class RecordingDelegate : public TorvaAVViewDelegate
 public:
     void torvaAVViewDidUpdateTime(TorvaAVView *, double seconds) override { times.append(seconds); }
     void torvaAVViewDidUpdateRate(TorvaAVView *, double rate) override { rates.append(rate); }
-    void torvaAVViewDidUpdateStatus(TorvaAVView *, int status) override { statuses.append(status); }
+    void torvaAVViewDidUpdateStatus(TorvaAVView *, VideoStatus status) override
+    {
+        statuses.append(status);
+    }
     void torvaAVViewDidPlayToEndTime(TorvaAVView *) override { ++ends; }
     void torvaAVViewDidRequestFullscreen(TorvaAVView *) override { ++fullscreenRequests; }
 
     QList<double> times;
     QList<double> rates;
-    QList<int> statuses;
+    QList<VideoStatus> statuses;
     int ends = 0;
     int fullscreenRequests = 0;
 };
@@ -84,7 +87,7 @@ protected:
         view.setFileName(file);
         ASSERT_TRUE(GuiTestEnvironment::waitFor([&] {
             return !delegate.statuses.isEmpty() &&
-                   delegate.statuses.last() == TorvaAVView::StatusReadyToPlay;
+                   delegate.statuses.last() == VideoStatus::ReadyToPlay;
         }));
     }
 
@@ -122,13 +125,13 @@ TEST_F(TorvaAVViewTest, LoadsAsynchronouslyAndReportsEachStatus)
 {
     RecordingDelegate delegate;
     TorvaAVView &view = addView(delegate);
-    EXPECT_EQ(view.status(), TorvaAVView::StatusNoFile);
+    EXPECT_EQ(view.status(), VideoStatus::NoFile);
     EXPECT_FALSE(view.hasMovie());
     EXPECT_TRUE(view.snapshot().isNull());
     const QString file = movie("front.mov");
 
     view.setFileName(file);
-    EXPECT_EQ(view.status(), TorvaAVView::StatusLoading);
+    EXPECT_EQ(view.status(), VideoStatus::Loading);
     EXPECT_TRUE(view.hasMovie());
     EXPECT_EQ(view.fileURL(), QUrl::fromLocalFile(file));
     EXPECT_TRUE(view.loadingSpinner()->isVisible());
@@ -136,8 +139,10 @@ TEST_F(TorvaAVViewTest, LoadsAsynchronouslyAndReportsEachStatus)
     EXPECT_TRUE(delegate.statuses.isEmpty()) << "status reports arrive from the event loop";
 
     ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return delegate.statuses.size() == 4; }));
-    EXPECT_EQ(delegate.statuses, (QList<int>{0, 1, 6, 2}));
-    EXPECT_EQ(view.status(), TorvaAVView::StatusReadyToPlay);
+    EXPECT_EQ(delegate.statuses,
+              (QList<VideoStatus>{VideoStatus::NoFile, VideoStatus::Loading, VideoStatus::Unknown,
+                                  VideoStatus::ReadyToPlay}));
+    EXPECT_EQ(view.status(), VideoStatus::ReadyToPlay);
     EXPECT_NEAR(view.duration(), 3.0, 0.05);
     EXPECT_DOUBLE_EQ(view.currentTime(), 0.0);
     EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return !view.loadingSpinner()->isVisible(); }));
@@ -145,7 +150,7 @@ TEST_F(TorvaAVViewTest, LoadsAsynchronouslyAndReportsEachStatus)
 
     // An empty name closes the file without loading another.
     view.setFileName(QString());
-    EXPECT_EQ(view.status(), TorvaAVView::StatusNoFile);
+    EXPECT_EQ(view.status(), VideoStatus::NoFile);
     EXPECT_TRUE(view.fileName().isEmpty());
     EXPECT_TRUE(view.fileURL().isEmpty());
     EXPECT_DOUBLE_EQ(view.duration(), 0.0);
@@ -333,9 +338,9 @@ TEST_F(TorvaAVViewTest, BrokenAndMissingFilesFail)
         delegate.statuses.clear();
         view.setFileName(name);
         EXPECT_TRUE(GuiTestEnvironment::waitFor([&] {
-            return delegate.statuses.contains(TorvaAVView::StatusFailed);
+            return delegate.statuses.contains(VideoStatus::Failed);
         })) << name.toStdString();
-        EXPECT_EQ(view.status(), TorvaAVView::StatusFailed);
+        EXPECT_EQ(view.status(), VideoStatus::Failed);
         EXPECT_FALSE(view.hasMovie());
         EXPECT_FALSE(view.loadingSpinner()->isVisible());
         EXPECT_DOUBLE_EQ(view.duration(), 0.0);
@@ -351,7 +356,9 @@ TEST_F(TorvaAVViewTest, FileWithoutVideoShowsTheNoVideoView)
     ASSERT_TRUE(TestMedia::soundOnlyAvi(sound));
 
     load(view, delegate, sound);
-    EXPECT_EQ(delegate.statuses, (QList<int>{0, 1, 6, 7, 2}))
+    EXPECT_EQ(delegate.statuses,
+              (QList<VideoStatus>{VideoStatus::NoFile, VideoStatus::Loading, VideoStatus::Unknown,
+                                  VideoStatus::Failed, VideoStatus::ReadyToPlay}))
         << "ready after all, so that the sound plays";
     EXPECT_TRUE(view.noVideoView()->isVisible());
     EXPECT_FALSE(view.loadingSpinner()->isVisible());
