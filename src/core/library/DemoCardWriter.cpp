@@ -1,5 +1,6 @@
 #include "core/library/DemoCardWriter.h"
 
+#include "core/io/FileIO.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/telemetry/AviTelemetryAppender.h"
 #include "core/telemetry/DemoDrive.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -115,8 +115,7 @@ QString writeRecording(const Recording &recording, const QString &target,
     case Kind::Mp4WithSubtitles: {
         const QString srt =
             scratch.filePath(QFileInfo(target).completeBaseName() + QStringLiteral(".srt"));
-        QSaveFile file(srt);
-        if (!file.open(QIODevice::WriteOnly) || file.write(drive.srtText()) < 0 || !file.commit())
+        if (!FileIO::saveToFile(srt, drive.srtText()).ok())
             return QStringLiteral("cannot write %1").arg(srt);
         return runFfmpeg(
             front + sound + QStringList{"-i", srt},
@@ -152,12 +151,11 @@ QString writeSettings(const QString &root)
     if (!settings.saveData())
         return QStringLiteral("cannot write the settings into %1")
             .arg(QDir(root).filePath(QStringLiteral("SETTING")));
-    QSaveFile languages(QDir(root).filePath(QStringLiteral("SETTING/lang/ver.dat")));
-    if (!QDir(root).mkpath(QStringLiteral("SETTING/lang")) ||
-        !languages.open(QIODevice::WriteOnly) ||
-        languages.write("# Firmware languages\n#  Language ISO Code:en fr es ja pt\n") < 0 ||
-        !languages.commit())
-        return QStringLiteral("cannot write %1").arg(languages.fileName());
+    const QString languages = QDir(root).filePath(QStringLiteral("SETTING/lang/ver.dat"));
+    if (!FileIO::saveToFile(languages,
+                            "# Firmware languages\n#  Language ISO Code:en fr es ja pt\n")
+             .ok())
+        return QStringLiteral("cannot write %1").arg(languages);
     return {};
 }
 

@@ -1,11 +1,12 @@
 #include "core/library/ExportFile.h"
 
+#include "core/io/FileIO.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStorageInfo>
 
 #include <algorithm>
 
@@ -17,11 +18,14 @@ using Result = ExportFile::Result;
 // read-only, or without room for what was still to be written.
 Result targetFailure(const QString &target, qint64 bytesNeeded, Result otherwise)
 {
-    const QStorageInfo volume(QFileInfo(target).absolutePath());
-    if (volume.isValid() && volume.isReadOnly())
+    switch (FileIO::volumeState(target, bytesNeeded)) {
+    case FileIO::VolumeState::ReadOnly:
         return Result::TargetReadOnly;
-    if (volume.isValid() && volume.bytesAvailable() < std::max<qint64>(bytesNeeded, 1))
+    case FileIO::VolumeState::Full:
         return Result::DiskFull;
+    case FileIO::VolumeState::Usable:
+        break;
+    }
     return otherwise;
 }
 

@@ -1,48 +1,23 @@
 #include "core/settings/CardFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-
-QString CardFolder::settingFile(const QString &root, const QString &relative)
+QString CardFolder::settingFile(const QString &root, const QString &relative, Order order)
 {
     if (root.isEmpty())
         return {};
     const QDir card(root);
     const QString lower = card.filePath(QStringLiteral("setting/") + relative);
-    if (QFileInfo::exists(lower))
-        return lower;
-    return card.filePath(QStringLiteral("SETTING/") + relative);
-}
-
-std::optional<QByteArray> CardFolder::readHead(const QString &path, qint64 maxBytes)
-{
-    // Only regular files: opening a pipe or device could block or never end.
-    QFile file(path);
-    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Sized by the file, not the limit; the byte past its size shows a file that grew meanwhile.
-    const qint64 wanted = std::min(maxBytes, file.size() + 1);
-    QByteArray bytes(wanted, Qt::Uninitialized);
-    qint64 filled = 0;
-    while (filled < wanted) {
-        const qint64 got = file.read(bytes.data() + filled, wanted - filled);
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    bytes.truncate(filled);
-    return bytes;
-}
-
-std::optional<QByteArray> CardFolder::readWhole(const QString &path, qint64 maxBytes)
-{
-    std::optional<QByteArray> bytes = readHead(path, maxBytes + 1);
-    if (bytes && bytes->size() > maxBytes)
-        return std::nullopt;
-    return bytes;
+    const QString upper = card.filePath(QStringLiteral("SETTING/") + relative);
+    const QString &first = order == Order::LowerCaseFirst ? lower : upper;
+    const QString &second = order == Order::LowerCaseFirst ? upper : lower;
+    if (QFileInfo::exists(first))
+        return first;
+    if (QFileInfo::exists(second))
+        return second;
+    const bool onlyLowerFolder = order == Order::UpperCaseFirst &&
+                                 !QFileInfo(card.filePath(QStringLiteral("SETTING"))).isDir() &&
+                                 QFileInfo(card.filePath(QStringLiteral("setting"))).isDir();
+    return onlyLowerFolder ? lower : upper;
 }

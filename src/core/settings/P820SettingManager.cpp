@@ -1,14 +1,13 @@
 #include "core/settings/P820SettingManager.h"
 
+#include "core/io/FileIO.h"
 #include "core/settings/CameraModelTable.h"
 #include "core/settings/CardFolder.h"
 #include "core/settings/CardVolumes.h"
 #include "core/settings/SettingDefaults.h"
 #include "core/settings/SetupCfgIdentity.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -27,18 +26,13 @@ std::shared_ptr<P820SettingManager> &sharedSlot()
     return shared;
 }
 
-// Replaces the file in one step.
+// Replaces the file in one step, creating the settings folder when missing.
 bool writeRecordFile(const QString &path, const QByteArray &bytes)
 {
-    // Unbuffered: a write that fails says so at once; commit() would not notice a
-    // failing final flush and put a cut file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        qWarning("settings: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
-        return false;
-    }
-    return true;
+    const FileIO::WriteResult written = FileIO::saveToFile(path, bytes);
+    if (!written.ok())
+        qWarning("settings: %s", qPrintable(written.message));
+    return written.ok();
 }
 
 } // namespace
@@ -80,9 +74,11 @@ qint64 P820SettingManager::loadModelTypeWithSDPath(const QString &root)
     if (root.isEmpty())
         return CameraModelTable::kNoModel;
     const QString path = CardFolder::settingFile(root, kRecordFile);
-    if (const auto head = CardFolder::readHead(path, SettingRecordLayout::kMaxRecordBytes)) {
+    if (const FileIO::ReadResult head =
+            FileIO::readHead(path, SettingRecordLayout::kMaxRecordBytes);
+        head.ok()) {
         const SetupCfgIdentity::Recognition found =
-            SetupCfgIdentity::recognise(*head, QFileInfo(path).size());
+            SetupCfgIdentity::recognise(head.bytes, QFileInfo(path).size());
         if (found.modelType == CameraModelTable::kSelfDescribingModel)
             m_modelName = found.productName;
         if (found.modelType != CameraModelTable::kNoModel)
@@ -96,16 +92,16 @@ qint64 P820SettingManager::loadModelTypeWithSDPath(const QString &root)
 
 qint64 P820SettingManager::loadLocalIDWithSDPath(const QString &root) const
 {
-    const auto head = CardFolder::readHead(CardFolder::settingFile(root, kRecordFile),
-                                           SettingRecordLayout::kMaxRecordBytes);
-    return head ? SetupCfgIdentity::localID(*head) : -1;
+    const FileIO::ReadResult head = FileIO::readHead(CardFolder::settingFile(root, kRecordFile),
+                                                     SettingRecordLayout::kMaxRecordBytes);
+    return head.ok() ? SetupCfgIdentity::localID(head.bytes) : -1;
 }
 
 QString P820SettingManager::loadVersionSDPath(const QString &root) const
 {
-    const auto head = CardFolder::readHead(CardFolder::settingFile(root, kRecordFile),
-                                           SettingRecordLayout::kMaxRecordBytes);
-    return head ? SetupCfgIdentity::version(*head) : QString();
+    const FileIO::ReadResult head = FileIO::readHead(CardFolder::settingFile(root, kRecordFile),
+                                                     SettingRecordLayout::kMaxRecordBytes);
+    return head.ok() ? SetupCfgIdentity::version(head.bytes) : QString();
 }
 
 void P820SettingManager::loadVersionInfo()
@@ -128,10 +124,10 @@ void P820SettingManager::loadCardIdentity()
 
 void P820SettingManager::loadLanguages()
 {
-    const auto bytes = CardFolder::readWhole(
+    const FileIO::ReadResult file = FileIO::readFile(
         CardFolder::settingFile(m_settingDirPath, kLanguageFile), kMaxLanguageFileBytes);
     const QList<CameraLanguage> found =
-        bytes ? CameraLanguages::parseVerDat(*bytes) : QList<CameraLanguage>();
+        file.ok() ? CameraLanguages::parseVerDat(file.bytes) : QList<CameraLanguage>();
     m_languages = found.isEmpty() ? CameraLanguages::fallback() : found;
 }
 
@@ -147,15 +143,16 @@ int P820SettingManager::getSaveDataSize() const
 
 P820SettingManager::RecordRead P820SettingManager::readRecordFromCard()
 {
-    const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    // Bytes past the longest record are never read, so only those are loaded.
+    const FileIO::ReadResult file =
+        FileIO::readHead(CardFolder::settingFile(m_settingDirPath, kRecordFile),
+                         SettingRecordLayout::kMaxRecordBytes);
+    if (file.error == FileIO::ReadError::NotExist)
         return RecordRead::Missing;
     loadLanguages();
-    // Bytes past the longest record are never read, so only those are loaded.
-    const auto bytes = CardFolder::readHead(path, SettingRecordLayout::kMaxRecordBytes);
-    if (!bytes)
+    if (!file.ok())
         return RecordRead::Unreadable;
-    m_record.read(*bytes, getSettingVariableCount());
+    m_record.read(file.bytes, getSettingVariableCount());
     return RecordRead::Read;
 }
 
@@ -187,36 +184,30 @@ bool P820SettingManager::saveData()
         qWarning("settings: card folder %s is gone, nothing saved", qPrintable(m_settingDirPath));
         return false;
     }
-    const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder)) {
-        qWarning("settings: cannot create %s", qPrintable(folder));
-        return false;
-    }
-    return writeRecordFile(path, m_record.bytes(fieldCount));
+    return writeRecordFile(CardFolder::settingFile(m_settingDirPath, kRecordFile),
+                           m_record.bytes(fieldCount));
 }
 
 bool P820SettingManager::saveFieldsInPlace(const QList<SettingField> &fields)
 {
     const QString path = CardFolder::settingFile(m_settingDirPath, kRecordFile);
-    std::optional<QByteArray> record;
-    if (!path.isEmpty())
-        record = CardFolder::readWhole(path, kMaxCardRecordBytes);
-    if (!record) {
+    FileIO::ReadResult file = FileIO::readFile(path, kMaxCardRecordBytes);
+    if (!file.ok()) {
         qWarning("settings: cannot read the record %s, nothing saved", qPrintable(path));
         return false;
     }
+    QByteArray &record = file.bytes;
     for (const SettingField field : fields) {
         const QByteArray value = m_record.fieldBytes(field);
         const int offset = SettingRecordLayout::offsetOf(field);
-        if (offset + value.size() > record->size()) {
+        if (offset + value.size() > record.size()) {
             qWarning("settings: %s lies past the end of %s, nothing saved",
                      SettingRecordLayout::format(field).name, qPrintable(path));
             return false;
         }
-        record->replace(offset, value.size(), value);
+        record.replace(offset, value.size(), value);
     }
-    return writeRecordFile(path, *record);
+    return writeRecordFile(path, record);
 }
 
 void P820SettingManager::loadDefaultValue()
@@ -272,10 +263,11 @@ void P820SettingManager::loadDefaultDataForP940()
 
 bool P820SettingManager::loadDefaultDataFromDefaultCfgFile()
 {
-    const auto bytes = CardFolder::readHead(CardFolder::settingFile(m_settingDirPath, kFactoryFile),
-                                            SettingRecordLayout::kMaxRecordBytes);
-    if (!bytes)
+    const FileIO::ReadResult file =
+        FileIO::readHead(CardFolder::settingFile(m_settingDirPath, kFactoryFile),
+                         SettingRecordLayout::kMaxRecordBytes);
+    if (!file.ok())
         return false;
-    m_record.read(*bytes, SettingRecordLayout::kFieldCount);
+    m_record.read(file.bytes, SettingRecordLayout::kFieldCount);
     return true;
 }

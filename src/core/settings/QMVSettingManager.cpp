@@ -1,10 +1,10 @@
 #include "core/settings/QMVSettingManager.h"
 
+#include "core/io/FileIO.h"
+#include "core/settings/CardFolder.h"
+
 #include <QDebug>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -36,37 +36,14 @@ QString trimmedOfBlanksAndTabs(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-// The whole file, or nothing when it is not a readable file of at most
-// kMaxFileBytes. The read itself is bounded too, for a file that grows.
-std::optional<QByteArray> readBounded(const QString &path)
+// The lines of a file read whole; nothing when it could not be read or is not UTF-8 text.
+std::optional<QStringList> linesOf(const QString &path, const FileIO::ReadResult &file)
 {
-    if (!QFileInfo(path).isFile()) {
-        qWarning().noquote() << "The settings file" << path << "is not a file";
+    if (!file.ok()) {
+        qWarning().noquote() << "Cannot read the settings file:" << file.message;
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << "Cannot read the settings file" << path << file.errorString();
-        return std::nullopt;
-    }
-    if (file.size() > QMVSettingManager::kMaxFileBytes) {
-        qWarning().noquote() << "Settings file too large:" << path << file.size() << "bytes";
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(QMVSettingManager::kMaxFileBytes + 1);
-    if (bytes.size() > QMVSettingManager::kMaxFileBytes || file.error() != QFileDevice::NoError) {
-        qWarning().noquote() << "Cannot read the settings file" << path << file.errorString();
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::optional<QStringList> readLines(const QString &path)
-{
-    const std::optional<QByteArray> bytes = readBounded(path);
-    if (!bytes)
-        return std::nullopt;
-    std::optional<QStringList> lines = QMVSettingManager::linesFromBytes(*bytes);
+    std::optional<QStringList> lines = QMVSettingManager::linesFromBytes(file.bytes);
     if (!lines)
         qWarning().noquote() << "Settings file is not UTF-8 text:" << path;
     return lines;
@@ -118,18 +95,7 @@ QStringList QMVSettingManager::timeDateLines(const QDateTime &moment)
 
 QString QMVSettingManager::settingsFilePath(const QString &cardRootPath)
 {
-    if (cardRootPath.isEmpty())
-        return {};
-    const QDir root(cardRootPath);
-    QString upper = root.filePath(QStringLiteral("SETTING/") + kFileName);
-    QString lower = root.filePath(QStringLiteral("setting/") + kFileName);
-    if (QFileInfo::exists(upper))
-        return upper;
-    if (QFileInfo::exists(lower))
-        return lower;
-    const bool onlyLowerFolder = !QFileInfo(root.filePath(QStringLiteral("SETTING"))).isDir() &&
-                                 QFileInfo(root.filePath(QStringLiteral("setting"))).isDir();
-    return onlyLowerFolder ? lower : upper;
+    return CardFolder::settingFile(cardRootPath, kFileName, CardFolder::Order::UpperCaseFirst);
 }
 
 std::optional<QStringList> QMVSettingManager::linesFromBytes(const QByteArray &bytes)
@@ -151,7 +117,8 @@ QByteArray QMVSettingManager::bytesFromLines(const QStringList &lines)
 QMVSettingManager::LoadResult QMVSettingManager::loadData(const QString &cardRootPath)
 {
     const QString path = settingsFilePath(cardRootPath);
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
+    const FileIO::ReadResult file = FileIO::readFile(path, kMaxFileBytes);
+    if (file.error == FileIO::ReadError::NotExist) {
         if (loadDefaultData_V120())
             return LoadResult::DefaultFile;
         m_linedSettings.clear();
@@ -159,7 +126,7 @@ QMVSettingManager::LoadResult QMVSettingManager::loadData(const QString &cardRoo
     }
     // An unreadable file yields no lines rather than stale ones from before,
     // so that nothing of another card can be written to this one.
-    const std::optional<QStringList> lines = readLines(path);
+    const std::optional<QStringList> lines = linesOf(path, file);
     m_linedSettings = lines.value_or(QStringList());
     return lines ? LoadResult::CardFile : LoadResult::Unreadable;
 }
@@ -172,19 +139,10 @@ QMVSettingManager::SaveResult QMVSettingManager::saveData(const QString &cardRoo
         qWarning().noquote() << "The card folder" << cardRootPath << "is gone; settings not saved";
         return SaveResult::CannotWrite;
     }
-    const QString path = settingsFilePath(cardRootPath);
-    const QString folder = QFileInfo(path).path();
-    if (!QDir().mkpath(folder)) {
-        qWarning().noquote() << "Cannot create the settings folder" << folder;
-        return SaveResult::CannotWrite;
-    }
-    const QByteArray bytes = bytesFromLines(m_linedSettings);
-    // Unbuffered: a write that fails says so at once; commit() would not notice a
-    // failing final flush and put a cut file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        qWarning().noquote() << "Cannot write the settings file" << path << file.errorString();
+    const FileIO::WriteResult written =
+        FileIO::saveToFile(settingsFilePath(cardRootPath), bytesFromLines(m_linedSettings));
+    if (!written.ok()) {
+        qWarning().noquote() << "Cannot save the settings:" << written.message;
         return SaveResult::CannotWrite;
     }
     return SaveResult::Saved;
@@ -208,7 +166,8 @@ bool QMVSettingManager::loadDefaultValue(int64_t modelType)
 
 bool QMVSettingManager::loadDefaultData_V120()
 {
-    std::optional<QStringList> lines = readLines(kDefaultFilePath);
+    std::optional<QStringList> lines =
+        linesOf(kDefaultFilePath, FileIO::readFile(kDefaultFilePath, kMaxFileBytes));
     if (!lines)
         return false;
     m_linedSettings = std::move(*lines);

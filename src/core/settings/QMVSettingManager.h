@@ -73,7 +73,8 @@ public:
 
     // Where the settings file of the card whose root folder is cardRootPath
     // lives: "SETTING/blackbox.cfg", or "setting/blackbox.cfg" when the card
-    // spells its folder in lower case (a card copied to a case-sensitive disk).
+    // spells its folder in lower case (a card copied to a case-sensitive disk);
+    // CardFolder's rule, upper case first.
     static QString settingsFilePath(const QString &cardRootPath);
 
     // Lines of a settings file's bytes: blanks and tabs are trimmed from both

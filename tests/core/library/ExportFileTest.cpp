@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "FolderListing.h"
 #include "ReadOnlyCard.h"
 #include "TempFolder.h"
 
@@ -26,13 +27,6 @@ QByteArray pattern(int size)
     return bytes;
 }
 
-// Everything in a folder, hidden files too: what a failed copy must not leave.
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
-}
-
 } // namespace
 
 TEST(ExportFile, CopiesByteForByteChunkAfterChunk)
@@ -57,7 +51,7 @@ TEST(ExportFile, CopiesByteForByteChunkAfterChunk)
     EXPECT_EQ(steps, QList<qint64>({4096, 8192, 10000}));
     EXPECT_EQ(FileBytes::read(to.path("copy.avi")), bytes);
     EXPECT_EQ(QFileInfo(to.path("copy.avi")).lastModified(), QFileInfo(source).lastModified());
-    EXPECT_EQ(entries(to.path()), QStringList({"copy.avi", "one.avi"}));
+    EXPECT_EQ(FolderListing::entries(to.path()), QStringList({"copy.avi", "one.avi"}));
 
     EXPECT_EQ(ExportFile::writeFile(to.path("picture.png"), bytes), Result::Written);
     EXPECT_EQ(FileBytes::read(to.path("picture.png")), bytes);
@@ -74,7 +68,7 @@ TEST(ExportFile, CancelledOrBrokenCopyLeavesNothing)
     EXPECT_EQ(ExportFile::copyFile(
                   source, target, [](qint64, qint64) { return false; }, 4096),
               Result::Cancelled);
-    EXPECT_TRUE(entries(to.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
     // A cancelled copy keeps the older file of that name as it was.
     to.write(QStringLiteral("copy.avi"), "old");
     EXPECT_EQ(ExportFile::copyFile(
@@ -86,16 +80,16 @@ TEST(ExportFile, CancelledOrBrokenCopyLeavesNothing)
     // The card is pulled, or the camera cuts the file short, mid-copy.
     const auto removeSource = [&source](qint64, qint64) { return QFile::remove(source) || true; };
     EXPECT_EQ(ExportFile::copyFile(source, target, removeSource, 4096), Result::SourceVanished);
-    EXPECT_TRUE(entries(to.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
     from.write(QStringLiteral("REC_0001.avi"), bytes);
     const auto cutSource = [&source](qint64, qint64) { return QFile::resize(source, 5000); };
     EXPECT_EQ(ExportFile::copyFile(source, target, cutSource, 4096), Result::SourceVanished);
-    EXPECT_TRUE(entries(to.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
 
     EXPECT_EQ(ExportFile::copyFile(from.path("missing.avi"), target), Result::SourceUnreadable);
     EXPECT_EQ(ExportFile::copyFile(source, to.path("no/such/folder/copy.avi")),
               Result::TargetNotWritable);
-    EXPECT_TRUE(entries(to.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
 }
 
 TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
@@ -111,20 +105,20 @@ TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
     const QString onReadOnly = QDir(readOnly.path()).filePath("copy.avi");
     EXPECT_EQ(ExportFile::copyFile(small, onReadOnly), Result::TargetReadOnly);
     EXPECT_EQ(ExportFile::writeFile(onReadOnly, "png"), Result::TargetReadOnly);
-    EXPECT_TRUE(entries(readOnly.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(readOnly.path()).isEmpty());
 
     // The 256 KiB card runs out of room in the middle of the copy.
     ReadOnlyCard smallCard;
     const QString onSmall = QDir(smallCard.path()).filePath("copy.avi");
     EXPECT_EQ(ExportFile::copyFile(large, onSmall, {}, 16 * 1024), Result::DiskFull);
-    EXPECT_TRUE(entries(smallCard.path()).isEmpty());
+    EXPECT_TRUE(FolderListing::entries(smallCard.path()).isEmpty());
 
     ReadOnlyCard fullCard;
     fullCard.fill();
     const QString onFull = QDir(fullCard.path()).filePath("copy.avi");
     EXPECT_EQ(ExportFile::copyFile(small, onFull), Result::DiskFull);
     EXPECT_EQ(ExportFile::writeFile(onFull, pattern(8192)), Result::DiskFull);
-    EXPECT_EQ(entries(fullCard.path()), QStringList{"filler"});
+    EXPECT_EQ(FolderListing::entries(fullCard.path()), QStringList{"filler"});
 }
 
 TEST(ExportFile, EveryMessageReadsInEveryLanguage)
