@@ -18,30 +18,28 @@ CameraLanguage lang(int index, const char *code)
 
 TEST(CameraLanguages, CodesAreNumberedPerLine)
 {
-    EXPECT_EQ(CameraLanguages::parseVerDat("#  Language ISO Code:en fr es"),
-              (Languages{lang(0, "en"), lang(1, "fr"), lang(2, "es")}));
-    // Every separator counts, so a blank after the colon gives an empty code.
-    EXPECT_EQ(CameraLanguages::parseVerDat("# Language ISO Code: en"),
-              (Languages{lang(0, ""), lang(1, "en")}));
-    EXPECT_EQ(CameraLanguages::parseVerDat("# Language ISO Code:   "),
-              (Languages{lang(0, ""), lang(1, "")}));
-    EXPECT_EQ(CameraLanguages::parseVerDat("# Language ISO Code:ko\t\tja  \r"),
-              (Languages{lang(0, "ko"), lang(1, ""), lang(2, "ja")}));
-    // Lines are appended in file order; other lines are ignored.
-    EXPECT_EQ(CameraLanguages::parseVerDat("FW 1.0.17\r\n# Language ISO Code:en ko\r\nbuild 3\n"
-                                           "x # Language ISO Code:pt\n"),
-              (Languages{lang(0, "en"), lang(1, "ko"), lang(0, "pt")}));
-}
-
-TEST(CameraLanguages, NothingToFindGivesNothing)
-{
-    EXPECT_TRUE(CameraLanguages::parseVerDat("").isEmpty());
-    EXPECT_TRUE(CameraLanguages::parseVerDat("#Language ISO Code:en").isEmpty())
-        << "blank after # needed";
-    EXPECT_TRUE(CameraLanguages::parseVerDat("# Language ISO Code:").isEmpty());
-    EXPECT_TRUE(CameraLanguages::parseVerDat("# language iso code:en").isEmpty());
-    EXPECT_TRUE(CameraLanguages::parseVerDat("# Language ISO Code:en \xff\n").isEmpty())
-        << "not UTF-8";
+    const struct
+    {
+        QByteArray verDat;
+        Languages expected;
+    } cases[] = {
+        {"#  Language ISO Code:en fr es", {lang(0, "en"), lang(1, "fr"), lang(2, "es")}},
+        // Every separator counts, so a blank after the colon gives an empty code.
+        {"# Language ISO Code: en", {lang(0, ""), lang(1, "en")}},
+        {"# Language ISO Code:   ", {lang(0, ""), lang(1, "")}},
+        {"# Language ISO Code:ko\t\tja  \r", {lang(0, "ko"), lang(1, ""), lang(2, "ja")}},
+        // Lines are appended in file order; other lines are ignored.
+        {"FW 1.0.17\r\n# Language ISO Code:en ko\r\nbuild 3\nx # Language ISO Code:pt\n",
+         {lang(0, "en"), lang(1, "ko"), lang(0, "pt")}},
+        // Nothing to find: no blank after "#", no codes, other case, not UTF-8.
+        {"", {}},
+        {"#Language ISO Code:en", {}},
+        {"# Language ISO Code:", {}},
+        {"# language iso code:en", {}},
+        {"# Language ISO Code:en \xff\n", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CameraLanguages::parseVerDat(c.verDat), c.expected) << c.verDat.constData();
 }
 
 TEST(CameraLanguages, ManagerFallsBackToTheFixedList)

@@ -15,14 +15,19 @@ namespace {
 
 const QString kRecord = QStringLiteral("SETTING/setup.cfg");
 
-qint64 modelTypeOf(const QByteArray &setupCfg, bool withBlackbox = false)
+QByteArray record(const char *productName, int length = 432)
+{
+    return SetupCfgBuilder(length).productName(productName).bytes();
+}
+
+using Files = QList<std::pair<QString, QByteArray>>;
+
+qint64 modelTypeOf(const Files &files)
 {
     TempFolder card;
-    card.write(kRecord, setupCfg);
-    if (withBlackbox)
-        card.write(QStringLiteral("SETTING/blackbox.cfg"), "model=V120\r\n");
-    P820SettingManager manager;
-    return manager.loadModelTypeWithSDPath(card.path());
+    for (const auto &[name, bytes] : files)
+        card.write(name, bytes);
+    return P820SettingManager().loadModelTypeWithSDPath(card.path());
 }
 
 // Points the volume list at a folder of stand-in volumes for one test.
@@ -41,64 +46,47 @@ private:
 
 TEST(CardIdentity, ProductNameNamesTheModel)
 {
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("P820").bytes()), 1);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("p820").bytes()), 1);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("360").bytes()), 2);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("R410").bytes()), 0);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(516).productName("QT-K4-ZN").bytes()), 19);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(593).productName("cam-p230").bytes()), 25);
-    // Names are compared whole; the user-chosen models have no record name.
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("P8200").bytes()), -1);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("V580 UK").bytes()), -1);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("CAM-J420").bytes()), -1);
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("V120").bytes()), -1);
-    // A recognised record outranks the compact model's text file.
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(432).productName("V390").bytes(), true), 8);
+    // Names are compared whole; the user-chosen models (V580 UK, V120, CAM-J420)
+    // have no record name.
+    const std::tuple<const char *, int, qint64> cases[] = {
+        {"P820", 432, 1},      {"p820", 432, 1},      {"360", 432, 2},    {"R410", 432, 0},
+        {"QT-K4-ZN", 516, 19}, {"cam-p230", 593, 25}, {"P8200", 432, -1}, {"V580 UK", 432, -1},
+        {"CAM-J420", 432, -1}, {"V120", 432, -1}};
+    for (const auto &[name, length, type] : cases)
+        EXPECT_EQ(modelTypeOf({{kRecord, record(name, length)}}), type) << name;
 }
 
-TEST(CardIdentity, SelfDescribingRecordIsTheNamelessModel)
+TEST(CardIdentity, SetupFilesDecideTheModel)
 {
+    const QByteArray wrongLength =
+        SetupCfgBuilder(597).productName("Cam-X900").int32At(0, 596).bytes();
+    const QString blackbox = QStringLiteral("SETTING/blackbox.cfg");
+    const struct
+    {
+        Files files;
+        qint64 type;
+    } cases[] = {
+        // A recognised record outranks the compact model's text file.
+        {{{kRecord, record("V390")}, {blackbox, "model=V120\r\n"}}, 8},
+        // A self-describing record must be as long as it says.
+        {{{kRecord, wrongLength}}, -1},
+        {{{kRecord, wrongLength}, {blackbox, "model=V120\r\n"}}, 6},
+        {{{kRecord, SetupCfgBuilder(20).selfDescribing().bytes()}}, -1},
+        {{{"setting/blackbox.cfg", ""}}, 6},
+        // The lower-case folder is looked at first.
+        {{{"setting/setup.cfg", record("V360")}, {kRecord, record("P820")}}, 2},
+        {{{"SETTING/setup.cfg/inside", "a folder named like the record"}}, -1},
+        {{}, -1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(modelTypeOf(c.files), c.type) << qPrintable(c.files.value(0).first);
+    EXPECT_EQ(P820SettingManager().loadModelTypeWithSDPath(QString()), -1);
+
     TempFolder card;
     card.write(kRecord, SetupCfgBuilder(596).productName("Cam-X900").selfDescribing().bytes());
     P820SettingManager manager;
     EXPECT_EQ(manager.loadModelTypeWithSDPath(card.path()), 26);
     EXPECT_EQ(manager.modelName(), QStringLiteral("Cam-X900"));
-
-    // The same name in a file of another length is no record at all.
-    const QByteArray wrongLength =
-        SetupCfgBuilder(597).productName("Cam-X900").int32At(0, 596).bytes();
-    EXPECT_EQ(modelTypeOf(wrongLength), -1);
-    EXPECT_EQ(modelTypeOf(wrongLength, true), 6);
-    // Too short to hold a product name: not a record.
-    EXPECT_EQ(modelTypeOf(SetupCfgBuilder(20).selfDescribing().bytes()), -1);
-}
-
-TEST(CardIdentity, CompactModelAndEmptyCards)
-{
-    TempFolder compact;
-    compact.write(QStringLiteral("SETTING/blackbox.cfg"), "model=V120\r\n");
-    P820SettingManager manager;
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(compact.path()), 6);
-
-    TempFolder lowerCase;
-    lowerCase.write(QStringLiteral("setting/blackbox.cfg"), "");
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(lowerCase.path()), 6);
-
-    TempFolder empty;
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(empty.path()), -1);
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(QString()), -1);
-    empty.write(QStringLiteral("SETTING/setup.cfg/inside"), "a folder named like the record");
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(empty.path()), -1);
-}
-
-TEST(CardIdentity, LowerCaseSettingFolderIsLookedAtFirst)
-{
-    TempFolder card;
-    card.write(QStringLiteral("setting/setup.cfg"),
-               SetupCfgBuilder(432).productName("V360").bytes());
-    card.write(kRecord, SetupCfgBuilder(432).productName("P820").bytes());
-    P820SettingManager manager;
-    EXPECT_EQ(manager.loadModelTypeWithSDPath(card.path()), 2);
 }
 
 TEST(CardIdentity, LocalIDVersionAndFirmware)
@@ -129,30 +117,27 @@ TEST(CardIdentity, LocalIDVersionAndFirmware)
     manager.loadCardIdentity();
     EXPECT_EQ(manager.localID(), 3);
 
+    // A record that ends inside a field has no value for it.
     card.write(kRecord, SetupCfgBuilder(463).productName("V580").localID(1).version("1.5").bytes());
     EXPECT_EQ(manager.loadLocalIDWithSDPath(card.path()), -1);
     EXPECT_EQ(manager.loadLocalIDWithSDPath(QString()), -1);
     EXPECT_EQ(manager.loadVersionSDPath(card.path()), QStringLiteral("1.5"));
-
     card.write(kRecord, SetupCfgBuilder(47).productName("V580").version("1.0.17").bytes());
     manager.loadCardIdentity();
     EXPECT_TRUE(manager.version().isNull());
     EXPECT_EQ(manager.firmwareVersionInt(), 0);
-    // Part of the version field present: no version either.
     card.write(kRecord, SetupCfgBuilder(49).productName("V580").version("1.0.17").bytes());
     EXPECT_TRUE(manager.loadVersionSDPath(card.path()).isNull());
 }
 
 TEST(CardIdentity, FirmwareNumberIsTheLastVersionPiece)
 {
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1.0.17")), 17);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("17")), 17);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1.0.17b")), 17);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1.0.")), 0);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1.0.x9")), 0);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QString()), 0);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1. -3")), -3);
-    EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QStringLiteral("1.99999999999")), 2147483647);
+    const std::pair<const char *, int32_t> cases[] = {
+        {"1.0.17", 17}, {"17", 17}, {"1.0.17b", 17}, {"1.0.", 0},
+        {"1.0.x9", 0},  {"", 0},    {"1. -3", -3},   {"1.99999999999", 2147483647}};
+    for (const auto &[version, number] : cases)
+        EXPECT_EQ(SetupCfgIdentity::firmwareVersionInt(QString::fromLatin1(version)), number)
+            << version;
 }
 
 TEST(CardIdentity, FirstRemovableVolumeWithACameraIsTheCard)
@@ -160,10 +145,8 @@ TEST(CardIdentity, FirstRemovableVolumeWithACameraIsTheCard)
     StandInVolumes volumes;
     TempFolder &folder = volumes.folder();
     QDir(folder.path()).mkdir(QStringLiteral("a-empty"));
-    folder.write(QStringLiteral("b-p820/SETTING/setup.cfg"),
-                 SetupCfgBuilder(432).productName("P820").bytes());
-    folder.write(QStringLiteral("c-v360/SETTING/setup.cfg"),
-                 SetupCfgBuilder(432).productName("V360").bytes());
+    folder.write(QStringLiteral("b-p820/SETTING/setup.cfg"), record("P820"));
+    folder.write(QStringLiteral("c-v360/SETTING/setup.cfg"), record("V360"));
     folder.write(QStringLiteral("not-a-volume.txt"), "x");
 
     P820SettingManager manager;
@@ -181,52 +164,53 @@ TEST(CardIdentity, FirstRemovableVolumeWithACameraIsTheCard)
     EXPECT_EQ(manager.modelType(), -1);
 }
 
-TEST(CardIdentity, RemovableVolumeTest)
+TEST(CardIdentity, OnlyPathsBelowAStandInVolumeAreRemovable)
 {
     TempFolder elsewhere;
-    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(elsewhere.path())));
-    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl(QStringLiteral("https://example.com/card"))));
-    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl()));
-
     StandInVolumes volumes;
     volumes.folder().write(QStringLiteral("CARD/DCIM/a.avi"), "x");
     const QString card = volumes.folder().path(QStringLiteral("CARD"));
-    EXPECT_TRUE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(card)));
-    EXPECT_TRUE(
-        Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(card + QStringLiteral("/DCIM"))));
-    EXPECT_FALSE(Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(volumes.folder().path())));
-    EXPECT_FALSE(
-        Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(card + QStringLiteral("/gone"))));
+    const std::pair<QUrl, bool> cases[] = {
+        {QUrl::fromLocalFile(elsewhere.path()), false},
+        {QUrl(QStringLiteral("https://example.com/card")), false},
+        {QUrl(), false},
+        {QUrl::fromLocalFile(card), true},
+        {QUrl::fromLocalFile(card + QStringLiteral("/DCIM")), true},
+        {QUrl::fromLocalFile(volumes.folder().path()), false},
+        {QUrl::fromLocalFile(card + QStringLiteral("/gone")), false},
+    };
+    for (const auto &[url, removable] : cases)
+        EXPECT_EQ(Utils::isEXteranlMemoryWithURL(url), removable) << qPrintable(url.toString());
     EXPECT_EQ(CardVolumes::mountedVolumes(), QStringList{card});
 }
 
 TEST(CardIdentity, BlockDevicesOnRemovableOrUsbOrMmcBuses)
 {
-    // A sysfs tree in miniature: class/block links into devices/.
+    // A sysfs tree in miniature: class/block links to partitions in devices/.
+    const struct
+    {
+        const char *disk;
+        const char *removable;
+        const char *partition;
+        bool expected;
+    } cases[] = {
+        {"devices/pci0/ata1/block/sda", "0\n", "sda1", false},
+        {"devices/pci0/ata2/block/sdb", "1\n", "sdb1", true},
+        {"devices/pci0/usb2/2-1/block/sdc", "0\n", "sdc1", true},
+        {"devices/platform/mmc_host/mmc0/block/mmcblk0", "0\n", "mmcblk0p1", true},
+    };
     TempFolder sys;
-    const auto disk = [&](const QString &devicePath, const QByteArray &removable) {
-        sys.write(devicePath + QStringLiteral("/removable"), removable);
-    };
-    const auto partition = [&](const QString &name, const QString &devicePath) {
-        sys.write(devicePath + QStringLiteral("/partition"), "1\n");
-        QDir(sys.path()).mkpath(QStringLiteral("class/block"));
-        QFile::link(sys.path(devicePath), sys.path(QStringLiteral("class/block/") + name));
-    };
-    disk(QStringLiteral("devices/pci0/ata1/block/sda"), "0\n");
-    partition(QStringLiteral("sda1"), QStringLiteral("devices/pci0/ata1/block/sda/sda1"));
-    disk(QStringLiteral("devices/pci0/ata2/block/sdb"), "1\n");
-    partition(QStringLiteral("sdb1"), QStringLiteral("devices/pci0/ata2/block/sdb/sdb1"));
-    disk(QStringLiteral("devices/pci0/usb2/2-1/block/sdc"), "0\n");
-    partition(QStringLiteral("sdc1"), QStringLiteral("devices/pci0/usb2/2-1/block/sdc/sdc1"));
-    disk(QStringLiteral("devices/platform/mmc_host/mmc0/block/mmcblk0"), "0\n");
-    partition(QStringLiteral("mmcblk0p1"),
-              QStringLiteral("devices/platform/mmc_host/mmc0/block/mmcblk0/mmcblk0p1"));
-
     const QString classBlock = sys.path(QStringLiteral("class/block"));
-    EXPECT_FALSE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("sda1")));
-    EXPECT_TRUE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("sdb1")));
-    EXPECT_TRUE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("sdc1")));
-    EXPECT_TRUE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("mmcblk0p1")));
+    QDir().mkpath(classBlock);
+    for (const auto &c : cases) {
+        const QString partition = QString::fromLatin1(c.disk) + '/' + c.partition;
+        sys.write(QString::fromLatin1(c.disk) + QStringLiteral("/removable"), c.removable);
+        sys.write(partition + QStringLiteral("/partition"), "1\n");
+        QFile::link(sys.path(partition), classBlock + '/' + c.partition);
+    }
+    for (const auto &c : cases)
+        EXPECT_EQ(CardVolumes::isRemovableBlockDevice(classBlock, c.partition), c.expected)
+            << c.partition;
     EXPECT_FALSE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("sdz9")));
     EXPECT_FALSE(CardVolumes::isRemovableBlockDevice(classBlock, QStringLiteral("../sda1")));
 }
