@@ -4,38 +4,28 @@
 #include "TempFolder.h"
 
 #include "core/io/FileIO.h"
+#include "core/settings/P820SettingManager.h"
+#include "core/settings/QMVSettingManager.h"
 
-#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
 using ReadError = FileIO::ReadError;
 using WriteError = FileIO::WriteError;
 
-TEST(FileIO, WrittenBytesReadBackAndReplaceTheOldFile)
+// A write replaces the file and leaves nothing beside it; reads say why they failed.
+TEST(FileIO, WritesReplaceTheFileAndReadsAreBounded)
 {
     TempFolder folder;
-    const QString path = folder.path(QStringLiteral("SETTING/lang/ver.dat"));
-    const FileIO::WriteResult created = FileIO::saveToFile(path, "first");
+    const QString file = folder.path(QStringLiteral("SETTING/lang/setup.cfg"));
+    const FileIO::WriteResult created = FileIO::saveToFile(file, "first");
     ASSERT_TRUE(created.ok()) << qPrintable(created.message);
-    ASSERT_TRUE(FileIO::saveToFile(path, "second").ok());
-    EXPECT_EQ(FileIO::readFile(path, 6).bytes, QByteArray("second"));
+    ASSERT_TRUE(FileIO::saveToFile(file, "0123456789").ok());
     EXPECT_EQ(FolderListing::entries(folder.path(QStringLiteral("SETTING/lang"))),
-              QStringList{"ver.dat"});
-}
-
-TEST(FileIO, ReadsAreBoundedAndSayWhyTheyFailed)
-{
-    TempFolder folder;
-    const QString file = folder.write(QStringLiteral("setup.cfg"), "0123456789");
-    const struct
-    {
-        QString path;
-        qint64 limit;
-        bool head;
-        ReadError error;
-        QByteArray bytes;
-    } cases[] = {
+              QStringList{"setup.cfg"});
+    const std::tuple<QString, qint64, bool, ReadError, QByteArray> cases[] = {
+        // path, limit, head only; error, bytes
         {file, 10, false, ReadError::None, "0123456789"},
         {file, 9, false, ReadError::ExceedSize, {}},
         {file, 4, true, ReadError::None, "0123"},
@@ -44,39 +34,56 @@ TEST(FileIO, ReadsAreBoundedAndSayWhyTheyFailed)
         {QString(), 64, true, ReadError::NotExist, {}},
         {folder.path(), 64, false, ReadError::Failed, {}},
     };
-    for (const auto &c : cases) {
+    for (const auto &[path, limit, head, error, bytes] : cases) {
         const FileIO::ReadResult read =
-            c.head ? FileIO::readHead(c.path, c.limit) : FileIO::readFile(c.path, c.limit);
-        EXPECT_EQ(read.error, c.error) << qPrintable(c.path) << " limit " << c.limit;
-        EXPECT_EQ(read.bytes, c.bytes) << qPrintable(c.path) << " limit " << c.limit;
+            head ? FileIO::readHead(path, limit) : FileIO::readFile(path, limit);
+        EXPECT_EQ(read.error, error) << qPrintable(path) << " limit " << limit;
+        EXPECT_EQ(read.bytes, bytes) << qPrintable(path) << " limit " << limit;
         EXPECT_EQ(read.message.isEmpty(), read.ok()) << qPrintable(read.message);
     }
 }
 
-TEST(FileIO, ReadOnlyOrFullCardKeepsTheOldFile)
+// Each settings manager writes through FileIO: on a full or read-only card
+// it reports the failure and the card keeps its files as they were.
+TEST(FileIO, ReadOnlyOrFullCardKeepsTheOldFiles)
 {
     ReadOnlyCard card;
     if (!card.error().isEmpty())
-        GTEST_SKIP() << "SKIPPED: the read-only and full card cases need root to mount a tmpfs ("
+        GTEST_SKIP() << "the read-only and full card cases need root to mount a tmpfs ("
                      << qPrintable(card.error()) << ")";
-    const QString path = QDir(card.path()).filePath(QStringLiteral("SETTING/blackbox.cfg"));
-    ASSERT_TRUE(FileIO::saveToFile(path, "old").ok());
+    const QString setting = card.path() + QStringLiteral("/SETTING");
+    const std::pair<QString, QByteArray> files[] = {
+        {setting + QStringLiteral("/blackbox.cfg"), "model=V120\r\nset=0\r\n"},
+        {setting + QStringLiteral("/setup.cfg"), QByteArray(400, '\x01')},
+    };
+    for (const auto &[path, bytes] : files)
+        ASSERT_TRUE(FileIO::saveToFile(path, bytes).ok());
+    const auto expectUntouched = [&] {
+        for (const auto &[path, bytes] : files)
+            EXPECT_EQ(FileBytes::read(path), bytes);
+        EXPECT_EQ(FolderListing::entries(setting), QStringList({"blackbox.cfg", "setup.cfg"}));
+    };
+    P820SettingManager p820;
+    p820.setSettingDirPath(card.path());
+    p820.setModelType(26);
+    QMVSettingManager compact;
+    ASSERT_EQ(compact.loadData(card.path()), QMVSettingManager::LoadResult::CardFile);
 
     // The 256 KiB card cannot take this once the filler has the rest.
     card.fill();
-    const FileIO::WriteResult full = FileIO::saveToFile(path, QByteArray(64 * 1024, 'x'));
+    const FileIO::WriteResult full = FileIO::saveToFile(files[1].first, QByteArray(64 * 1024, 'x'));
     EXPECT_EQ(full.error, WriteError::DiskFull) << qPrintable(full.message);
     EXPECT_FALSE(full.message.isEmpty());
-    EXPECT_EQ(FileBytes::read(path), QByteArray("old"));
-    EXPECT_EQ(FolderListing::entries(QDir(card.path()).filePath(QStringLiteral("SETTING"))),
-              QStringList{"blackbox.cfg"});
-    QFile::remove(QDir(card.path()).filePath(QStringLiteral("filler")));
+    expectUntouched();
+    QFile::remove(card.path() + QStringLiteral("/filler"));
 
     ASSERT_TRUE(card.makeReadOnly());
-    EXPECT_EQ(FileIO::saveToFile(path, "new").error, WriteError::NotWritable);
-    EXPECT_EQ(FileBytes::read(path), QByteArray("old"));
-    EXPECT_EQ(
-        FileIO::saveToFile(QDir(card.path()).filePath(QStringLiteral("lang/ver.dat")), "").error,
-        WriteError::CannotCreateFolder);
+    EXPECT_EQ(FileIO::saveToFile(files[1].first, "new").error, WriteError::NotWritable);
+    EXPECT_EQ(FileIO::saveToFile(card.path() + QStringLiteral("/lang/ver.dat"), "").error,
+              WriteError::CannotCreateFolder);
+    EXPECT_FALSE(p820.loadData()) << "the rewrite at the model's length cannot happen";
+    EXPECT_FALSE(p820.saveFieldsInPlace({SettingField::front_resolution}));
+    EXPECT_EQ(compact.saveData(card.path()), QMVSettingManager::SaveResult::CannotWrite);
+    expectUntouched();
     EXPECT_EQ(FolderListing::entries(card.path()), QStringList{"SETTING"});
 }
