@@ -19,8 +19,7 @@ TEST(FileIO, WritesReplaceTheFileAndReadsAreBounded)
 {
     TempFolder folder;
     const QString file = folder.path(QStringLiteral("SETTING/lang/setup.cfg"));
-    const FileIO::WriteResult created = FileIO::saveToFile(file, "first");
-    ASSERT_TRUE(created.ok()) << qPrintable(created.message);
+    ASSERT_TRUE(FileIO::saveToFile(file, "first").ok());
     ASSERT_TRUE(FileIO::saveToFile(file, "0123456789").ok());
     EXPECT_EQ(FolderListing::entries(folder.path(QStringLiteral("SETTING/lang"))),
               QStringList{"setup.cfg"});

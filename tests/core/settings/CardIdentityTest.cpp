@@ -42,8 +42,7 @@ CameraLanguage lang(int index, const char *code)
 
 TEST(CardIdentity, ProductNameNamesTheModel)
 {
-    // Names are compared whole; the user-chosen models (V580 UK, V120, CAM-J420)
-    // have no record name.
+    // Names are compared whole; user-chosen models (V580 UK, V120, CAM-J420) have none.
     const std::tuple<const char *, int, qint64> cases[] = {
         {"P820", 432, 1},      {"p820", 432, 1},      {"360", 432, 2},    {"R410", 432, 0},
         {"QT-K4-ZN", 516, 19}, {"cam-p230", 593, 25}, {"P8200", 432, -1}, {"V580 UK", 432, -1},

@@ -59,8 +59,8 @@ TEST(QMVSettingManager, CardFileIsWrittenBackWhereItWasRead)
 
 TEST(QMVSettingManager, BlanksAndTabsAroundTheWholeTextAreDropped)
 {
-    const auto lines = QMVSettingManager::linesFromBytes(" \t a=1 \r\n b=2\t\r\n\t ");
-    EXPECT_EQ(lines, QStringList({"a=1 ", " b=2\t", ""}));
+    EXPECT_EQ(QMVSettingManager::linesFromBytes(" \t a=1 \r\n b=2\t\r\n\t "),
+              QStringList({"a=1 ", " b=2\t", ""}));
     EXPECT_EQ(QMVSettingManager::linesFromBytes(""), QStringList({""}));
     EXPECT_EQ(QMVSettingManager::bytesFromLines({"a=1", "", "b=2"}), QByteArray("a=1\r\n\r\nb=2"));
     // Overlong, surrogate and cut sequences are not text.
@@ -72,17 +72,15 @@ TEST(QMVSettingManager, KeysAddressTheFirstLineStartingWithThem)
 {
     QMVSettingManager manager;
     manager.setLinedSettings({" park=9", "park_mode=1", "park=4", "park=5", "language=us"});
-    EXPECT_EQ(manager.indexOfKey(QStringLiteral("park")), 2);
-    EXPECT_EQ(manager.indexOfKey(QStringLiteral("park=")), 2);
-    EXPECT_EQ(manager.valueForKey(QStringLiteral("park")), QStringLiteral("4"));
-    EXPECT_EQ(manager.indexOfKey(QStringLiteral("lang")), -1);
+    EXPECT_EQ(manager.indexOfKey("park"), 2);
+    EXPECT_EQ(manager.indexOfKey("park="), 2);
+    EXPECT_EQ(manager.valueForKey("park"), "4");
+    EXPECT_EQ(manager.indexOfKey("lang"), -1);
 
     using R = QMVSettingManager::ReplaceResult;
-    EXPECT_EQ(manager.replaceValue(QStringLiteral("park"), QStringLiteral("14")), R::Replaced);
-    EXPECT_EQ(manager.replaceValue(QStringLiteral("front_led="), QStringLiteral("1")),
-              R::NoSuchKey);
-    EXPECT_EQ(manager.replaceValue(QStringLiteral("language"), QStringLiteral("fr\r\nset=1")),
-              R::ValueHasLineBreak);
+    EXPECT_EQ(manager.replaceValue("park", "14"), R::Replaced);
+    EXPECT_EQ(manager.replaceValue("front_led=", "1"), R::NoSuchKey);
+    EXPECT_EQ(manager.replaceValue("language", "fr\r\nset=1"), R::ValueHasLineBreak);
     EXPECT_EQ(manager.linedSettings(),
               QStringList({" park=9", "park_mode=1", "park=14", "park=5", "language=us"}));
 }
@@ -94,9 +92,8 @@ TEST(QMVSettingManager, DateAndTimeLinesFollowTheSetLine)
     manager.removeTimeDateDelimiters();
     EXPECT_EQ(manager.linedSettings(), QStringList({"model=V120", "set=1", "year=2021", "c=6"}));
 
-    const QStringList date =
-        QMVSettingManager::timeDateLines(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 0)));
-    EXPECT_EQ(date, QStringList({"year=2024", "month=3", "day=7", "hour=9", "min=5", "sec=0"}));
+    EXPECT_EQ(QMVSettingManager::timeDateLines(QDateTime(QDate(2024, 3, 7), QTime(9, 5, 0))),
+              QStringList({"year=2024", "month=3", "day=7", "hour=9", "min=5", "sec=0"}));
 
     // After "set=", else after the first line.
     const QStringList block{"year=2024", "month=3"};

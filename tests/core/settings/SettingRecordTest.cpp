@@ -23,11 +23,6 @@ P820SettingManager managerFor(const QString &root, qint64 modelType, int32_t fir
     return manager;
 }
 
-QByteArray little32(int32_t value)
-{
-    return SetupCfgBuilder(4).int32At(0, value).bytes();
-}
-
 } // namespace
 
 // Where the cameras put the fields around each change of width or encoding;
@@ -165,11 +160,12 @@ TEST(P820SettingRecord, NumbersAndTextAreEncodedAtTheirWidth)
     EXPECT_EQ(written.mid(24, 16), QString(8, QChar(0xC4)).toUtf8());
     EXPECT_EQ(written.mid(50, 2), QByteArray("\x45\x23", 2));
     EXPECT_EQ(written.mid(372, 4), QByteArray("\x20\xFE\xFF\xFF", 4));
-    EXPECT_EQ(written.mid(380, 36), QByteArray(32, 'z') + little32(0));
+    EXPECT_EQ(written.mid(380, 36), QByteArray(32, 'z') + QByteArray(4, '\0'));
     EXPECT_EQ(written.at(595), '\xFF');
 }
 
-TEST(P820SettingRecord, CardWithoutRecordGetsDefaultsAndStaysUntouched)
+// A card without a record gets the model's defaults, or keeps the fields.
+TEST(P820SettingRecord, NoRecordNoCardOrNoRecordLengthWritesNothing)
 {
     TempFolder card;
     P820SettingManager p820 = managerFor(card.path(), 1);
@@ -179,23 +175,21 @@ TEST(P820SettingRecord, CardWithoutRecordGetsDefaultsAndStaysUntouched)
     v390.setFront_resolution(2);
     ASSERT_TRUE(v390.loadData());
     EXPECT_EQ(v390.front_resolution(), 2);
-    EXPECT_TRUE(QDir(card.path()).isEmpty());
-}
-
-TEST(P820SettingRecord, SaveGoesWhereTheCardKeepsItsRecordOrNowhere)
-{
-    TempFolder card;
     EXPECT_FALSE(managerFor(QString(), 1).saveData());
     EXPECT_FALSE(managerFor(card.path(), 29).saveData());
     // A card that went away is not recreated on the local disk.
     EXPECT_FALSE(managerFor(card.path(QStringLiteral("unplugged")), 1).saveData());
     EXPECT_TRUE(QDir(card.path()).isEmpty());
+}
 
+TEST(P820SettingRecord, SaveGoesWhereTheCardKeepsItsRecord)
+{
+    TempFolder card;
     const QString path = card.write(QStringLiteral("setting/setup.cfg"), QByteArray(432, '\0'));
     P820SettingManager onLowerCase = managerFor(card.path(), 0);
     onLowerCase.setFront_resolution(3);
     ASSERT_TRUE(onLowerCase.saveData());
-    EXPECT_EQ(FileBytes::read(path).mid(52, 4), little32(3));
+    EXPECT_EQ(FileBytes::read(path).mid(52, 4), QByteArray("\x03\0\0\0", 4));
     EXPECT_EQ(FolderListing::entries(card.path()), QStringList{"setting"});
 }
 
