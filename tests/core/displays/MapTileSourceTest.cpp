@@ -10,15 +10,13 @@
 TEST(MapTileSource, PreferenceOrOpenStreetMap)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    EXPECT_EQ(MapTileSource::fromPreferences().urlTemplate(),
+    EXPECT_EQ(MapTileSource::fromPreferences().urlTemplate(), MapTileSource::kDefaultTileUrl);
+    EXPECT_EQ(QString(MapTileSource::kDefaultTileUrl),
               "https://tile.openstreetmap.org/{z}/{x}/{y}.png");
-    {
-        TorvaPreferences preferences;
-        preferences.setValue(MapTileSource::kTileUrlKey, "http://127.0.0.1:9/{z}/{x}/{y}.png");
-        preferences.save();
-    }
+    TorvaPreferences preferences;
+    preferences.setValue(MapTileSource::kTileUrlKey, "http://127.0.0.1:9/{z}/{x}/{y}.png");
+    preferences.save();
     EXPECT_EQ(MapTileSource::fromPreferences().urlTemplate(), "http://127.0.0.1:9/{z}/{x}/{y}.png");
     // Only web servers can serve tiles.
     for (const char *unusable : {"file:///tmp/{z}/{x}/{y}.png", "{z}/{x}/{y}.png", "https://"})
@@ -29,22 +27,22 @@ TEST(MapTileSource, PreferenceOrOpenStreetMap)
 
 TEST(MapTileSource, TileRequestsGoToTheTemplatesServerOnly)
 {
-    const MapTileSource osm(QString::fromLatin1(MapTileSource::kDefaultTileUrl));
-    EXPECT_TRUE(osm.isTileRequest(QUrl("https://tile.openstreetmap.org/3/4/2.png")));
-    EXPECT_TRUE(osm.isTileRequest(QUrl("https://tile.openstreetmap.org:443/3/4/2.png")));
-    EXPECT_FALSE(osm.isTileRequest(QUrl("http://tile.openstreetmap.org/3/4/2.png")));
-    EXPECT_FALSE(osm.isTileRequest(QUrl("https://tile.openstreetmap.org:8443/3/4/2.png")));
-    EXPECT_FALSE(osm.isTileRequest(QUrl("https://a.tile.openstreetmap.org/3/4/2.png")));
-    EXPECT_FALSE(osm.isTileRequest(QUrl("https://example.com/")));
-
-    const MapTileSource lettered(QStringLiteral("https://{s}.tiles.example/{z}/{x}/{y}.png"));
-    EXPECT_TRUE(lettered.isTileRequest(QUrl("https://b.tiles.example/1/1/1.png")));
-    EXPECT_FALSE(lettered.isTileRequest(QUrl("https://tiles.example/1/1/1.png")));
-    EXPECT_FALSE(lettered.isTileRequest(QUrl("https://b.c.tiles.example/1/1/1.png")));
-
-    const MapTileSource local(QStringLiteral("http://127.0.0.1:9/{z}/{x}/{y}.png"));
-    EXPECT_TRUE(local.isTileRequest(QUrl("http://127.0.0.1:9/0/0/0.png")));
-    EXPECT_FALSE(local.isTileRequest(QUrl("http://127.0.0.1/0/0/0.png")));
+    const std::tuple<const char *, const char *, bool> cases[] = {
+        {MapTileSource::kDefaultTileUrl, "https://tile.openstreetmap.org/3/4/2.png", true},
+        {MapTileSource::kDefaultTileUrl, "https://tile.openstreetmap.org:443/3/4/2.png", true},
+        {MapTileSource::kDefaultTileUrl, "http://tile.openstreetmap.org/3/4/2.png", false},
+        {MapTileSource::kDefaultTileUrl, "https://tile.openstreetmap.org:8443/3/4/2.png", false},
+        {MapTileSource::kDefaultTileUrl, "https://a.tile.openstreetmap.org/3/4/2.png", false},
+        {MapTileSource::kDefaultTileUrl, "https://example.com/", false},
+        {"https://{s}.tiles.example/{z}/{x}/{y}.png", "https://b.tiles.example/1/1.png", true},
+        {"https://{s}.tiles.example/{z}/{x}/{y}.png", "https://tiles.example/1/1.png", false},
+        {"https://{s}.tiles.example/{z}/{x}/{y}.png", "https://b.c.tiles.example/1/1.png", false},
+        {"http://127.0.0.1:9/{z}/{x}/{y}.png", "http://127.0.0.1:9/0/0/0.png", true},
+        {"http://127.0.0.1:9/{z}/{x}/{y}.png", "http://127.0.0.1/0/0/0.png", false},
+    };
+    for (const auto &[urlTemplate, url, tile] : cases)
+        EXPECT_EQ(MapTileSource(QString::fromLatin1(urlTemplate)).isTileRequest(QUrl(url)), tile)
+            << url;
 }
 
 TEST(MapTileSource, TheNoticeIsTranslated)
