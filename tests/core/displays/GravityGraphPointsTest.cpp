@@ -3,47 +3,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(GravityGraphPoints, TracesHangBelowTheZeroLineAndStopAtTheBottom)
+TEST(GravityGraphPoints, PointsSpreadOverTheWidthAndHangBelowTheZeroLine)
 {
-    // A tenth of a point per unit, whatever the sign: one g (128) is 12.8.
-    EXPECT_EQ(GravityGraphPoints::baseYPointForHeight(75.0), 37.5f);
-    EXPECT_EQ(GravityGraphPoints::pointY(50.0f, 0), 50.0f);
-    EXPECT_EQ(GravityGraphPoints::pointY(50.0f, 128), 50.0f - 12.8f);
-    EXPECT_EQ(GravityGraphPoints::pointY(50.0f, -128), 50.0f - 12.8f);
-    for (const int16_t far : {500, -512, 32767, -32768})
-        EXPECT_EQ(GravityGraphPoints::pointY(50.0f, far), 0.0f) << far;
-}
-
-TEST(GravityGraphPoints, OnePointPerSampleAndAxisFromOneNthToTheFullWidth)
-{
+    // A tenth of a point per unit below the zero line, whatever the sign,
+    // stopping at the bottom; samples from one nth to the full width.
     TelemetrySamples arrays;
     arrays.gx.fill(300);
     arrays.gx[0] = 0;
-    arrays.gy[0] = 100;
-    arrays.gz[0] = -100;
-    arrays.gy[1] = -600;
-    arrays.gz[1] = 5;
+    arrays.gy = {100, -600};
+    arrays.gz = {-128, 5};
     TorvaClipData track;
     track.storeSamples(arrays, TelemetrySamples::kCapacity, 0);
-    GravityGraphPoints points;
-    // Only samples below the count are read.
-    for (const uint32_t count : {2u, 4u, uint32_t(TelemetrySamples::kCapacity)}) {
-        track.setClipDataCount(count);
-        points.generatePoints(track, 40.0f);
-        ASSERT_EQ(points.gxPointList().size(), count);
-        ASSERT_EQ(points.gyPointList().size(), count);
-        ASSERT_EQ(points.gzPointList().size(), count);
-        EXPECT_EQ(points.gxPointList().last(), QPointF(1.0, 10.0));
-    }
     track.setClipDataCount(4);
-    points.generatePoints(track, 40.0f);
-    EXPECT_EQ(points.gxPointList()[0], QPointF(0.25, 40.0));
-    EXPECT_EQ(points.gyPointList()[0], QPointF(0.25, 30.0));
-    EXPECT_EQ(points.gzPointList()[0], QPointF(0.25, 30.0));
-    EXPECT_EQ(points.gxPointList()[1], QPointF(0.5, 10.0));
-    EXPECT_EQ(points.gyPointList()[1], QPointF(0.5, 0.0));
+    GravityGraphPoints points;
+    points.generatePoints(track, GravityGraphPoints::baseYPointForHeight(80.0));
+    EXPECT_EQ(points.gxPointList(), QList<QPointF>({{0.25, 40}, {0.5, 10}, {0.75, 10}, {1, 10}}));
+    EXPECT_EQ(points.gyPointList(), QList<QPointF>({{0.25, 30}, {0.5, 0}, {0.75, 40}, {1, 40}}));
+    EXPECT_EQ(points.gzPointList()[0], QPointF(0.25, double(40.0f - 12.8f)));
     EXPECT_EQ(points.gzPointList()[1], QPointF(0.5, 39.5));
-    // A new track replaces the traces; an empty one clears them.
+    // Only samples below the count are read; an empty track clears the traces.
+    track.setClipDataCount(TelemetrySamples::kCapacity);
+    points.generatePoints(track, 40.0f);
+    EXPECT_EQ(points.gxPointList().size(), TelemetrySamples::kCapacity);
+    EXPECT_EQ(points.gzPointList().last(), QPointF(1.0, 40.0));
     points.generatePoints(TorvaClipData(), 40.0f);
     EXPECT_TRUE(points.gxPointList().isEmpty() && points.gyPointList().isEmpty() &&
                 points.gzPointList().isEmpty());

@@ -33,23 +33,19 @@ const QString pa = "127.250000,37.500000", pb = "127.375000,37.625000";
 
 } // namespace
 
-TEST(MapScript, CallsWriteLongitudeFirstWhateverTheLocale)
+TEST(MapScript, MarkerMoveWritesLongitudeFirstWhateverTheLocale)
 {
-    EXPECT_EQ(MapScript::initialize(), "initialize()");
-    EXPECT_EQ(MapScript::removePolyLine(), "removePolyLine()");
-    EXPECT_EQ(MapScript::moveToLat(37.387459f, -127.0354f),
-              "MapMoveToAuto(-127.035400,37.387459,-1)");
     // Where it is installed, the C library's number format changes too.
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    const QString move = MapScript::moveToLat(37.5f, 127.25f);
+    const QString move = MapScript::moveToLat(37.5f, -127.25f);
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, previous.c_str());
-    EXPECT_EQ(move, "MapMoveToAuto(127.250000,37.500000,-1)");
+    EXPECT_EQ(move, "MapMoveToAuto(-127.250000,37.500000,-1)");
 }
 
-TEST(MapScript, RouteLeavesOutRepeatsOfTheLastPointWritten)
+TEST(MapScript, RouteLeavesOutRepeatsOfTheLastPointWrittenUpToTheFixCount)
 {
     // No fix at the start is left out; one after a real position is written.
     EXPECT_EQ(MapScript::addRoute(trackAt({none, none, a, a, b})),
@@ -59,10 +55,6 @@ TEST(MapScript, RouteLeavesOutRepeatsOfTheLastPointWritten)
     EXPECT_EQ(MapScript::routePoints(trackAt({a, none, none, a})), pa + "|0.000000,0.000000|" + pa);
     EXPECT_EQ(MapScript::routePoints(trackAt({a, {37.5, 0}, {0, 127.25}})),
               pa + "|0.000000,37.500000|127.250000,0.000000");
-}
-
-TEST(MapScript, RouteIsBoundByTheCountOfFixes)
-{
     // Two fixes counted among three samples: the first two. A fix count beyond
     // the samples reads the no-data position there; no fixes, an empty line.
     EXPECT_EQ(MapScript::routePoints(trackAt({a, b, a}, 2)), pa + '|' + pb);
@@ -73,10 +65,8 @@ TEST(MapScript, RouteIsBoundByTheCountOfFixes)
     EXPECT_EQ(MapScript::routePoints(PlaybackTrackBuilder::clipData(30, 10)).count('|'), 9);
 }
 
-TEST(MapScript, SetUpCallsQuoteTheirText)
+TEST(MapScript, NoticeTextIsQuoted)
 {
-    EXPECT_EQ(MapScript::setTileLayer(QStringLiteral("https://tile.example/{z}/{x}/{y}.png")),
-              "torvaSetTileLayer(\"https://tile.example/{z}/{x}/{y}.png\")");
     EXPECT_EQ(MapScript::setTilesUnavailableNotice(QStringLiteral("l'\"carte\"\\\n</script>")),
               "torvaSetNotice(\"l'\\\"carte\\\"\\\\\\n</script>\")");
     EXPECT_EQ(MapScript::setTilesUnavailableNotice(QStringLiteral("지도")),
