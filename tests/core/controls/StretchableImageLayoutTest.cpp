@@ -26,13 +26,9 @@ TEST(StretchableImageLayout, NinePartsKeepTheCornersAndStretchTheRest)
               "0,0 10x6>0,0 10x6;10,0 10x6>10,0 80x6;20,0 10x6>90,0 10x6;"
               "0,6 10x10>0,6 10x30;10,6 10x10>10,6 80x30;20,6 10x10>90,6 10x30;"
               "0,16 10x4>0,36 10x4;10,16 10x4>10,36 80x4;20,16 10x4>90,36 10x4");
-    // Empty pieces are left out: without insets the centre alone is left,
-    // with insets as large as the target the corners.
+    // Empty pieces are left out: without insets the centre alone is left.
     EXPECT_EQ(pieces(StretchableImageLayout::ninePartPieces(QSizeF(8, 8), QSizeF(40, 20), {})),
               "0,0 8x8>0,0 40x20");
-    EXPECT_EQ(pieces(StretchableImageLayout::ninePartPieces(QSizeF(8, 8), QSizeF(8, 8),
-                                                            QMarginsF(4, 4, 4, 4))),
-              "0,0 4x4>0,0 4x4;4,0 4x4>4,0 4x4;0,4 4x4>0,4 4x4;4,4 4x4>4,4 4x4");
 }
 
 TEST(StretchableImageLayout, ThreePartsJoinCapsAndMiddle)

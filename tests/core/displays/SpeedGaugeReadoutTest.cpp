@@ -1,48 +1,31 @@
 #include "core/displays/SpeedGaugeReadout.h"
 
-#include <gtest/gtest.h>
+#include <QStringList>
 
-#include <array>
+#include <gtest/gtest.h>
 
 TEST(SpeedGaugeReadout, DigitsAndSegmentsInEitherUnit)
 {
-    constexpr int kNone = SpeedGaugeReadout::kNoDigit;
-    struct Case
-    {
-        int32_t kmh;
-        bool mph;
-        int32_t shown;
-        std::array<int, 3> digits; // hundreds, tens, ones; kNone for an empty place
-        int segments;
-    };
+    // "km/h unit: shown hundreds-tens-ones segments", _ for an empty place.
     // Miles per hour round to the nearest; whether a number shows at all
     // depends on the km/h value (12 km/h is 7.456 mph, 8 km/h is 4.97).
-    const Case cases[] = {
-        {0, false, 0, {kNone, kNone, kNone}, 0},
-        {8, false, 8, {kNone, kNone, kNone}, 0},
-        {9, false, 9, {kNone, kNone, 9}, 0},
-        {10, false, 10, {kNone, 1, 0}, 1},
-        {99, false, 99, {kNone, 9, 9}, 9},
-        {105, false, 105, {1, 0, 5}, 10},
-        {239, false, 239, {2, 3, 9}, 23},
-        {250, false, 250, {2, 5, 0}, 24},
-        {1000, false, 1000, {kNone, kNone, 0}, 24},
-        {1234, false, 1234, {2, 3, 4}, 24},
-        {-5, false, -5, {kNone, kNone, kNone}, 0},
-        {100, true, 62, {kNone, 6, 2}, 6},
-        {12, true, 7, {kNone, kNone, 7}, 0},
-        {8, true, 5, {kNone, kNone, kNone}, 0},
-        {250, true, 155, {1, 5, 5}, 15},
-        {4, true, 2, {kNone, kNone, kNone}, 0},
-        {-100, true, -62, {kNone, kNone, kNone}, 0},
-    };
-    for (const Case &c : cases) {
-        const SpeedGaugeReadout readout(c.kmh, c.mph);
-        EXPECT_EQ(readout.displayValue(), c.shown) << c.kmh;
-        EXPECT_EQ((std::array{readout.hundreds(), readout.tens(), readout.ones()}), c.digits)
-            << c.kmh;
-        EXPECT_EQ(readout.litSegments(), c.segments) << c.kmh;
-        EXPECT_EQ(readout.showsUnitLabel(), c.mph);
+    for (const char *row :
+         {"0 kmh: 0 ___ 0", "8 kmh: 8 ___ 0", "9 kmh: 9 __9 0", "10 kmh: 10 _10 1",
+          "99 kmh: 99 _99 9", "105 kmh: 105 105 10", "239 kmh: 239 239 23", "250 kmh: 250 250 24",
+          "1000 kmh: 1000 __0 24", "1234 kmh: 1234 234 24", "-5 kmh: -5 ___ 0", "100 mph: 62 _62 6",
+          "12 mph: 7 __7 0", "8 mph: 5 ___ 0", "250 mph: 155 155 15", "4 mph: 2 ___ 0",
+          "-100 mph: -62 ___ 0"}) {
+        const QStringList word = QString::fromLatin1(row).split(' ');
+        const SpeedGaugeReadout readout(word[0].toInt(), word[1] == "mph:");
+        QString digits;
+        for (const int digit : {readout.hundreds(), readout.tens(), readout.ones()})
+            digits += digit == SpeedGaugeReadout::kNoDigit ? QChar('_') : QChar('0' + digit);
+        EXPECT_EQ(QStringList({word[0], word[1], QString::number(readout.displayValue()), digits,
+                               QString::number(readout.litSegments())})
+                      .join(' ')
+                      .toStdString(),
+                  row);
+        EXPECT_EQ(readout.showsUnitLabel(), word[1] == "mph:");
     }
     EXPECT_EQ(SpeedGaugeReadout::displaySpeed(2, true), 1);
     EXPECT_EQ(SpeedGaugeReadout::litSegmentCount(INT32_MAX), 24);
