@@ -11,8 +11,7 @@ TEST(MapTileSource, PreferenceOrOpenStreetMap)
 {
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    EXPECT_EQ(MapTileSource::fromPreferences().urlTemplate(),
-              "https://tile.openstreetmap.org/{z}/{x}/{y}.png");
+    EXPECT_EQ(MapTileSource::fromPreferences().urlTemplate(), MapTileSource::kDefaultTileUrl);
     TorvaPreferences preferences;
     preferences.setValue(MapTileSource::kTileUrlKey, "http://127.0.0.1:9/{z}/{x}/{y}.png");
     preferences.save();

@@ -10,6 +10,7 @@ namespace {
 using Session = PlaybackSession;
 using View = Session::View;
 using State = Session::State;
+using Status = VideoConversion::Result::Status;
 
 QUrl file(const QString &name)
 {
@@ -45,17 +46,15 @@ struct SessionRig
     {
         const QStringList word = action.split(' ');
         const View view = action.contains("small") ? View::Small : View::Large;
-        const QList<QUrl> files =
-            QList<QUrl>({file("f.mov"), file("r.mov")}).mid(0, word.value(2).toInt());
-        const bool noFiles = word.value(2) == "none" || word.value(2) == "ffmpeg";
-        const auto status = word.value(2) == "ffmpeg"
-                                ? VideoConversion::Result::Status::NoTranscoder
-                                : VideoConversion::Result::Status::NoAnswer;
+        const QList<QUrl> files = {file("f.mov"), file("r.mov")};
         if (word[0] == "prepare")
             session.prepareVideoToPlay(file(word[1]));
+        else if (word[0] == "answer" && word[2][0].isDigit())
+            session.conversionFinished(file(word[1]), files.mid(0, word[2].toInt()));
         else if (word[0] == "answer")
-            session.conversionFinished(file(word[1]), noFiles ? std::nullopt : std::optional(files),
-                                       status);
+            session.conversionFinished(file(word[1]), std::nullopt,
+                                       word[2] == "ffmpeg" ? Status::NoTranscoder
+                                                           : Status::NoAnswer);
         else if (word[0] == "end")
             session.torvaAVViewDidPlayToEndTime(view);
         else if (word[0] == "row")
@@ -92,6 +91,12 @@ struct SessionRig
         {"playpause", &Session::playPauseButtonTouched},
         {"stop", &Session::stopVideo},
         {"swap", &Session::toggleVideoSwithButtonTouched}};
+    // The volumes of the large and the small view for a slider at 0.5.
+    std::pair<float, float> volumes() const
+    {
+        return {session.volumeFor(View::Large, 0.5f), session.volumeFor(View::Small, 0.5f)};
+    }
+
     MapTargetLog map;
     Session session{map};
     QStringList events;
@@ -172,11 +177,9 @@ TEST(PlaybackSession, TransportSwapAndVolume)
     rig.run("playpause > pause; playpause > play; stop > pause stopped; stop > stopped");
     EXPECT_EQ(rig.session.state(), State::Paused);
     // Swapping resumes playback; the front camera's sound follows its player.
-    EXPECT_EQ(rig.session.volumeFor(View::Large, 0.7f), 0.7f);
-    EXPECT_EQ(rig.session.volumeFor(View::Small, 0.7f), 0.0f);
+    EXPECT_EQ(rig.volumes(), std::pair(0.5f, 0.0f));
     rig.run("swap > swap play");
-    EXPECT_EQ(rig.session.volumeFor(View::Large, 0.7f), 0.0f);
-    EXPECT_EQ(rig.session.volumeFor(View::Small, 0.7f), 0.7f);
+    EXPECT_EQ(rig.volumes(), std::pair(0.0f, 0.5f));
     // The next recording starts unswapped; with one file there is nothing to swap.
     rig.play("FILE0001.avi");
     EXPECT_FALSE(rig.session.isVideoSwitched());
@@ -192,14 +195,13 @@ TEST(PlaybackSession, FullScreenTakesTheSoundAndHidesTheMap)
         rig.session.zoom().videoScaleUp();
     rig.session.showFullScreenMovie(View::Small);
     EXPECT_TRUE(rig.map.mapHidden());
-    EXPECT_EQ(rig.session.volumeFor(View::Small, 0.5f), 0.5f);
-    EXPECT_EQ(rig.session.volumeFor(View::Large, 0.5f), 0.0f);
+    EXPECT_EQ(rig.volumes(), std::pair(0.0f, 0.5f));
     // The zoom of the window's view stays while a recording opens in full screen.
     rig.step("prepare next.mov");
     EXPECT_EQ(rig.session.zoom().videoScale(), 1.6);
     rig.session.hideFullScreenMovie();
     EXPECT_FALSE(rig.session.isFullScreenMode() || rig.map.mapHidden());
-    EXPECT_EQ(rig.session.volumeFor(View::Large, 0.5f), 0.5f);
+    EXPECT_EQ(rig.volumes(), std::pair(0.5f, 0.0f));
     rig.step("prepare next.mov");
     EXPECT_EQ(rig.session.zoom().videoScale(), 1.0);
 }
