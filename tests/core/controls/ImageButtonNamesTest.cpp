@@ -6,7 +6,7 @@
 
 TEST(ImageButtonNames, TheLastCharacterBecomesOneTwoThree)
 {
-    // A file ending is not part of the picture's name; no name gives no names.
+    // A file ending does not belong to the picture's name; no name gives no names.
     const std::pair<QString, QString> cases[] = {
         {"play_3", "play_"}, {"x", ""}, {"norvane1.png", "norvane"}, {".png", {}}, {{}, {}}};
     for (const auto &[image, stem] : cases) {

@@ -69,11 +69,11 @@ struct SessionRig
     // An action without "> …" may give any signals.
     void run(const QString &scenario)
     {
-        for (const QString &part : scenario.split(';')) {
-            const QStringList actionAndSignals = part.split('>');
+        for (const QString &actionText : scenario.split(';')) {
+            const QStringList actionAndSignals = actionText.split('>');
             const QString given = step(actionAndSignals[0].trimmed());
             EXPECT_EQ(given, actionAndSignals.size() > 1 ? actionAndSignals[1].trimmed() : given)
-                << qPrintable(part);
+                << qPrintable(actionText);
         }
     }
 
