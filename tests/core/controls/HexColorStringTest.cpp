@@ -1,27 +1,21 @@
 #include "core/controls/HexColorString.h"
 
-#include <gtest/gtest.h>
+#include <QString>
 
-TEST(HexColorString, ComponentsOfTheTitleColour)
-{
-    const uint32_t rgb = HexColorString::scanHexInt(u"d6dfe9");
-    EXPECT_EQ(rgb, 0xd6dfe9u);
-    EXPECT_EQ(HexColorString::red(rgb), 214.0 / 255.0);
-    EXPECT_EQ(HexColorString::green(rgb), 223.0 / 255.0);
-    EXPECT_EQ(HexColorString::blue(rgb), 233.0 / 255.0);
-}
+#include <gtest/gtest.h>
 
 TEST(HexColorString, ScansLikeAHexadecimalNumber)
 {
-    EXPECT_EQ(HexColorString::scanHexInt(u""), 0u);
-    EXPECT_EQ(HexColorString::scanHexInt(QStringView()), 0u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"zz"), 0u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"#ffffff"), 0u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"  FF8000"), 0xff8000u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"0xABCDEF"), 0xabcdefu);
-    EXPECT_EQ(HexColorString::scanHexInt(u"0x"), 0u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"12g4"), 0x12u);
-    EXPECT_EQ(HexColorString::scanHexInt(u"123456789"), 0xffffffffu);
-    // Bits above 23 do not reach the components.
-    EXPECT_EQ(HexColorString::red(0xff102030u), 16.0 / 255.0);
+    const auto scan = [](QStringView text) { return HexColorString::scanHexInt(text); };
+    EXPECT_EQ(scan(u"  FF8000"), 0xff8000u);
+    EXPECT_EQ(scan(u"0xABCDEF"), 0xabcdefu);
+    EXPECT_EQ(scan(u"12g4"), 0x12u);
+    EXPECT_EQ(scan(u"123456789"), 0xffffffffu);
+    for (const QStringView none : {QStringView(), QStringView(u"#ffffff"), QStringView(u"0x")})
+        EXPECT_EQ(scan(none), 0u) << none.toString().toStdString();
+    // Each component is a fraction of 255; bits above 23 do not reach them.
+    const uint32_t rgb = 0xffd6dfe9u;
+    EXPECT_EQ(
+        std::tuple(HexColorString::red(rgb), HexColorString::green(rgb), HexColorString::blue(rgb)),
+        std::tuple(214.0 / 255.0, 223.0 / 255.0, 233.0 / 255.0));
 }

@@ -4,33 +4,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList names(const QString &imageName)
-{
-    const ImageButtonNames derived(imageName);
-    return {derived.normalImageName, derived.hoverImageName, derived.clickImageName};
-}
-
-} // namespace
-
 TEST(ImageButtonNames, TheLastCharacterBecomesOneTwoThree)
 {
-    EXPECT_EQ(names("play_1"), (QStringList{"play_1", "play_2", "play_3"}));
-    EXPECT_EQ(names("play_3"), (QStringList{"play_1", "play_2", "play_3"}));
-    EXPECT_EQ(names("pause1"), (QStringList{"pause1", "pause2", "pause3"}));
-    EXPECT_EQ(names("sorting_btn_60_1"),
-              (QStringList{"sorting_btn_60_1", "sorting_btn_60_2", "sorting_btn_60_3"}));
-    EXPECT_EQ(names("x"), (QStringList{"1", "2", "3"}));
-    // A file ending is not part of the picture's name.
-    EXPECT_EQ(names("brand_link_norvane1.png"),
-              (QStringList{"brand_link_norvane1", "brand_link_norvane2", "brand_link_norvane3"}));
-}
-
-TEST(ImageButtonNames, APictureWithoutANameGivesNoNames)
-{
-    EXPECT_EQ(names(QString()), (QStringList{"", "", ""}));
-    EXPECT_EQ(names(".png"), (QStringList{"", "", ""}));
-    const ImageButtonNames none;
-    EXPECT_TRUE(none.normalImageName.isEmpty());
+    // A file ending does not belong to the picture's name; no name gives no names.
+    const std::pair<QString, QString> cases[] = {
+        {"play_3", "play_"}, {"x", ""}, {"norvane1.png", "norvane"}, {".png", {}}, {{}, {}}};
+    for (const auto &[image, stem] : cases) {
+        const ImageButtonNames names(image);
+        EXPECT_EQ(QStringList({names.normalImageName, names.hoverImageName, names.clickImageName}),
+                  stem.isNull() ? QStringList({"", "", ""})
+                                : QStringList({stem + '1', stem + '2', stem + '3'}))
+            << image.toStdString();
+    }
 }
