@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 // "codec_type" of every stream, as ffprobe lists them.
@@ -18,8 +16,7 @@ QStringList streamTypes(const QString &path)
     probe.start("ffprobe",
                 {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", path});
     probe.waitForFinished(30000);
-    return QString::fromLatin1(probe.readAllStandardOutput())
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromLatin1(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -30,27 +27,22 @@ TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
     const DemoCardWriter::Result result = DemoCardWriter::write(card.path());
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     ASSERT_EQ(result.recordings.size(), 9);
-
     P820SettingManager settings;
     EXPECT_EQ(settings.loadModelTypeWithSDPath(card.path()), 1); // P820
     EXPECT_EQ(settings.loadVersionSDPath(card.path()), "1.0.17");
-    settings.setSettingDirPath(card.path());
-    settings.loadLanguages();
-    EXPECT_EQ(settings.languages().size(), 5);
 
-    // Two cameras and sound in one AVI, with a fix after the first two seconds.
+    // Two cameras and sound in one AVI, with a fix after the first two
+    // seconds; the event pair carries its telemetry as a subtitle stream.
     const QString continuous = card.filePath("cont_rec/REC_20260514_083000.avi");
-    EXPECT_EQ(streamTypes(continuous), (QStringList{"video", "video", "audio"}));
-    auto track = std::make_unique<TorvaClipData>();
-    track->loadVideoFileCilpDataFromFilePath(continuous);
-    EXPECT_EQ(track->clipDataCount(), 300u);
-    EXPECT_EQ(track->gpsDataCount(), 280u);
-    EXPECT_NEAR(track->getGpsLat(20), 37.5665, 0.001);
-    // The event pair carries its telemetry as a subtitle stream.
+    EXPECT_EQ(streamTypes(continuous), QStringList({"video", "video", "audio"}));
     EXPECT_EQ(streamTypes(card.filePath("evt_rec/EVT_20260514_083050_R.mp4")),
-              (QStringList{"video", "audio", "subtitle"}));
+              QStringList({"video", "audio", "subtitle"}));
+    TorvaClipData track;
+    track.loadVideoFileCilpDataFromFilePath(continuous);
+    EXPECT_EQ(track.clipDataCount(), 300u);
+    EXPECT_EQ(track.gpsDataCount(), 280u);
+    EXPECT_NEAR(track.getGpsLat(20), 37.5665, 0.001);
     // The manual recording ends with a tail block.
-    track->loadVideoFileCilpDataFromFilePath(
-        card.filePath("manual_rec/MANUAL_20260514_083110.mp4"));
-    EXPECT_EQ(track->gpsDataCount(), 100u);
+    track.loadVideoFileCilpDataFromFilePath(card.filePath("manual_rec/MANUAL_20260514_083110.mp4"));
+    EXPECT_EQ(track.gpsDataCount(), 100u);
 }
