@@ -33,11 +33,6 @@ TEST(RecordingFiles, TheFolderItselfThenTheNineCardFoldersInOrder)
                            "cont_rec/d/deeper/y.mov", "motion_rec/mo.mp4", "evt_rec/e.mp4",
                            "manual_rec/m.mp4", "parking_rec/k.mp4", "motion_timelapse_rec/t.mp4",
                            "Saved_Videos/v.avi", "option_rec/o.mp4", "sos_rec/s.mp4"}));
-    // The listing on its own: recursion only when asked for.
-    const QUrl cont = QUrl::fromLocalFile(dir.filePath("cont_rec"));
-    EXPECT_EQ(card.relativePaths(RecordingFiles::getVideoFilesInDirectoryUrl(cont, false)),
-              QStringList({"cont_rec/a.mp4", "cont_rec/c.mp4"}));
-    EXPECT_EQ(RecordingFiles::getVideoFilesInDirectoryUrl(cont, true).size(), 4);
 }
 
 TEST(RecordingFiles, RecordingsByExtensionAndLinkedFilesNotHiddenOnesNorLinkedFolders)

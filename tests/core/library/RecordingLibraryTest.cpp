@@ -1,7 +1,6 @@
 #include "RecordingCardBuilder.h"
 
 #include "core/library/RecordingLibrary.h"
-#include "core/library/RecordingRowColour.h"
 
 #include <QTemporaryDir>
 
@@ -86,19 +85,4 @@ TEST(RecordingLibrary, RemovedRecordingLeavesBothLists)
     library.removeVideoFileURL(b);
     EXPECT_EQ(card.relativePaths(library.allVideoFileList()), QStringList{"cont_rec/a.avi"});
     EXPECT_EQ(filtered(library, card).size(), 1);
-}
-
-TEST(RecordingRowColour, FollowsTheFolderThatHoldsTheFile)
-{
-    using Colour = RecordingRowColour::Colour;
-    // Below a saved folder the file is not coloured, though it sorts with the saved ones.
-    const std::pair<const char *, Colour> rows[] = {
-        {"Saved_Videos/s.mp4", Colour::Saved}, {"Saved_Videos/2024/t.mp4", Colour::Normal},
-        {"option_rec/o.mp4", Colour::Manual},  {"sos_rec/e.mp4", Colour::Manual},
-        {"manual_rec/m.mp4", Colour::Normal},  {"cont_rec/my_sos_rec/n.mp4", Colour::Manual},
-        {"cont_rec/c.mp4", Colour::Normal}};
-    for (const auto &[path, colour] : rows)
-        EXPECT_EQ(RecordingRowColour::colourFor(QUrl::fromLocalFile(QString("/card/") + path)),
-                  colour)
-            << path;
 }

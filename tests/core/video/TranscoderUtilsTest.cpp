@@ -1,36 +1,8 @@
 #include "TempFolder.h"
-#include "TestMedia.h"
 
 #include "core/video/Utils.h"
 
 #include <gtest/gtest.h>
-
-TEST(TranscoderUtils, StreamListingOfRealFilesWithAwkwardNames)
-{
-    TempFolder folder;
-    const QString dual = folder.path("-dual 'q' \"dq\" é 한.avi");
-    ASSERT_TRUE(TestMedia::dualCameraAvi(dual));
-    const QString info = Utils::GetFFMPEGVideoInfo(dual);
-    EXPECT_TRUE(info.contains(dual)) << qPrintable(info); // standard error came back, as UTF-8
-    EXPECT_EQ(Utils::GetVideoStreamCountFromVideoPath(dual), 2);
-    EXPECT_EQ(Utils::GetAudioStreamCountFromVideoPath(dual), 1);
-    const QString mp4 = folder.path("clip F.mp4");
-    ASSERT_TRUE(TestMedia::mp4WithSubtitles(mp4, "1\n00:00:00,000 --> 00:00:01,000\nx\n\n"));
-    EXPECT_EQ(Utils::GetVideoStreamCountFromVideoPath(mp4), 1);
-    // ffmpeg's AVI carries "H264" at its handler; an ordinary MP4's brands
-    // ("isomiso2avc1mp41") match no mark.
-    EXPECT_EQ(Utils::GetAviType(dual), 0);
-    EXPECT_EQ(Utils::GetAviType(mp4), 3);
-}
-
-TEST(TranscoderUtils, DoTaskNeverUsesAShell)
-{
-    EXPECT_EQ(Utils::DoTaskWithLaunchPath("/bin/echo", {"a  b", "$HOME;", "`x`", "é"}),
-              "a  b $HOME; `x` é\n");
-    EXPECT_EQ(Utils::DoTaskWithLaunchPath("/bin/echo"), "\n");
-    EXPECT_EQ(Utils::DoTaskWithLaunchPath("/no/such/program", {"x"}), "");
-    EXPECT_FALSE(Utils::GetFFMPEGPath().isEmpty());
-}
 
 TEST(TranscoderUtils, AviTypeReadsTheHandlerThenTheBrands)
 {
