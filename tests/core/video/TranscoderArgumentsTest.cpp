@@ -37,10 +37,3 @@ TEST(TranscoderArguments, TwoStreamListsPerCameraSoundAndCodecType)
               "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag avc1 "
               "/f.mov");
 }
-
-TEST(TranscoderArguments, ListingAndSubtitleLists)
-{
-    EXPECT_EQ(TranscoderArguments::listing("/a b.avi"), QStringList({"-i", "/a b.avi"}));
-    EXPECT_EQ(joined(TranscoderArguments::subtitles("/in.mp4", "/f.srt")),
-              "-i /in.mp4 -vn -an -c:s text /f.srt");
-}
