@@ -50,7 +50,7 @@ TEST(RecordingLibrary, EachFilterListsItsFoldersMatchedAnywhereInThePath)
     EXPECT_EQ(library.filteredVideoFileList().size(), 5);
 }
 
-TEST(RecordingLibrary, SavedCopiesFirstThenCaseSensitiveNames)
+TEST(RecordingLibrary, SavedCopiesFirstThenCaseSensitiveNamesAndRemovalFromBothLists)
 {
     QTemporaryDir dir;
     const RecordingCardBuilder card(dir.path());
@@ -65,24 +65,15 @@ TEST(RecordingLibrary, SavedCopiesFirstThenCaseSensitiveNames)
         QStringList({"Saved_Videos/A.mp4", "cont_rec/Saved_Videos_old/y.mp4", "Saved_Videos/z.mp4",
                      "cont_rec/B.mp4", "C.mp4", "evt_rec/_x.mp4", "cont_rec/a.mp4",
                      "cont_rec/same.mp4", "evt_rec/same.mp4", "evt_rec/Ärger.mp4"}));
-}
 
-TEST(RecordingLibrary, RemovedRecordingLeavesBothLists)
-{
-    QTemporaryDir dir;
-    const RecordingCardBuilder card(dir.path());
-    card.add({"cont_rec/a.avi", "cont_rec/b.avi", "evt_rec/c.avi"});
-    RecordingLibrary library;
-    library.refreshVideoFileListWithURL(card.rootUrl());
-    EXPECT_EQ(filtered(library, card, RecordingFilter::Continuous).size(), 2);
-    const QUrl b = QUrl::fromLocalFile(card.root() + "/cont_rec/b.avi");
-    library.removeVideoFileURL(b);
-    EXPECT_EQ(filtered(library, card), QStringList{"cont_rec/a.avi"});
-    EXPECT_EQ(card.relativePaths(library.allVideoFileList()),
-              QStringList({"cont_rec/a.avi", "evt_rec/c.avi"}));
-    // One the filter hides leaves the full list; one not listed changes nothing.
-    library.removeVideoFileURL(QUrl::fromLocalFile(card.root() + "/evt_rec/c.avi"));
-    library.removeVideoFileURL(b);
-    EXPECT_EQ(card.relativePaths(library.allVideoFileList()), QStringList{"cont_rec/a.avi"});
-    EXPECT_EQ(filtered(library, card).size(), 1);
+    // One the filter hides leaves the full list only; one not listed changes nothing.
+    EXPECT_EQ(filtered(library, card, RecordingFilter::Event).size(), 3);
+    const QUrl same = QUrl::fromLocalFile(card.root() + "/evt_rec/same.mp4");
+    library.removeVideoFileURL(same);
+    library.removeVideoFileURL(QUrl::fromLocalFile(card.root() + "/C.mp4"));
+    library.removeVideoFileURL(same);
+    EXPECT_EQ(filtered(library, card), QStringList({"evt_rec/_x.mp4", "evt_rec/Ärger.mp4"}));
+    EXPECT_EQ(library.allVideoFileList().size(), 8);
+    EXPECT_EQ(card.relativePaths(library.allVideoFileList()).filter("same"),
+              QStringList{"cont_rec/same.mp4"});
 }
