@@ -70,17 +70,6 @@ protected:
 
 } // namespace
 
-TEST_F(VideoConversionTest, OtherFilesPlayAsTheyAreAndMissingOnesGetNoAnswer)
-{
-    for (const QString name : {"CLIP.MOV", "notes.txt"}) {
-        const QUrl url = QUrl::fromLocalFile(m_card.path(name)); // need not even exist
-        EXPECT_EQ(Utils::checkAndConvertVideo(url), QList<QUrl>{url}) << qPrintable(name);
-    }
-    EXPECT_EQ(Utils::checkAndConvertVideo(QUrl()), std::nullopt);
-    EXPECT_EQ(convert(m_card.path("missing.avi")), std::nullopt);
-    EXPECT_EQ(convert(m_card.path("missing F.mp4")), std::nullopt);
-}
-
 TEST_F(VideoConversionTest, EachAviCameraBecomesAMovWithTheSound)
 {
     const QString front = "h264,video,320,180", rear = "h264,video,160,90", pcm = "pcm_s16le,audio";
@@ -132,7 +121,7 @@ TEST_F(VideoConversionTest, CachedFilesAnswerUntilTheRecordingChanges)
     EXPECT_TRUE(QFileInfo::exists(before));
 }
 
-TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitles)
+TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitlesAndTheCacheNeedsNoFfmpeg)
 {
     const QString frontMp4 = m_card.path("REC 'a' F.mp4");
     const QString rearMp4 = m_card.path("REC 'a' R.mp4");
@@ -162,6 +151,22 @@ TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitles)
     const QString event = m_card.path("EVT F_BC.mp4");
     makePair(event, m_card.path("EVT R_BC.mp4"));
     EXPECT_EQ(convert(event).value_or(QStringList()).size(), 2);
+
+    // Without ffmpeg a new conversion needs the transcoder; the cache, a MOV
+    // or any other file still answer, a missing one does not.
+    const QString fresh = m_card.path("FRESH F.mp4");
+    ASSERT_TRUE(QFile::copy(frontMp4, fresh));
+    EmptySearchPath noFfmpeg;
+    ASSERT_TRUE(Utils::GetFFMPEGPath().isEmpty());
+    VideoConversion conversion(QUrl::fromLocalFile(fresh));
+    EXPECT_EQ(conversion.run().status, Status::NoTranscoder);
+    EXPECT_EQ(everythingIn(cacheFolder(fresh)), QStringList());
+    EXPECT_EQ(convert(frontMp4), QStringList({front, rear}));
+    for (const QString name : {"CLIP.MOV", "notes.txt"}) // need not even exist
+        EXPECT_EQ(convert(m_card.path(name)), QStringList{m_card.path(name)});
+    EXPECT_EQ(Utils::checkAndConvertVideo(QUrl()), std::nullopt);
+    EXPECT_EQ(convert(m_card.path("missing.avi")), std::nullopt);
+    EXPECT_EQ(convert(m_card.path("missing F.mp4")), std::nullopt);
 }
 
 TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfWritten)
@@ -217,24 +222,4 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     EXPECT_EQ(fractions.back(), 1.0);
     EXPECT_EQ(std::adjacent_find(fractions.begin(), fractions.end(), std::greater_equal<>()),
               fractions.end());
-}
-
-TEST_F(VideoConversionTest, WithoutFfmpegConversionsNeedTheTranscoderButTheCacheStillAnswers)
-{
-    const QString avi = m_card.path("dual.avi");
-    ASSERT_TRUE(TestMedia::dualCameraAvi(avi));
-    const QString converted = m_card.path("REC F.mp4");
-    makePair(converted, m_card.path("REC R.mp4"));
-    const QString fresh = m_card.path("FRESH F.mp4");
-    ASSERT_TRUE(QFile::copy(converted, fresh));
-    ASSERT_TRUE(convert(converted));
-
-    EmptySearchPath noFfmpeg;
-    ASSERT_TRUE(Utils::GetFFMPEGPath().isEmpty());
-    for (const QString &recording : {avi, fresh}) {
-        VideoConversion conversion(QUrl::fromLocalFile(recording));
-        EXPECT_EQ(conversion.run().status, Status::NoTranscoder) << qPrintable(recording);
-        EXPECT_EQ(everythingIn(cacheFolder(recording)), QStringList());
-    }
-    EXPECT_EQ(convert(converted).value_or(QStringList()).size(), 2);
 }
