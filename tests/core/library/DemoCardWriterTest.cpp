@@ -1,25 +1,12 @@
+#include "TestMedia.h"
+
 #include "core/library/DemoCardWriter.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/telemetry/TorvaClipData.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// "codec_type" of every stream, as ffprobe lists them.
-QStringList streamTypes(const QString &path)
-{
-    QProcess probe;
-    probe.start("ffprobe",
-                {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", path});
-    probe.waitForFinished(30000);
-    return QString::fromLatin1(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
-
-} // namespace
 
 TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
 {
@@ -34,9 +21,10 @@ TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
     // Two cameras and sound in one AVI, with a fix after the first two
     // seconds; the event pair carries its telemetry as a subtitle stream.
     const QString continuous = card.filePath("cont_rec/REC_20260514_083000.avi");
-    EXPECT_EQ(streamTypes(continuous), QStringList({"video", "video", "audio"}));
-    EXPECT_EQ(streamTypes(card.filePath("evt_rec/EVT_20260514_083050_R.mp4")),
-              QStringList({"video", "audio", "subtitle"}));
+    EXPECT_EQ(TestMedia::streams(continuous),
+              QStringList({"h264,video,640,360", "h264,video,640,360", "pcm_s16le,audio"}));
+    EXPECT_EQ(TestMedia::streams(card.filePath("evt_rec/EVT_20260514_083050_R.mp4")),
+              QStringList({"h264,video,640,360", "aac,audio", "mov_text,subtitle,N/A,N/A"}));
     TorvaClipData track;
     track.loadVideoFileCilpDataFromFilePath(continuous);
     EXPECT_EQ(track.clipDataCount(), 300u);

@@ -5,7 +5,6 @@
 
 #include "core/library/ExportFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTranslator>
@@ -79,20 +78,20 @@ TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
     if (!readOnly.error().isEmpty())
         GTEST_SKIP() << qPrintable(readOnly.error()) << " (needs root to mount a card)";
     ASSERT_TRUE(readOnly.makeReadOnly());
-    const QString onReadOnly = QDir(readOnly.path()).filePath("copy.avi");
+    const QString onReadOnly = readOnly.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(small, onReadOnly), Result::TargetReadOnly);
     EXPECT_EQ(ExportFile::writeFile(onReadOnly, "png"), Result::TargetReadOnly);
     EXPECT_TRUE(FolderListing::entries(readOnly.path()).isEmpty());
 
     // The 256 KiB card runs out of room in the middle of the copy.
     ReadOnlyCard smallCard;
-    const QString onSmall = QDir(smallCard.path()).filePath("copy.avi");
+    const QString onSmall = smallCard.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(large, onSmall, {}, 16 * 1024), Result::DiskFull);
     EXPECT_TRUE(FolderListing::entries(smallCard.path()).isEmpty());
 
     ReadOnlyCard fullCard;
     fullCard.fill();
-    const QString onFull = QDir(fullCard.path()).filePath("copy.avi");
+    const QString onFull = fullCard.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(small, onFull), Result::DiskFull);
     EXPECT_EQ(ExportFile::writeFile(onFull, pattern(8192)), Result::DiskFull);
     EXPECT_EQ(FolderListing::entries(fullCard.path()), QStringList{"filler"});
