@@ -17,7 +17,6 @@ TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
     P820SettingManager settings;
     EXPECT_EQ(settings.loadModelTypeWithSDPath(card.path()), 1); // P820
     EXPECT_EQ(settings.loadVersionSDPath(card.path()), "1.0.17");
-
     // Two cameras and sound in one AVI, with a fix after the first two
     // seconds; the event pair carries its telemetry as a subtitle stream.
     const QString continuous = card.filePath("cont_rec/REC_20260514_083000.avi");

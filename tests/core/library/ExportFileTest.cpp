@@ -48,7 +48,6 @@ TEST(ExportFile, CopiesChunkAfterChunkAndABrokenCopyLeavesNothing)
     EXPECT_EQ(ExportFile::copyFile(source, to.path("no/such/folder/copy.avi")),
               Result::TargetNotWritable);
     EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
-
     // A cancelled copy keeps an older file of that name as it was; a whole one replaces it.
     to.write("copy.avi", "old");
     EXPECT_EQ(ExportFile::copyFile(source, target, rows[0].first, 4096), Result::Cancelled);
@@ -82,7 +81,6 @@ TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
     EXPECT_EQ(ExportFile::copyFile(small, onReadOnly), Result::TargetReadOnly);
     EXPECT_EQ(ExportFile::writeFile(onReadOnly, "png"), Result::TargetReadOnly);
     EXPECT_TRUE(FolderListing::entries(readOnly.path()).isEmpty());
-
     // The 256 KiB card runs out of room in the middle of the copy.
     ReadOnlyCard smallCard;
     const QString onSmall = smallCard.path() + "/copy.avi";

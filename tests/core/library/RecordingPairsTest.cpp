@@ -43,7 +43,6 @@ TEST(RecordingPairs, SwappedViewsShowThePartnerAndStepsGoOverAPairToItsFront)
     EXPECT_EQ(library.nextRow(-1), -1);
     EXPECT_EQ(library.previousRow(11), -1);
     EXPECT_EQ(RecordingLibrary().nextRow(0), -1);
-
     // A snapshot is named after the large view's file, or else the playing one.
     const QUrl playing = QUrl::fromLocalFile("/elsewhere/REC_0001.avi");
     EXPECT_EQ(SnapshotName::proposedName(playing, library.takeBigVideoURL(0, true), 2.5),

@@ -30,8 +30,7 @@ QString preparedCache(const QString &root)
 
 bool removedByLastUser(const QString &root)
 {
-    ConversionCache cache(root);
-    return cache.removeIfLastUser();
+    return ConversionCache(root).removeIfLastUser();
 }
 
 } // namespace
@@ -52,7 +51,6 @@ TEST(ConversionCache, LivesInTheViewersCacheFolderAndGoesWholeLeavingUserFiles)
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     EXPECT_EQ(fromTorva, home.path(".cache/Torvaview/torvaview"));
-
     // The folder of older versions holds the user's own files.
     const QString letter = home.path("Documents/Torvaview/letter.txt");
     ASSERT_TRUE(QDir().mkpath(QFileInfo(letter).path()));
@@ -107,14 +105,12 @@ TEST(ConversionCache, RemovalNeverFollowsLinksNorTakesAFolderThatIsNotOurs)
     EXPECT_FALSE(QFileInfo::exists(folder));
     EXPECT_EQ(QFileInfo(outside.path("photos/keep.jpg")).size(), 4);
     EXPECT_EQ(QFileInfo(outside.path("notes.txt")).size(), 8);
-
     // The cache folder is itself a link to a folder of ours elsewhere.
     const QString target = preparedCache(outside.path());
     ASSERT_TRUE(QFile::link(target, folder));
     EXPECT_FALSE(removedByLastUser(root.path()));
     EXPECT_TRUE(QFileInfo(folder).isSymLink());
     EXPECT_TRUE(QFileInfo::exists(target + kMovie));
-
     // A folder of that name that we did not make, without our marker.
     TempFolder user;
     const QString file = user.write("conversions/letter.txt", "dear");

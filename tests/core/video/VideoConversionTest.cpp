@@ -49,14 +49,11 @@ protected:
     static std::optional<QStringList> convert(const QString &path)
     {
         const auto files = Utils::checkAndConvertVideo(QUrl::fromLocalFile(path));
-        if (!files)
-            return std::nullopt;
         QStringList paths;
-        for (const QUrl &url : *files)
+        for (const QUrl &url : files.value_or(QList<QUrl>()))
             paths.append(url.toLocalFile());
-        return paths;
+        return files ? std::optional(paths) : std::nullopt;
     }
-
     // A front and a rear MP4 of one moment, each with its subtitles.
     static void makePair(const QString &front, const QString &rear)
     {
@@ -113,9 +110,7 @@ TEST_F(VideoConversionTest, CachedFilesAnswerUntilTheRecordingChanges)
     const QDateTime written = QFileInfo(before).lastModified();
     EXPECT_EQ(convert(avi), QStringList({before}));
     EXPECT_EQ(QFileInfo(before).lastModified(), written); // ffmpeg did not write it again
-    QFile file(avi);
-    ASSERT_TRUE(file.open(QIODevice::Append) && file.write(QByteArray(1000, '\0')) == 1000);
-    file.close();
+    ASSERT_TRUE(QFile::resize(avi, QFileInfo(avi).size() + 1000));
     ASSERT_NE(cacheFolder(avi) + "/grow_f.mov", before);
     EXPECT_EQ(convert(avi), QStringList({cacheFolder(avi) + "/grow_f.mov"}));
     EXPECT_TRUE(QFileInfo::exists(before));
@@ -141,7 +136,6 @@ TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitlesAndTheCacheNeedsNoF
               QStringList({other + "/REC 'a' R_f.mov", other + "/REC 'a' R_r.mov"}));
     EXPECT_EQ(FileBytes::read(other + "/REC 'a' R_f.srt"), kRearSrt);
     EXPECT_EQ(FileBytes::read(other + "/REC 'a' R_r.srt"), kFrontSrt);
-
     // A partner that is missing gives no rear output.
     const QString alone = m_card.path("ALONE F.mp4");
     ASSERT_TRUE(QFile::copy(frontMp4, alone));
@@ -151,7 +145,6 @@ TEST_F(VideoConversionTest, Mp4PairsConvertWithTheirSubtitlesAndTheCacheNeedsNoF
     const QString event = m_card.path("EVT F_BC.mp4");
     makePair(event, m_card.path("EVT R_BC.mp4"));
     EXPECT_EQ(convert(event).value_or(QStringList()).size(), 2);
-
     // Without ffmpeg a new conversion needs the transcoder; the cache, a MOV
     // or any other file still answer, a missing one does not.
     const QString fresh = m_card.path("FRESH F.mp4");
@@ -177,21 +170,17 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     const QString big = m_card.path("long drive.avi");
     ASSERT_TRUE(TestMedia::repeated(small, big, 80));
     const QUrl url = QUrl::fromLocalFile(big);
-
     // Stopped by its owner going away while ffmpeg writes.
-    {
-        auto doomed = std::make_unique<VideoConversion>(url);
-        doomed->start();
-        QEventLoop loop;
-        QTimer::singleShot(30, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    auto doomed = std::make_unique<VideoConversion>(url);
+    doomed->start();
+    QEventLoop loop;
+    QTimer::singleShot(30, &loop, &QEventLoop::quit);
+    loop.exec();
+    doomed.reset();
     for (const QString &name : everythingIn(cacheFolder(big)))
         EXPECT_FALSE(name.startsWith('.')) << qPrintable(name);
-
     // Cancelled as soon as ffmpeg has written part of the front camera.
     VideoConversion cancelled(url);
-    QEventLoop loop;
     int finishedCount = 0;
     QObject::connect(&cancelled, &VideoConversion::progress, &cancelled, &VideoConversion::cancel);
     QObject::connect(&cancelled, &VideoConversion::finished, [&] {
@@ -209,7 +198,6 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     const QStringList left = everythingIn(cacheFolder(big));
     EXPECT_TRUE(left.isEmpty() || left == QStringList({"long drive_f.mov"}))
         << qPrintable(left.join(", "));
-
     // Run to the end, the fractions rise to exactly 1.
     QList<double> fractions;
     VideoConversion complete(url);
