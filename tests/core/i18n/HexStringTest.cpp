@@ -2,21 +2,15 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using HexString::dataFromHexString;
-
 TEST(HexString, ReadsPairsByTheirLeadingHexDigits)
 {
-    EXPECT_EQ(dataFromHexString(""), QByteArray());
-    EXPECT_EQ(dataFromHexString("abc"), QByteArray("\xAB\x0C", 2));
-    EXPECT_EQ(dataFromHexString("0a1B"), QByteArray("\x0A\x1B", 2));
-    EXPECT_EQ(dataFromHexString("0g"), QByteArray(1, '\0'));
-    EXPECT_EQ(dataFromHexString("g0"), QByteArray(1, '\0'));
-    EXPECT_EQ(dataFromHexString("7z"), QByteArray("\x07", 1));
-    EXPECT_EQ(dataFromHexString("FFff00"), QByteArray("\xFF\xFF\x00", 3));
-    EXPECT_EQ(dataFromHexString("-1 a"), QByteArray("\x00\x00", 2));
-    EXPECT_EQ(dataFromHexString(QStringLiteral("１２")), QByteArray(1, '\0'));
+    // A pair reads as far as its digits go; a fullwidth digit is none.
+    const char *const rows[][2] = {
+        {"", ""},     {"abc", "ab0c"},      {"0a1B", "0a1b"}, {"0g", "00"},  {"g0", "00"},
+        {"7z", "07"}, {"FFff00", "ffff00"}, {"-1 a", "0000"}, {"１２", "00"}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(HexString::dataFromHexString(QString::fromUtf8(row[0])),
+                  QByteArray::fromHex(row[1]))
+            << row[0];
+    }
 }
-
-} // namespace

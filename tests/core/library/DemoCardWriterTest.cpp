@@ -1,29 +1,12 @@
+#include "TestMedia.h"
+
 #include "core/library/DemoCardWriter.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/telemetry/TorvaClipData.h"
 
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
-
-// "codec_type" of every stream, as ffprobe lists them.
-QStringList streamTypes(const QString &path)
-{
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"),
-                {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", path});
-    probe.waitForFinished(30000);
-    return QString::fromLatin1(probe.readAllStandardOutput())
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-} // namespace
 
 TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
 {
@@ -31,31 +14,22 @@ TEST(DemoCardWriter, WritesAPlayableCardWithTelemetryAndSettings)
     const DemoCardWriter::Result result = DemoCardWriter::write(card.path());
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     ASSERT_EQ(result.recordings.size(), 9);
-
     P820SettingManager settings;
     EXPECT_EQ(settings.loadModelTypeWithSDPath(card.path()), 1); // P820
-    EXPECT_EQ(settings.loadVersionSDPath(card.path()), QStringLiteral("1.0.17"));
-    settings.setSettingDirPath(card.path());
-    settings.loadLanguages();
-    EXPECT_EQ(settings.languages().size(), 5);
-
-    // Two cameras and sound in one AVI, with a fix after the first two seconds.
-    const QString continuous = card.filePath(QStringLiteral("cont_rec/REC_20260514_083000.avi"));
-    EXPECT_EQ(streamTypes(continuous), (QStringList{"video", "video", "audio"}));
-    auto track = std::make_unique<TorvaClipData>();
-    track->loadVideoFileCilpDataFromFilePath(continuous);
-    EXPECT_EQ(track->clipDataCount(), 300u);
-    EXPECT_EQ(track->gpsDataCount(), 280u);
-    EXPECT_NEAR(track->getGpsLat(20), 37.5665, 0.001);
-    EXPECT_GT(track->getGpsSpeed(100), 40u);
-
-    // The event pair carries its telemetry as a subtitle stream.
-    EXPECT_EQ(streamTypes(card.filePath(QStringLiteral("evt_rec/EVT_20260514_083050_R.mp4"))),
-              (QStringList{"video", "audio", "subtitle"}));
-
+    EXPECT_EQ(settings.loadVersionSDPath(card.path()), "1.0.17");
+    // Two cameras and sound in one AVI, with a fix after the first two
+    // seconds; the event pair carries its telemetry as a subtitle stream.
+    const QString continuous = card.filePath("cont_rec/REC_20260514_083000.avi");
+    EXPECT_EQ(TestMedia::streams(continuous),
+              QStringList({"h264,video,640,360", "h264,video,640,360", "pcm_s16le,audio"}));
+    EXPECT_EQ(TestMedia::streams(card.filePath("evt_rec/EVT_20260514_083050_R.mp4")),
+              QStringList({"h264,video,640,360", "aac,audio", "mov_text,subtitle,N/A,N/A"}));
+    TorvaClipData track;
+    track.loadVideoFileCilpDataFromFilePath(continuous);
+    EXPECT_EQ(track.clipDataCount(), 300u);
+    EXPECT_EQ(track.gpsDataCount(), 280u);
+    EXPECT_NEAR(track.getGpsLat(20), 37.5665, 0.001);
     // The manual recording ends with a tail block.
-    track->loadVideoFileCilpDataFromFilePath(
-        card.filePath(QStringLiteral("manual_rec/MANUAL_20260514_083110.mp4")));
-    EXPECT_EQ(track->clipDataCount(), 100u);
-    EXPECT_EQ(track->gpsDataCount(), 100u);
+    track.loadVideoFileCilpDataFromFilePath(card.filePath("manual_rec/MANUAL_20260514_083110.mp4"));
+    EXPECT_EQ(track.gpsDataCount(), 100u);
 }

@@ -28,25 +28,12 @@ TEST(TranscoderArguments, TwoStreamListsPerCameraSoundAndCodecType)
     using Camera = TranscoderArguments::Camera;
     EXPECT_EQ(joined(TranscoderArguments::twoStream(0, Camera::Front, false, "/in.avi", "/f.mov")),
               "-i /in.avi -map 0:0 -c copy -y -v 10 -vcodec copy -acodec copy /f.mov");
-    EXPECT_EQ(joined(TranscoderArguments::twoStream(0, Camera::Rear, false, "/in.avi", "/r.mov")),
-              "-i /in.avi -map 0:1 -c copy -y -v 10 -vcodec copy -acodec copy /r.mov");
-    EXPECT_EQ(joined(TranscoderArguments::twoStream(2, Camera::Front, false, "/in.avi", "/f.mov")),
-              "-i /in.avi -map 0:0 -c copy -y -v 10 -vcodec copy -acodec copy -vtag hvc1 /f.mov");
     EXPECT_EQ(joined(TranscoderArguments::twoStream(3, Camera::Rear, false, "/in.avi", "/r.mov")),
               "-i /in.avi -map 0:1 -c copy -y -v 10 -vcodec copy -acodec copy -vtag avc1 /r.mov");
-    EXPECT_EQ(joined(TranscoderArguments::twoStream(0, Camera::Front, true, "/in.avi", "/f.mov")),
-              "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy /f.mov");
     EXPECT_EQ(joined(TranscoderArguments::twoStream(2, Camera::Rear, true, "/in.avi", "/r.mov")),
               "-i /in.avi -map 0:1 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag hvc1 "
               "/r.mov");
     EXPECT_EQ(joined(TranscoderArguments::twoStream(1, Camera::Front, true, "/in.avi", "/f.mov")),
               "-i /in.avi -map 0:0 -map 0:2 -c copy -y -v 10 -vcodec copy -acodec copy -vtag avc1 "
               "/f.mov");
-}
-
-TEST(TranscoderArguments, ListingAndSubtitleLists)
-{
-    EXPECT_EQ(TranscoderArguments::listing("/a b.avi"), QStringList({"-i", "/a b.avi"}));
-    EXPECT_EQ(joined(TranscoderArguments::subtitles("/in.mp4", "/f.srt")),
-              "-i /in.mp4 -vn -an -c:s text /f.srt");
 }
