@@ -1,9 +1,8 @@
+#include "TempFolder.h"
+
 #include "core/telemetry/DemoDrive.h"
 #include "core/telemetry/SubtitleData.h"
 #include "core/telemetry/TorvaClipData.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,14 +22,9 @@ TEST(DemoDrive, SubtitleTextReadsBackThroughBothReaders)
     EXPECT_EQ(subtitles.getGpsAt(5, lat, lng, speed), SubtitleData::GpsNone); // no fix yet
     EXPECT_EQ(subtitles.getGpsAt(59, lat, lng, speed), SubtitleData::GpsExact);
 
-    QTemporaryDir folder;
-    const QString srt = folder.filePath(QStringLiteral("drive.srt"));
-    QFile file(srt);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(drive.srtText());
-    file.close();
+    TempFolder folder;
     TorvaClipData track;
-    track.loadVideoFileCilpDataFromFilePath(srt);
+    track.loadVideoFileCilpDataFromFilePath(folder.write("drive.srt", drive.srtText()));
     EXPECT_EQ(track.clipDataCount(), 120u);
     EXPECT_EQ(track.gpsDataCount(), 100u);
 }
