@@ -33,12 +33,19 @@ QByteArray entries(int count, int firstValue = 0)
     return chunks;
 }
 
-std::optional<TelemetryReading> avi(const QByteArray &chunks, Family family = Family::Standard)
+// Runs a reader over the bytes as a device.
+template <typename Read> auto overDevice(QByteArray bytes, Read read)
 {
-    QByteArray bytes = RiffBuilder::avi(chunks);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return AviTelemetryReader::read(buffer, family);
+    return read(buffer);
+}
+
+std::optional<TelemetryReading> avi(const QByteArray &chunks, Family family = Family::Standard)
+{
+    return overDevice(RiffBuilder::avi(chunks), [family](QIODevice &device) {
+        return AviTelemetryReader::read(device, family);
+    });
 }
 
 // A tag as the cameras write it: "02tx", one byte, zero padding, the record.
@@ -47,11 +54,11 @@ QByteArray tagged(const QByteArray &record, int padding = 3)
     return "02tx\x01" + QByteArray(padding, '\0') + record + QByteArray(1, '\0');
 }
 
-TelemetryReading scan(QByteArray bytes, int64_t blockSize = Mp4TelemetryScanner::kBlockBytes)
+TelemetryReading scan(const QByteArray &bytes, int64_t blockSize = Mp4TelemetryScanner::kBlockBytes)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return Mp4TelemetryScanner::scan(buffer, blockSize);
+    return overDevice(bytes, [blockSize](QIODevice &device) {
+        return Mp4TelemetryScanner::scan(device, blockSize);
+    });
 }
 
 TelemetryReading srt(const std::vector<QByteArray> &payloads)
@@ -62,11 +69,9 @@ TelemetryReading srt(const std::vector<QByteArray> &payloads)
     return SrtTelemetryReader::read(text);
 }
 
-std::optional<TelemetryReading> tail(QByteArray bytes)
+std::optional<TelemetryReading> tail(const QByteArray &bytes)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return TailBlockReader::read(buffer);
+    return overDevice(bytes, [](QIODevice &device) { return TailBlockReader::read(device); });
 }
 
 QByteArray tailLines(int count, const QByteArray &lineBreak = "\n")
@@ -92,7 +97,14 @@ void expectReading(const std::optional<TelemetryReading> &reading, int count, ui
 TEST(AviTelemetryReader, GroupsCloseIntoTenSamples)
 {
     const QByteArray marker = RiffBuilder::text("T");
-    expectReading(avi(entries(5) + kFix), 10, 10, {0, 0, 1, 1, 2, 2, 3, 3, 4, 4});
+    // Stored as 128 - raw, ten samples with the fix that closes the group.
+    const auto second =
+        avi(RiffBuilder::text(RiffBuilder::accelerationRecord(0, 128, 255)) + entries(4, 1) + kFix);
+    expectReading(second, 10, 10, {128, 128, 1, 1, 2, 2, 3, 3, 4, 4});
+    const TelemetrySamples &s = second->samples;
+    EXPECT_EQ(V({s.gy[0], s.gz[0], int(s.gpsSpeed[9]), int(s.gpsSpeed[10])}), (V{0, -127, 19, 0}));
+    EXPECT_FLOAT_EQ(s.gpsInfoLat[9], 37.38746f);
+    EXPECT_FLOAT_EQ(s.gpsInfoLng[9], 127.0354f);
     // At most sixty entries a group.
     expectReading(avi(entries(75) + kFix), 10, 10, {0, 3, 9, 15, 21, 27, 33, 39, 45, 51});
     // Other sentences neither close nor fix; "G$GPRMC" with status V closes without one.
@@ -125,17 +137,6 @@ TEST(AviTelemetryReader, GroupsCloseIntoTenSamples)
     expectReading(avi(RiffBuilder::text("M\1") + RiffBuilder::text("M") + kFix), 0, 0);
 }
 
-TEST(AviTelemetryReader, SamplesCarryAxesAndTheFix)
-{
-    const auto reading =
-        avi(RiffBuilder::text(RiffBuilder::accelerationRecord(0, 128, 255)) + kFix);
-    const TelemetrySamples &s = reading->samples;
-    EXPECT_EQ(V({s.gx[9], s.gy[9], s.gz[9], int(s.gpsSpeed[9]), int(s.gpsSpeed[10])}),
-              (V{128, 0, -127, 19, 0})); // past the count: zero
-    EXPECT_FLOAT_EQ(s.gpsInfoLat[9], 37.38746f);
-    EXPECT_FLOAT_EQ(s.gpsInfoLng[9], 127.0354f);
-}
-
 TEST(AviTelemetryReader, WalksListsOddSizesAndOtherChunks)
 {
     const QByteArray movi = RiffBuilder::list(
@@ -148,11 +149,10 @@ TEST(AviTelemetryReader, WalksListsOddSizesAndOtherChunks)
                       movi + RiffBuilder::chunk("JUNK", QByteArray(3, 'j')) + entries(1) +
                       RiffBuilder::text("T")),
                   20, 10, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0});
-    for (QByteArray other : {QByteArray("RIFF\4\0\0\0WAVE", 12), QByteArray("RIF")}) {
-        QBuffer buffer(&other);
-        buffer.open(QIODevice::ReadOnly);
-        EXPECT_FALSE(AviTelemetryReader::read(buffer, Family::Standard));
-    }
+    for (const QByteArray &other : {QByteArray("RIFF\4\0\0\0WAVE", 12), QByteArray("RIF")})
+        EXPECT_FALSE(overDevice(other, [](QIODevice &device) {
+            return AviTelemetryReader::read(device, Family::Standard);
+        }));
 }
 
 TEST(P820TelemetryRecords, AccelerationEntries)
@@ -215,14 +215,11 @@ TEST(Mp4TelemetryScanner, BlockBoundariesDoNotChangeTheResult)
     QByteArray bytes;
     for (int i = 0; i < 400; ++i) {
         bytes += QByteArray(int(random.bounded(40)), char('0' + random.bounded(4)));
-        const int kind = int(random.bounded(3));
-        if (kind == 0)
-            bytes += tagged("gsensor," + QByteArray::number(random.bounded(200)) + ",1,2",
-                            int(random.bounded(300)));
-        else if (kind == 1)
-            bytes += tagged("gsensori,1,128," + QByteArray::number(random.bounded(100)) + ",2,3");
-        else
-            bytes += tagged(i % 7 == 0 ? QByteArray("GNRMC,1,V") : kRmc, int(random.bounded(5)));
+        const QByteArray value = QByteArray::number(random.bounded(200));
+        const QByteArray records[] = {"gsensor," + value + ",1,2",
+                                      "gsensori,1,128," + value + ",2,3",
+                                      i % 7 == 0 ? QByteArray("GNRMC,1,V") : kRmc};
+        bytes += tagged(records[random.bounded(3)], int(random.bounded(300)));
     }
     const TelemetryReading whole = scan(bytes, bytes.size() + 1);
     ASSERT_GT(whole.count, 100);
@@ -272,10 +269,10 @@ TEST(TailBlockReader, ShortFilesAreTextFromByteSix)
 
 TEST(TailBlockReader, MarkerNearTheEndAndUtf8)
 {
-    // A recording body that is no UTF-8, then the marker and 700 lines.
+    // A recording body that is no UTF-8, then the marker and sample lines.
     const QByteArray body = QByteArray(100000, '\xFF') + "WQZKM7";
-    const QByteArray text = tailLines(700, "\xE2\x80\xA8"); // U+2028 ends lines too
-    const auto reading = tail(body + text.left(33006 - 6 - 7));
+    // The marker at the far end of the window; U+2028 ends lines too.
+    const auto reading = tail(body + tailLines(1200, "\xE2\x80\xA8").left(33006 - 6 - 7));
     expectReading(reading, 650, 650);
     EXPECT_EQ(reading->samples.gz[649], 649);
     // Without the marker in the window the text starts at byte 6: not UTF-8.
