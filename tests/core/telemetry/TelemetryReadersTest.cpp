@@ -1,51 +1,42 @@
 #include "RiffBuilder.h"
+#include "TempFolder.h"
 
-#include "core/telemetry/AviTelemetryReader.h"
 #include "core/telemetry/Mp4TelemetryScanner.h"
 #include "core/telemetry/P820TelemetryRecords.h"
-#include "core/telemetry/SrtTelemetryReader.h"
 #include "core/telemetry/TailBlockReader.h"
+#include "core/telemetry/TelemetrySource.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
-using Family = AviTelemetryReader::Family;
+using Reader = TelemetrySource::Reader;
 using V = std::vector<int>;
 
-const QByteArray kFix =
-    RiffBuilder::text("$GPRMC,123519,A,3723.2475,N,12702.1234,E,10.0,084.4,230394,003.1,W*6A");
 const QByteArray kRmc = "GPRMC,123519,A,3723.2475,N,12702.1234,E,10.0,084.4,230394";
+const QByteArray kFix = RiffBuilder::text("$" + kRmc + ",003.1,W*6A");
+
+std::optional<TelemetryReading> read(Reader reader, const QByteArray &bytes)
+{
+    TempFolder folder;
+    return TelemetrySource::readWith(folder.write("clip", bytes), reader);
+}
+
+std::optional<TelemetryReading> avi(const QByteArray &chunks, Reader reader = Reader::StandardAvi)
+{
+    return read(reader, RiffBuilder::avi(chunks));
+}
 
 // Raw byte x whose stored standard value is 128 - x, so entry i reads back as i.
 QByteArray entries(int count, int firstValue = 0)
 {
     QByteArray chunks;
-    for (int i = 0; i < count; ++i) {
-        const auto raw = uint8_t(128 - (firstValue + i));
-        chunks += RiffBuilder::text(RiffBuilder::accelerationRecord(raw, raw, raw));
-    }
+    for (int i = firstValue; i < firstValue + count; ++i)
+        chunks += RiffBuilder::text(RiffBuilder::accelerationRecord(128 - i, 128 - i, 128 - i));
     return chunks;
-}
-
-// Runs a reader over the bytes as a device.
-template <typename Read> auto overDevice(QByteArray bytes, Read read)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return read(buffer);
-}
-
-std::optional<TelemetryReading> avi(const QByteArray &chunks, Family family = Family::Standard)
-{
-    return overDevice(RiffBuilder::avi(chunks), [family](QIODevice &device) {
-        return AviTelemetryReader::read(device, family);
-    });
 }
 
 // A tag as the cameras write it: "02tx", one byte, zero padding, the record.
@@ -54,24 +45,12 @@ QByteArray tagged(const QByteArray &record, int padding = 3)
     return "02tx\x01" + QByteArray(padding, '\0') + record + QByteArray(1, '\0');
 }
 
-TelemetryReading scan(const QByteArray &bytes, int64_t blockSize = Mp4TelemetryScanner::kBlockBytes)
-{
-    return overDevice(bytes, [blockSize](QIODevice &device) {
-        return Mp4TelemetryScanner::scan(device, blockSize);
-    });
-}
-
-TelemetryReading srt(const std::vector<QByteArray> &payloads)
+QByteArray srtBlocks(const std::vector<QByteArray> &payloads)
 {
     QByteArray text;
     for (const QByteArray &payload : payloads)
         text += "1\n00:00:00,000 --> 00:00:00,100\n" + payload + "\n\n";
-    return SrtTelemetryReader::read(text);
-}
-
-std::optional<TelemetryReading> tail(const QByteArray &bytes)
-{
-    return overDevice(bytes, [](QIODevice &device) { return TailBlockReader::read(device); });
+    return text;
 }
 
 QByteArray tailLines(int count, const QByteArray &lineBreak = "\n")
@@ -96,7 +75,6 @@ void expectReading(const std::optional<TelemetryReading> &reading, int count, ui
 
 TEST(AviTelemetryReader, GroupsCloseIntoTenSamples)
 {
-    const QByteArray marker = RiffBuilder::text("T");
     // Stored as 128 - raw, ten samples with the fix that closes the group.
     const auto second =
         avi(RiffBuilder::text(RiffBuilder::accelerationRecord(0, 128, 255)) + entries(4, 1) + kFix);
@@ -114,30 +92,21 @@ TEST(AviTelemetryReader, GroupsCloseIntoTenSamples)
     expectReading(avi(entries(2) + RiffBuilder::text("G$GPRMC,1,V,3723,N,1,E,50")), 10, 0,
                   {0, 0, 0, 0, 0, 1, 1, 1, 1, 1});
     // A fix, a marker and the end close; the end alone does not, and keeps the fix.
+    const QByteArray marker = RiffBuilder::text("T");
     expectReading(avi(entries(3) + kFix + entries(3) + marker + entries(3)), 30, 10);
     expectReading(avi(entries(8)), 0, 0);
     expectReading(avi(entries(1) + kFix + entries(4, 10)), 20, 20,
                   {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10, 10, 10, 11, 11, 12, 12, 12, 13, 13});
-    QByteArray seventySeconds;
-    for (int second = 0; second < 70; ++second)
-        seventySeconds += entries(10) + kFix;
-    expectReading(avi(seventySeconds), 650, 650);
+    expectReading(avi((entries(10) + kFix).repeated(70)), 650, 650);
     // The compact layout: (raw - 128) x 10, only with its flags, no markers.
     expectReading(avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(0, 128, 255)) +
                           RiffBuilder::text(RiffBuilder::compactAccelerationRecord(1, 1, 1, 0)) +
-                          RiffBuilder::text(RiffBuilder::accelerationRecord(2, 2, 2)) + marker +
-                          kFix,
-                      Family::Compact),
+                          entries(1) + marker + kFix,
+                      Reader::CompactAvi),
                   10, 10, {-1280});
-    // Broken files: a chunk longer than the file is read as far as it goes, a
-    // header cut short ends the walk, short records are not read past.
-    expectReading(avi(entries(3) + kFix + RiffBuilder::chunkWithSize("02tx", 4000, "M\1\1\1")), 20,
-                  20, {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 127});
-    expectReading(avi(entries(3) + kFix + "01w"), 10, 10);
-    expectReading(avi(RiffBuilder::text("M\1") + RiffBuilder::text("M") + kFix), 0, 0);
 }
 
-TEST(AviTelemetryReader, WalksListsOddSizesAndOtherChunks)
+TEST(AviTelemetryReader, WalksChunksAndSurvivesBrokenFiles)
 {
     const QByteArray movi = RiffBuilder::list(
         "movi",
@@ -149,10 +118,14 @@ TEST(AviTelemetryReader, WalksListsOddSizesAndOtherChunks)
                       movi + RiffBuilder::chunk("JUNK", QByteArray(3, 'j')) + entries(1) +
                       RiffBuilder::text("T")),
                   20, 10, {1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0});
-    for (const QByteArray &other : {QByteArray("RIFF\4\0\0\0WAVE", 12), QByteArray("RIF")})
-        EXPECT_FALSE(overDevice(other, [](QIODevice &device) {
-            return AviTelemetryReader::read(device, Family::Standard);
-        }));
+    // A chunk longer than the file is read as far as it goes, a header cut
+    // short ends the walk, short records are not read past.
+    expectReading(avi(entries(3) + kFix + RiffBuilder::chunkWithSize("02tx", 4000, "M\1\1\1")), 20,
+                  20, {0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 127});
+    expectReading(avi(entries(3) + kFix + "01w"), 10, 10);
+    expectReading(avi(RiffBuilder::text("M\1") + RiffBuilder::text("M") + kFix), 0, 0);
+    EXPECT_FALSE(read(Reader::StandardAvi, QByteArray("RIFF\4\0\0\0WAVE", 12)));
+    EXPECT_FALSE(read(Reader::StandardAvi, "RIF"));
 }
 
 TEST(P820TelemetryRecords, AccelerationEntries)
@@ -188,23 +161,20 @@ TEST(Mp4TelemetryScanner, TagsGroupsAndFixes)
     // A sentence with its leading "$" is no RMC record; the entry after the
     // last fix is closed at the end with that fix.
     bytes += tagged(kRmc, 0) + "mdat" + tagged("$GPRMC,1,A,1,N,1,E,1") + tagged("gsensor,9,9,9");
-    const TelemetryReading reading = scan(bytes);
+    const auto reading = read(Reader::Mp4Tags, bytes);
     expectReading(reading, 20, 20, {0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 9});
-    EXPECT_EQ(V({reading.samples.gy[2], reading.samples.gz[2]}), (V{-5, 7}));
-    EXPECT_EQ(reading.samples.gpsSpeed[0], 19u);
-    EXPECT_FLOAT_EQ(reading.samples.gpsInfoLat[0], 37.38746f);
-    EXPECT_FLOAT_EQ(reading.samples.gpsInfoLng[19], 127.0354f);
-
+    EXPECT_EQ(V({reading->samples.gy[2], reading->samples.gz[2]}), (V{-5, 7}));
+    EXPECT_FLOAT_EQ(reading->samples.gpsInfoLng[19], 127.0354f);
     // Without fixes each entry is one sample; a fix before every entry leaves none.
     QByteArray unfixed;
     for (int i = 0; i < 12; ++i)
         unfixed += tagged("gsensor," + QByteArray::number(i) + ",0,0");
-    expectReading(scan(unfixed), 12, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
-    expectReading(scan(tagged(kRmc) + unfixed), 0, 0);
+    expectReading(read(Reader::Mp4Tags, unfixed), 12, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});
+    expectReading(read(Reader::Mp4Tags, tagged(kRmc) + unfixed), 0, 0);
     // A tag cut by the end of the file, and records that are not UTF-8.
-    expectReading(scan("xx02t"), 0, 0);
-    expectReading(scan(tagged("gsensor,\xFF,1,1")), 0, 0);
-    expectReading(scan(QByteArray("02tx") + QByteArray(9, '\0')), 0, 0);
+    for (const QByteArray &nothing : {QByteArray("xx02t"), tagged("gsensor,\xFF,1,1"),
+                                      QByteArray("02tx") + QByteArray(9, '\0')})
+        expectReading(read(Reader::Mp4Tags, nothing), 0, 0);
 }
 
 TEST(Mp4TelemetryScanner, BlockBoundariesDoNotChangeTheResult)
@@ -221,12 +191,16 @@ TEST(Mp4TelemetryScanner, BlockBoundariesDoNotChangeTheResult)
                                       i % 7 == 0 ? QByteArray("GNRMC,1,V") : kRmc};
         bytes += tagged(records[random.bounded(3)], int(random.bounded(300)));
     }
-    const TelemetryReading whole = scan(bytes, bytes.size() + 1);
+    const auto scan = [&bytes](int64_t blockSize) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return Mp4TelemetryScanner::scan(buffer, blockSize);
+    };
+    const TelemetryReading whole = scan(bytes.size() + 1);
     ASSERT_GT(whole.count, 100);
     for (const int64_t block : {1, 2, 3, 5, 64, 119, 120, 4096}) {
-        const TelemetryReading pieces = scan(bytes, block);
-        EXPECT_EQ(pieces.count, whole.count) << block;
-        EXPECT_EQ(pieces.gpsCount, whole.gpsCount) << block;
+        const TelemetryReading pieces = scan(block);
+        EXPECT_EQ(V({pieces.count, int(pieces.gpsCount)}), V({whole.count, int(whole.gpsCount)}));
         EXPECT_TRUE(pieces.samples.gx == whole.samples.gx) << block;
         EXPECT_TRUE(pieces.samples.gpsInfoLat == whole.samples.gpsInfoLat) << block;
     }
@@ -236,50 +210,49 @@ TEST(SrtTelemetryReader, RecordsCarsAndFixes)
 {
     // "gsensori" with an RMC closes its own group; "CAR" then repeats nothing
     // (the group was just closed) and reads its own fields.
-    const TelemetryReading own =
-        srt({"gsensor,1,1,1", "gsensori,1,128,10,20,30;GPRMC,1,A,3723.2475,N,1,E,10.0", "CAR,0,0,0",
-             "dummy"});
+    const auto own =
+        read(Reader::Subtitles,
+             srtBlocks({"gsensor,1,1,1", "gsensori,1,128,10,20,30;" + kRmc, "CAR,0,0,0", "dummy"}));
     expectReading(own, 20, 20, {1, 1, 1, 1, 1, 10, 10, 10, 10, 10, 0});
-    EXPECT_EQ(V({own.samples.gz[9], int(own.samples.gpsSpeed[9])}), (V{30, 19}));
-    const TelemetryReading repeated =
-        srt({"gsensor,5,6,7", "CAR,1,1,1", "GNRMC,1,A,3723.2475,S,12702.1234,W,0"});
+    EXPECT_EQ(V({own->samples.gz[9], int(own->samples.gpsSpeed[9])}), (V{30, 19}));
+    const auto repeated =
+        read(Reader::Subtitles,
+             srtBlocks({"gsensor,5,6,7", "CAR,1,1,1", "GNRMC,1,A,3723.2475,S,1,W,0"}));
     expectReading(repeated, 10, 10, {5, 5, 5, 5, 5, 5, 5, 5, 5, 5});
-    EXPECT_FLOAT_EQ(repeated.samples.gpsInfoLat[9], -37.38746f);
-    expectReading(SrtTelemetryReader::read(""), 0, 0);
-    expectReading(srt({"gsensor,1,1,1", "\xFF"}), 0, 0);
-    // A payload that runs into the next block when a block has no text.
-    expectReading(
-        SrtTelemetryReader::read(
-            "1\n00:00:00,000 --> 00:00:00,100\n\n2\n00:00:00,100 --> x\ngsensor,1,1,1\n\n"),
-        0, 0);
+    EXPECT_FLOAT_EQ(repeated->samples.gpsInfoLat[9], -37.38746f);
+    // Empty or not UTF-8, and a payload that runs into the next block when a
+    // block has no text.
+    for (const QByteArray &nothing :
+         {QByteArray(), srtBlocks({"gsensor,1,1,1", "\xFF"}),
+          QByteArray(
+              "1\n00:00:00,000 --> 00:00:00,100\n\n2\n00:00:00,100 --> x\ngsensor,1,1,1\n\n")})
+        expectReading(read(Reader::Subtitles, nothing), 0, 0);
 }
 
-TEST(TailBlockReader, ShortFilesAreTextFromByteSix)
+TEST(TailBlockReader, TextFromByteSixOrAfterTheMarker)
 {
-    const auto reading =
-        tail("header0,37.5,127.25,80,1,-2,130\r\n1,-33.25,-70.5,5,x,40000,-3\r\nnot,a,sample\n");
+    const auto reading = read(Reader::TailBlock, "header0,37.5,127.25,80,1,-2,130\r\n"
+                                                 "1,-33.25,-70.5,5,x,40000,-3\r\nnot,a,sample\n");
     // Axes keep their low 16 bits.
     expectReading(reading, 2, 2, {1, 0});
     const TelemetrySamples &s = reading->samples;
     EXPECT_EQ(V({s.gy[0], s.gz[0], int(s.gpsSpeed[0]), s.gy[1]}), (V{-2, 130, 80, int16_t(40000)}));
     EXPECT_EQ(std::vector<float>({s.gpsInfoLat[0], s.gpsInfoLng[0], s.gpsInfoLat[1]}),
               (std::vector<float>{37.5f, 127.25f, -33.25f}));
-    EXPECT_FALSE(tail("12345"));
-}
+    EXPECT_FALSE(read(Reader::TailBlock, "12345"));
 
-TEST(TailBlockReader, MarkerNearTheEndAndUtf8)
-{
-    // A recording body that is no UTF-8, then the marker and sample lines.
+    // A body that is no UTF-8, then the marker at the far end of the search
+    // window and sample lines; U+2028 ends lines too.
     const QByteArray body = QByteArray(100000, '\xFF') + "WQZKM7";
-    // The marker at the far end of the window; U+2028 ends lines too.
-    const auto reading = tail(body + tailLines(1200, "\xE2\x80\xA8").left(33006 - 6 - 7));
-    expectReading(reading, 650, 650);
-    EXPECT_EQ(reading->samples.gz[649], 649);
-    // Without the marker in the window the text starts at byte 6: not UTF-8.
-    expectReading(tail(QByteArray(40000, '\xFF')), 0, 0);
-    expectReading(tail("000000" + tailLines(700) + "\xC3"), 0, 0);
-    expectReading(tail("000000" + tailLines(3) + "\xED\xA0\x80\n"), 0, 0);
+    const auto marked =
+        read(Reader::TailBlock, body + tailLines(1200, "\xE2\x80\xA8").left(33006 - 6 - 7));
+    expectReading(marked, 650, 650);
+    EXPECT_EQ(marked->samples.gz[649], 649);
+    // Without the marker the text starts at byte 6 and must be UTF-8 throughout.
+    for (const QByteArray &nothing : {QByteArray(40000, '\xFF'), "000000" + tailLines(700) + "\xC3",
+                                      "000000" + tailLines(3) + "\xED\xA0\x80\n"})
+        expectReading(read(Reader::TailBlock, nothing), 0, 0);
     // Lines beyond the length a sample line can have are not samples.
     const QByteArray overlong = QByteArray(TailBlockReader::kMaxLineBytes, '0') + ",1,1,1,1,1,1\n";
-    expectReading(tail("000000" + overlong + tailLines(1)), 1, 1);
+    expectReading(read(Reader::TailBlock, "000000" + overlong + tailLines(1)), 1, 1);
 }
