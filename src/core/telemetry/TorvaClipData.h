@@ -43,8 +43,9 @@ public:
     void loadVideoFileCilpDataFromFilePath_QMV(const QString &path);
 
     // The readers. Each stores what it found from index 0 on, sets
-    // gpsDataCount and returns the number of samples stored; a file it does
-    // not read gives 0 and leaves the track as it was.
+    // gpsDataCount and returns the number of samples stored; when the reader
+    // has nothing to give (see TelemetrySource::readWith) the result is 0
+    // and the track stays as it was.
     int32_t getAllDataFromFile(const QByteArray &utf8Path);
     int32_t getAllDataFromFile_QMV(const QByteArray &utf8Path);
     int32_t getAllDataFromFileTail(const QString &path);
