@@ -4,7 +4,7 @@
 #include "cli/CommandArguments.h"
 #include "cli/InputFile.h"
 
-#include "core/telemetry/RecordingTrack.h"
+#include "core/telemetry/TelemetrySource.h"
 #include "core/telemetry/TorvaClipData.h"
 #include "core/telemetry/TrackExporter.h"
 
@@ -19,7 +19,7 @@ const char *TelemetryCommand::usage()
 
 int TelemetryCommand::run(const QStringList &args, CliOutput &output)
 {
-    using Reader = RecordingTrack::Reader;
+    using Choice = TelemetrySource::Choice;
     const CommandArguments parsed =
         CommandArguments::parse(args, {{QStringLiteral("--compact"), QStringLiteral("--chain")},
                                        {QStringLiteral("--format")},
@@ -29,11 +29,11 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
     if (parsed.isSet(QStringLiteral("--compact")) && parsed.isSet(QStringLiteral("--chain")))
         return output.usageError(QStringLiteral("--compact and --chain exclude each other"),
                                  usage());
-    Reader reader = Reader::ByName;
+    Choice choice = Choice::ByName;
     if (parsed.isSet(QStringLiteral("--compact")))
-        reader = Reader::CompactFamily;
+        choice = Choice::CompactFamily;
     else if (parsed.isSet(QStringLiteral("--chain")))
-        reader = Reader::ReaderChain;
+        choice = Choice::ReaderChain;
     TrackExporter::Format format = TrackExporter::Format::Csv;
     if (const auto name = parsed.value(QStringLiteral("--format"))) {
         const auto chosen = TrackExporter::formatFromName(*name);
@@ -46,7 +46,7 @@ int TelemetryCommand::run(const QStringList &args, CliOutput &output)
         return code;
 
     auto track = std::make_unique<TorvaClipData>();
-    RecordingTrack::load(file, reader, *track);
+    track->load(file, choice);
     output.write(TrackExporter::exportTrack(*track, format, QFileInfo(file).completeBaseName()));
     return CliOutput::kOk;
 }

@@ -1,5 +1,4 @@
 #include "core/telemetry/AviTelemetryReader.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 
@@ -12,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
          {AviTelemetryReader::Family::Standard, AviTelemetryReader::Family::Compact}) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        TorvaClipData track;
-        const int32_t count = AviTelemetryReader::read(buffer, family, track);
-        if (count < 0 || count > TorvaClipData::kCapacity || track.gpsDataCount() > uint32_t(count))
+        const auto reading = AviTelemetryReader::read(buffer, family);
+        if (reading && (reading->count < 0 || reading->count > TelemetrySamples::kCapacity ||
+                        reading->gpsCount > uint32_t(reading->count)))
             __builtin_trap();
     }
     return 0;

@@ -1,5 +1,4 @@
 #include "core/telemetry/Mp4TelemetryScanner.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 
@@ -8,11 +7,11 @@
 
 namespace {
 
-int32_t scan(QByteArray &bytes, int64_t blockSize, TorvaClipData &track)
+TelemetryReading scan(QByteArray &bytes, int64_t blockSize)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return Mp4TelemetryScanner::scan(buffer, track, blockSize);
+    return Mp4TelemetryScanner::scan(buffer, blockSize);
 }
 
 } // namespace
@@ -24,12 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const int64_t blockSize = 1 + data[0] % 37;
     QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    TorvaClipData whole;
-    TorvaClipData pieces;
-    const int32_t count = scan(bytes, bytes.size() + 1, whole);
-    if (scan(bytes, blockSize, pieces) != count || whole.gpsDataCount() != pieces.gpsDataCount())
+    const TelemetryReading whole = scan(bytes, bytes.size() + 1);
+    const TelemetryReading pieces = scan(bytes, blockSize);
+    if (pieces.count != whole.count || pieces.gpsCount != whole.gpsCount)
         __builtin_trap();
-    if (std::memcmp(&whole.samples(), &pieces.samples(), sizeof(TelemetrySamples)) != 0)
+    if (std::memcmp(&whole.samples, &pieces.samples, sizeof(TelemetrySamples)) != 0)
         __builtin_trap();
     return 0;
 }

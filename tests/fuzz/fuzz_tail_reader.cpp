@@ -1,5 +1,4 @@
 #include "core/telemetry/TailBlockReader.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <QBuffer>
 
@@ -10,9 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    TorvaClipData track;
-    const int32_t count = TailBlockReader::read(buffer, track);
-    if (count < 0 || count > TorvaClipData::kCapacity || track.gpsDataCount() > uint32_t(count))
+    const auto reading = TailBlockReader::read(buffer);
+    if (reading && (reading->count < 0 || reading->count > TelemetrySamples::kCapacity ||
+                    reading->gpsCount > uint32_t(reading->count)))
         __builtin_trap();
     return 0;
 }

@@ -39,7 +39,7 @@ TorvaClipData PlaybackTrackBuilder::demoDrive(int seconds)
     QBuffer buffer(&tail);
     buffer.open(QIODevice::ReadOnly);
     TorvaClipData track;
-    track.setClipDataCount(uint32_t(TailBlockReader::read(buffer, track)));
+    track.setClipDataCount(uint32_t(track.storeReading(TailBlockReader::read(buffer))));
     return track;
 }
 

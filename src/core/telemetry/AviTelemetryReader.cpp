@@ -2,7 +2,6 @@
 
 #include "core/telemetry/GpsState.h"
 #include "core/telemetry/TelemetryTrackBuilder.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <QIODevice>
 
@@ -52,10 +51,10 @@ public:
 
     bool isFull() const { return m_builder.isFull(); }
 
-    int32_t finish(TorvaClipData &track)
+    TelemetryReading finish()
     {
         m_builder.closeGroupAtEnd(m_gps);
-        return m_builder.commitTo(track);
+        return m_builder.reading();
     }
 
 private:
@@ -94,13 +93,13 @@ private:
 
 } // namespace
 
-int32_t AviTelemetryReader::read(QIODevice &device, Family family, TorvaClipData &track)
+std::optional<TelemetryReading> AviTelemetryReader::read(QIODevice &device, Family family)
 {
     const QByteArray riff = device.read(8);
     if (riff.size() < 8 || !riff.startsWith("RIFF"))
-        return 0;
+        return std::nullopt;
     if (device.read(4) != "AVI ")
-        return 0;
+        return std::nullopt;
 
     AviRecordHandler handler(family);
     while (!handler.isFull()) {
@@ -124,5 +123,5 @@ int32_t AviTelemetryReader::read(QIODevice &device, Family family, TorvaClipData
             break;
         }
     }
-    return handler.finish(track);
+    return handler.finish();
 }

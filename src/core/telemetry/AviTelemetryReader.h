@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/telemetry/TelemetryReading.h"
+
 #include <cstdint>
+#include <optional>
 
 class QIODevice;
-class TorvaClipData;
 
 // Walks the chunks of a RIFF/AVI stream and reads the "02tx"/"03tx" text
 // chunks the cameras interleave with the video: "M" acceleration records,
@@ -17,9 +19,8 @@ public:
         Compact,  // acceleration stored as (raw - 128) x 10, no markers
     };
 
-    // Returns the number of samples stored. A stream that is not RIFF/"AVI "
-    // gives 0 and leaves the track as it was.
-    static int32_t read(QIODevice &device, Family family, TorvaClipData &track);
+    // A stream that is not RIFF/"AVI " gives nothing.
+    static std::optional<TelemetryReading> read(QIODevice &device, Family family);
 
     // Text chunks are records of a few dozen bytes; of a larger one only this
     // much is read, the rest is skipped like any other payload.

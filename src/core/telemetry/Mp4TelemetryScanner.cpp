@@ -3,7 +3,6 @@
 #include "core/telemetry/P820TelemetryRecords.h"
 #include "core/telemetry/ReadWindow.h"
 #include "core/telemetry/TelemetryNumbers.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <bit>
 #include <cstring>
@@ -111,7 +110,7 @@ bool findTag(ReadWindow &window, int64_t &pos)
 
 } // namespace
 
-int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track, int64_t blockSize)
+TelemetryReading Mp4TelemetryScanner::scan(QIODevice &device, int64_t blockSize)
 {
     ReadWindow window(device, blockSize);
     P820TelemetryRecords records;
@@ -127,9 +126,7 @@ int32_t Mp4TelemetryScanner::scan(QIODevice &device, TorvaClipData &track, int64
         handleRecord(std::string_view(record, qstrnlen(record, size_t(available))), records);
         i = p + 1;
     }
-    if (window.readFailed()) {
-        track.setGpsDataCount(0);
-        return 0;
-    }
-    return records.finish(track);
+    if (window.readFailed())
+        return TelemetryReading{};
+    return records.finish();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/telemetry/TelemetryReading.h"
+
 #include <cstdint>
 
 class QIODevice;
-class TorvaClipData;
 
 // Scans a recording byte by byte for "02tx"/"03tx" tags followed by a text
 // record, as the P820 family writes them into its MP4 files. The device is
@@ -11,9 +12,8 @@ class TorvaClipData;
 class Mp4TelemetryScanner
 {
 public:
-    // Returns the number of samples stored; a read error stores nothing,
-    // sets gpsDataCount to 0 and returns 0.
-    static int32_t scan(QIODevice &device, TorvaClipData &track, int64_t blockSize = kBlockBytes);
+    // A read error gives no samples.
+    static TelemetryReading scan(QIODevice &device, int64_t blockSize = kBlockBytes);
 
     static constexpr int64_t kBlockBytes = 1 << 20;
     static constexpr int kRecordBytes = 119;

@@ -89,7 +89,7 @@ void P820TelemetryRecords::repeatLastAcceleration(const TextFields &fields)
     m_builder.appendEntry(plainEntry(fields));
 }
 
-int32_t P820TelemetryRecords::finish(TorvaClipData &track)
+TelemetryReading P820TelemetryRecords::finish()
 {
     if (m_builder.groupSize() > 0) {
         if (m_builder.storedCount() > 0)
@@ -99,5 +99,5 @@ int32_t P820TelemetryRecords::finish(TorvaClipData &track)
         else
             m_builder.storeGroupUnresampled();
     }
-    return m_builder.commitTo(track);
+    return m_builder.reading();
 }

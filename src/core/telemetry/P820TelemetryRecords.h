@@ -6,8 +6,6 @@
 
 #include <optional>
 
-class TorvaClipData;
-
 // The comma-separated records of the P820 family, shared by the MP4 scan and
 // the SRT reader: "gsensor" and "gsensori" acceleration entries and RMC
 // sentences that close each pending group.
@@ -27,7 +25,7 @@ public:
     void repeatLastAcceleration(const TextFields &fields);
 
     bool isFull() const { return m_builder.isFull(); }
-    int32_t finish(TorvaClipData &track);
+    TelemetryReading finish();
 
     static std::optional<AccelerationEntry> gsensorEntry(const TextFields &fields);
     static std::optional<AccelerationEntry> gsensoriEntry(const TextFields &fields);

@@ -3,7 +3,6 @@
 #include "core/telemetry/P820TelemetryRecords.h"
 #include "core/telemetry/TelemetryNumbers.h"
 #include "core/telemetry/TextScanner.h"
-#include "core/telemetry/TorvaClipData.h"
 
 #include <QString>
 
@@ -40,13 +39,11 @@ void handlePayload(const TextFields &fields, P820TelemetryRecords &records)
 
 } // namespace
 
-int32_t SrtTelemetryReader::read(const QByteArray &bytes, TorvaClipData &track)
+TelemetryReading SrtTelemetryReader::read(const QByteArray &bytes)
 {
     const std::string_view raw(bytes.constData(), size_t(bytes.size()));
-    if (bytes.isEmpty() || !TelemetryNumbers::isValidUtf8(raw)) {
-        track.setGpsDataCount(0);
-        return 0;
-    }
+    if (bytes.isEmpty() || !TelemetryNumbers::isValidUtf8(raw))
+        return TelemetryReading{};
     TextScanner scanner(QString::fromUtf8(bytes));
     P820TelemetryRecords records;
     const QString arrow = QStringLiteral(" --> ");
@@ -61,5 +58,5 @@ int32_t SrtTelemetryReader::read(const QByteArray &bytes, TorvaClipData &track)
         const QByteArray utf8 = payload.trimmed().toUtf8();
         handlePayload(payloadFields(utf8), records);
     }
-    return records.finish(track);
+    return records.finish();
 }

@@ -2,7 +2,6 @@
 
 #include "core/telemetry/TelemetryNumbers.h"
 #include "core/telemetry/TextFields.h"
-#include "core/telemetry/TorvaClipData.h"
 #include "core/telemetry/Utf8ChunkValidator.h"
 
 #include <QIODevice>
@@ -31,7 +30,7 @@ public:
     {
         const auto *bytes = reinterpret_cast<const unsigned char *>(text.constData());
         const qsizetype size = text.size();
-        for (qsizetype i = 0; i < size && m_count < TelemetrySamples::kCapacity; ++i) {
+        for (qsizetype i = 0; i < size && !isFull(); ++i) {
             const int separator = separatorLength(bytes + i, size - i);
             if (separator > 0) {
                 endLine();
@@ -44,14 +43,15 @@ public:
         }
     }
 
-    int32_t finish(TorvaClipData &track)
+    TelemetryReading finish()
     {
         endLine();
-        track.storeSamples(m_samples, m_count, m_gpsCount);
-        return m_count;
+        return m_reading;
     }
 
 private:
+    bool isFull() const { return m_reading.count >= TelemetrySamples::kCapacity; }
+
     // U+000A to U+000D, U+0085, U+2028 and U+2029 end a line.
     static int separatorLength(const unsigned char *b, qsizetype available)
     {
@@ -66,7 +66,7 @@ private:
 
     void endLine()
     {
-        if (!m_overlong && m_count < TelemetrySamples::kCapacity)
+        if (!m_overlong && !isFull())
             parseLine(std::string_view(m_line.constData(), size_t(m_line.size())));
         m_line.clear();
         m_overlong = false;
@@ -78,33 +78,30 @@ private:
         const TextFields fields(line, ',');
         if (fields.size() != 7)
             return;
-        const auto k = size_t(m_count++);
-        m_samples.gpsInfoLat[k] = leadingFloat(fields.at(1));
-        m_samples.gpsInfoLng[k] = leadingFloat(fields.at(2));
-        m_samples.gpsSpeed[k] = uint32_t(leadingInt(fields.at(3)));
-        m_samples.gx[k] = int16_t(leadingInt(fields.at(4)));
-        m_samples.gy[k] = int16_t(leadingInt(fields.at(5)));
-        m_samples.gz[k] = int16_t(leadingInt(fields.at(6)));
-        if (m_samples.gpsInfoLat[k] != 0.0f || m_samples.gpsInfoLng[k] != 0.0f)
-            ++m_gpsCount;
+        TelemetrySamples &samples = m_reading.samples;
+        const auto k = size_t(m_reading.count++);
+        samples.gpsInfoLat[k] = leadingFloat(fields.at(1));
+        samples.gpsInfoLng[k] = leadingFloat(fields.at(2));
+        samples.gpsSpeed[k] = uint32_t(leadingInt(fields.at(3)));
+        samples.gx[k] = int16_t(leadingInt(fields.at(4)));
+        samples.gy[k] = int16_t(leadingInt(fields.at(5)));
+        samples.gz[k] = int16_t(leadingInt(fields.at(6)));
+        if (samples.gpsInfoLat[k] != 0.0f || samples.gpsInfoLng[k] != 0.0f)
+            ++m_reading.gpsCount;
     }
 
     QByteArray m_line;
     bool m_overlong = false;
-    TelemetrySamples m_samples;
-    int m_count = 0;
-    uint32_t m_gpsCount = 0;
+    TelemetryReading m_reading;
 };
 
 } // namespace
 
-int32_t TailBlockReader::read(QIODevice &device, TorvaClipData &track)
+std::optional<TelemetryReading> TailBlockReader::read(QIODevice &device)
 {
     const int64_t length = device.size();
-    if (length < 6)
-        return 0;
-    if (!device.seek(textStart(device, length)))
-        return 0;
+    if (length < 6 || !device.seek(textStart(device, length)))
+        return std::nullopt;
 
     // The whole text must be UTF-8, so it is checked to the end even after
     // the last sample that fits.
@@ -115,13 +112,11 @@ int32_t TailBlockReader::read(QIODevice &device, TorvaClipData &track)
         if (chunk.isEmpty()) {
             if (device.atEnd() || device.pos() >= length)
                 break;
-            return 0; // a read error
+            return std::nullopt; // a read error
         }
         lines.feed(validator.feed(chunk));
     }
-    if (validator.finish()) {
-        track.setGpsDataCount(0);
-        return 0;
-    }
-    return lines.finish(track);
+    if (validator.finish())
+        return TelemetryReading{};
+    return lines.finish();
 }

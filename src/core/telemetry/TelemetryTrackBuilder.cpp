@@ -1,7 +1,6 @@
 #include "core/telemetry/TelemetryTrackBuilder.h"
 
 #include "core/telemetry/TelemetryNumbers.h"
-#include "core/telemetry/TorvaClipData.h"
 
 TelemetryTrackBuilder::TelemetryTrackBuilder(int groupCapacity) : m_groupCapacity(groupCapacity)
 {
@@ -70,10 +69,9 @@ void TelemetryTrackBuilder::storeGroupUnresampled()
     m_group.clear();
 }
 
-int32_t TelemetryTrackBuilder::commitTo(TorvaClipData &track) const
+TelemetryReading TelemetryTrackBuilder::reading() const
 {
-    TelemetrySamples samples = m_samples;
-    uint32_t gpsCount = 0;
+    TelemetryReading reading{m_samples, m_stored, 0};
     for (size_t k = 0; k < size_t(m_stored); ++k) {
         const GpsState &position = m_positions[k];
         float lat = float(position.latitude) / 1000000.0f;
@@ -82,11 +80,10 @@ int32_t TelemetryTrackBuilder::commitTo(TorvaClipData &track) const
             lat = -lat;
         if (position.eastWest != 'E')
             lng = -lng;
-        samples.gpsInfoLat[k] = lat;
-        samples.gpsInfoLng[k] = lng;
+        reading.samples.gpsInfoLat[k] = lat;
+        reading.samples.gpsInfoLng[k] = lng;
         if (lat != 0.0f || lng != 0.0f)
-            ++gpsCount;
+            ++reading.gpsCount;
     }
-    track.storeSamples(samples, m_stored, gpsCount);
-    return m_stored;
+    return reading;
 }

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "core/telemetry/GpsState.h"
-#include "core/telemetry/TelemetrySamples.h"
+#include "core/telemetry/TelemetryReading.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
-
-class TorvaClipData;
 
 struct AccelerationEntry
 {
@@ -18,8 +16,8 @@ struct AccelerationEntry
 
 // Collects acceleration entries into groups and closes each group into
 // exactly ten samples carrying the GPS state of its closing, the way the
-// cameras write one group per second. Samples stay in scratch storage until
-// commitTo(), so a reader that fails half-way never touches the track.
+// cameras write one group per second. Positions become degrees only in
+// reading(), once the reader is done.
 class TelemetryTrackBuilder
 {
 public:
@@ -40,9 +38,8 @@ public:
     int storedCount() const { return m_stored; }
     bool isFull() const { return m_stored >= TelemetrySamples::kCapacity; }
 
-    // Runs the position pass, stores the samples into the track and returns
-    // their number.
-    int32_t commitTo(TorvaClipData &track) const;
+    // The samples stored so far, after the position pass.
+    TelemetryReading reading() const;
 
     // Which group entries a closing of n entries stores, in order.
     static std::vector<int> groupClosingIndexes(int n);

@@ -1,13 +1,6 @@
 #include "core/telemetry/TorvaClipData.h"
 
-#include "core/telemetry/AviTelemetryReader.h"
-#include "core/telemetry/Mp4TelemetryScanner.h"
-#include "core/telemetry/SrtTelemetryReader.h"
-#include "core/telemetry/TailBlockReader.h"
 #include "core/telemetry/TelemetryNumbers.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -81,81 +74,53 @@ uint32_t TorvaClipData::cal_string(std::string_view text)
     return TelemetryNumbers::nmeaToMicrodegrees(text);
 }
 
-bool TorvaClipData::isCompactFamilyRecording(const QString &fileName)
+int32_t TorvaClipData::storeReading(const std::optional<TelemetryReading> &reading)
 {
-    const QString name = QFileInfo(fileName).fileName();
-    return name.endsWith(QLatin1String(".avi")) &&
-           (name.startsWith(QLatin1String("Rec_")) || name.startsWith(QLatin1String("Event_")) ||
-            name.startsWith(QLatin1String("Park_")) || name.startsWith(QLatin1String("Manual_")));
+    if (!reading)
+        return 0;
+    storeSamples(reading->samples, reading->count, reading->gpsCount);
+    return reading->count;
+}
+
+void TorvaClipData::load(const QString &path, TelemetrySource::Choice choice)
+{
+    clear();
+    m_clipDataCount = uint32_t(storeReading(TelemetrySource::read(path, choice)));
 }
 
 void TorvaClipData::loadVideoFileCilpDataFromFilePath(const QString &path)
 {
-    clear();
-    if (QFileInfo(path).suffix() == QLatin1String("srt")) {
-        m_clipDataCount = uint32_t(getP820AllDataFromSrtFile(path));
-        return;
-    }
-    m_clipDataCount = uint32_t(getP820AllDataFromFile(path));
-    if (m_clipDataCount != 0)
-        return;
-    m_clipDataCount = uint32_t(getAllDataFromFileTail(path));
-    if (m_clipDataCount != 0)
-        return;
-    m_clipDataCount = uint32_t(getAllDataFromFile(path.toUtf8()));
+    load(path, TelemetrySource::Choice::ReaderChain);
 }
 
 void TorvaClipData::loadVideoFileCilpDataFromFilePath_QMV(const QString &path)
 {
-    clear();
-    m_clipDataCount = uint32_t(getAllDataFromFile_QMV(path.toUtf8()));
+    load(path, TelemetrySource::Choice::CompactFamily);
 }
-
-namespace {
-
-// Runs a reader over the file; a file that cannot be opened gives 0 and
-// leaves the track as it was.
-template <typename Reader> int32_t withOpenFile(const QString &path, Reader reader)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return reader(file);
-}
-
-} // namespace
 
 int32_t TorvaClipData::getAllDataFromFile(const QByteArray &utf8Path)
 {
-    return withOpenFile(QString::fromUtf8(utf8Path), [this](QFile &file) {
-        return AviTelemetryReader::read(file, AviTelemetryReader::Family::Standard, *this);
-    });
+    return storeReading(TelemetrySource::readWith(QString::fromUtf8(utf8Path),
+                                                  TelemetrySource::Reader::StandardAvi));
 }
 
 int32_t TorvaClipData::getAllDataFromFile_QMV(const QByteArray &utf8Path)
 {
-    return withOpenFile(QString::fromUtf8(utf8Path), [this](QFile &file) {
-        return AviTelemetryReader::read(file, AviTelemetryReader::Family::Compact, *this);
-    });
+    return storeReading(TelemetrySource::readWith(QString::fromUtf8(utf8Path),
+                                                  TelemetrySource::Reader::CompactAvi));
 }
 
 int32_t TorvaClipData::getAllDataFromFileTail(const QString &path)
 {
-    return withOpenFile(path, [this](QFile &file) { return TailBlockReader::read(file, *this); });
+    return storeReading(TelemetrySource::readWith(path, TelemetrySource::Reader::TailBlock));
 }
 
 int32_t TorvaClipData::getP820AllDataFromFile(const QString &path)
 {
-    return withOpenFile(path,
-                        [this](QFile &file) { return Mp4TelemetryScanner::scan(file, *this); });
+    return storeReading(TelemetrySource::readWith(path, TelemetrySource::Reader::Mp4Tags));
 }
 
 int32_t TorvaClipData::getP820AllDataFromSrtFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > SrtTelemetryReader::kMaxFileBytes) {
-        m_gpsDataCount = 0;
-        return 0;
-    }
-    return SrtTelemetryReader::read(file.readAll(), *this);
+    return storeReading(TelemetrySource::readWith(path, TelemetrySource::Reader::Subtitles));
 }

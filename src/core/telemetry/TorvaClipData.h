@@ -1,11 +1,13 @@
 #pragma once
 
-#include "core/telemetry/TelemetrySamples.h"
+#include "core/telemetry/TelemetryReading.h"
+#include "core/telemetry/TelemetrySource.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // The telemetry track of one recording: up to 650 samples of acceleration,
@@ -33,12 +35,17 @@ public:
     uint32_t gpsDataCount() const { return m_gpsDataCount; }
     void setGpsDataCount(uint32_t count) { m_gpsDataCount = count; }
 
+    // Refills the track from the file with the readers the choice names; a
+    // file without telemetry leaves it empty.
+    void load(const QString &path, TelemetrySource::Choice choice);
     // Loading: the reader chain, and the compact family's own loader.
     void loadVideoFileCilpDataFromFilePath(const QString &path);
     void loadVideoFileCilpDataFromFilePath_QMV(const QString &path);
 
-    // The readers. Each stores samples from index 0 on, sets gpsDataCount and
-    // returns the number of samples stored; a file of another format gives 0.
+    // The readers. Each stores what it found from index 0 on, sets
+    // gpsDataCount and returns the number of samples stored; when the reader
+    // has nothing to give (see TelemetrySource::readWith) the result is 0
+    // and the track stays as it was.
     int32_t getAllDataFromFile(const QByteArray &utf8Path);
     int32_t getAllDataFromFile_QMV(const QByteArray &utf8Path);
     int32_t getAllDataFromFileTail(const QString &path);
@@ -47,15 +54,13 @@ public:
 
     static uint32_t cal_string(std::string_view text);
 
-    // Compact-family recordings ("Rec_", "Event_", "Park_", "Manual_" … ".avi")
-    // carry their telemetry in that family's own layout.
-    static bool isCompactFamilyRecording(const QString &fileName);
-
     // Sets all sample arrays and both counts to zero.
     void clear();
 
     // Replaces samples 0 … count-1 with those of a reader's result.
     void storeSamples(const TelemetrySamples &samples, int count, uint32_t gpsCount);
+    // Stores a reader's result when there is one; returns its sample count.
+    int32_t storeReading(const std::optional<TelemetryReading> &reading);
 
     const TelemetrySamples &samples() const { return m_samples; }
 

@@ -168,7 +168,7 @@ void RecordingExportActions::exportTrackTouched()
         exportTrack(recording, session.clipData());
         return;
     }
-    if (RecordingTelemetry::loaderFor(recording) == RecordingTelemetry::Loader::Subtitles) {
+    if (RecordingTelemetry::needsConversion(recording)) {
         m_conversion->run(recording);
         return;
     }

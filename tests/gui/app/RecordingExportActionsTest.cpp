@@ -4,7 +4,7 @@
 
 #include "core/library/ExportFile.h"
 #include "core/library/RecordingExportTexts.h"
-#include "core/telemetry/RecordingTrack.h"
+#include "core/telemetry/TelemetrySource.h"
 #include "core/telemetry/TorvaClipData.h"
 #include "gui/app/CardWatcher.h"
 #include "gui/app/RecordingCopyRunner.h"
@@ -447,7 +447,7 @@ TEST(RecordingExportActions, TrackExportWritesGpxAndCsv)
     ASSERT_GE(row, 0);
     const QString recording = controller.library().filteredVideoFileList().at(row).toLocalFile();
     auto track = std::make_unique<TorvaClipData>();
-    RecordingTrack::load(recording, RecordingTrack::Reader::ByName, *track);
+    track->load(recording, TelemetrySource::Choice::ByName);
     ASSERT_GT(track->gpsDataCount(), 0u);
 
     // The context menu selects the row it was opened on.

@@ -1,0 +1,94 @@
+#include "RiffBuilder.h"
+#include "TempFolder.h"
+
+#include "core/telemetry/TelemetrySource.h"
+#include "core/telemetry/TorvaClipData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Choice = TelemetrySource::Choice;
+using V = std::vector<int>;
+
+// x = 130 reads as 20 in the compact layout, as -2 in the standard one.
+const QByteArray kAvi =
+    RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(130, 128, 128)) +
+                     RiffBuilder::text("$GPRMC,1,A,3723.2475,N,12702.1234,E,10.0"));
+
+int firstX(const QString &path, Choice choice)
+{
+    const auto reading = TelemetrySource::read(path, choice);
+    return reading && reading->count > 0 ? reading->samples.gx[0] : -1000;
+}
+
+} // namespace
+
+TEST(TelemetrySource, CompactLayoutByNameOrWhenAsked)
+{
+    TempFolder folder;
+    const QString compact = folder.write("Rec_0001.avi", kAvi);
+    const QString other = folder.write("other.avi", kAvi);
+    EXPECT_EQ(V({firstX(compact, Choice::ByName), firstX(compact, Choice::ReaderChain),
+                 firstX(other, Choice::ByName), firstX(other, Choice::CompactFamily)}),
+              (V{20, -2, -2, 20}));
+    EXPECT_FALSE(TelemetrySource::read(folder.path("missing.avi"), Choice::ByName));
+    for (const char *name : {"/card/Rec_1.avi", "Event_1.avi", "Park_1.avi", "Manual_1.avi"})
+        EXPECT_TRUE(TelemetrySource::isCompactFamilyRecording(name)) << name;
+    for (const char *name : {"Rec_1.AVI", "rec_1.avi", "/Rec_dir/clip.avi", "Event_1.mp4"})
+        EXPECT_FALSE(TelemetrySource::isCompactFamilyRecording(name)) << name;
+}
+
+TEST(TelemetrySource, TheChainUsesTheFirstReaderThatFindsTelemetry)
+{
+    TempFolder folder;
+    // MP4 tags win over a tail block and AVI chunks alike.
+    const QByteArray mp4 = "02tx\x01gsensor,7,7,7" + QByteArray(1, '\0') +
+                           "02tx\x01GPRMC,1,A,3723.2475,N,1,E,0" + QByteArray(1, '\0');
+    EXPECT_EQ(firstX(folder.write("clip.mp4", mp4 + kAvi), Choice::ReaderChain), 7);
+    EXPECT_EQ(firstX(folder.write("tail.mp4", "xxxxxx1,2.5,3.5,4,5,6,7\n"), Choice::ByName), 5);
+    // ".srt" goes to the subtitle reader only, even when it cannot be read;
+    // ".SRT" takes the chain.
+    const QByteArray srt = "1\n00:00:00,000 --> 00:00:00,100\ngsensor,3,3,3\n\n";
+    EXPECT_EQ(firstX(folder.write("clip.srt", srt), Choice::ByName), 3);
+    EXPECT_EQ(firstX(folder.write("clip.SRT", srt), Choice::ByName), -1000);
+    EXPECT_EQ(TelemetrySource::read(folder.path("none.srt"), Choice::ByName)->count, 0);
+}
+
+TEST(TorvaClipData, LoadsReplaceTheTrackAndIndexesOutsideItGiveNoData)
+{
+    TempFolder folder;
+    TorvaClipData track;
+    track.loadVideoFileCilpDataFromFilePath_QMV(folder.write("a.avi", kAvi));
+    ASSERT_EQ(track.clipDataCount(), 10u);
+    int32_t x = 0, y = 0, z = 0;
+    float lat = 0, lng = 0;
+    uint32_t speed = 0;
+    track.getClipDataWithIndex(9, x, y, z, lat, lng, speed);
+    EXPECT_EQ(V({x, y, z, int(speed)}), (V{20, 0, 0, 19}));
+    EXPECT_FLOAT_EQ(lat, 37.38746f);
+    for (const int32_t index : {-1, 10, 650, INT32_MIN}) {
+        track.getClipDataWithIndex(index, x, y, z, lat, lng, speed);
+        EXPECT_EQ(V({x, y, z, int(speed)}), (V{-512, -512, -512, 1024}));
+        EXPECT_EQ(std::vector<float>({lat, lng}), (std::vector<float>{512.0f, 512.0f}));
+    }
+    // Even a count past the capacity never reads past the arrays.
+    track.setClipDataCount(100000);
+    EXPECT_EQ(track.getGx(650), -512);
+
+    // A file a reader does not read leaves the track as it was; an unreadable
+    // subtitle file stores nothing but clears the position count.
+    EXPECT_EQ(track.getAllDataFromFile(folder.path("missing.avi").toUtf8()), 0);
+    EXPECT_EQ(track.getAllDataFromFileTail(folder.write("short", "12345")), 0);
+    EXPECT_EQ(track.gpsDataCount(), 10u);
+    EXPECT_EQ(track.getP820AllDataFromSrtFile(folder.path("none.srt")), 0);
+    EXPECT_EQ(track.gpsDataCount(), 0u);
+    EXPECT_EQ(track.getGx(0), 20);
+    // A reader that finds samples stores them.
+    EXPECT_EQ(track.getAllDataFromFile(folder.write("b.avi", kAvi).toUtf8()), 10);
+    EXPECT_EQ(V({track.getGx(0), track.getGx(9)}), (V{-2, -2}));
+    // Nothing found: everything is cleared, counts included.
+    track.loadVideoFileCilpDataFromFilePath(folder.path("missing.avi"));
+    EXPECT_EQ(V({int(track.clipDataCount()), int(track.gpsDataCount()), track.samples().gx[0]}),
+              (V{0, 0, 0}));
+}
