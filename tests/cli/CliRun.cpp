@@ -27,7 +27,8 @@ CliRun CliRun::program(const QStringList &args, const QProcessEnvironment &envir
     return {torva.exitCode(), torva.readAllStandardOutput(), torva.readAllStandardError()};
 }
 
-void CliRun::expect(const QList<Case> &cases, const QMap<QString, QString> &paths)
+void CliRun::expect(const QList<Case> &cases, const QMap<QString, QString> &paths,
+                    const std::optional<QProcessEnvironment> &environment)
 {
     const auto fill = [&paths](QString text) {
         for (auto it = paths.begin(); it != paths.end(); ++it)
@@ -39,11 +40,9 @@ void CliRun::expect(const QList<Case> &cases, const QMap<QString, QString> &path
         QStringList args = row.args.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (QString &arg : args)
             arg = fill(arg);
-        const CliRun run = torva(args);
+        const CliRun run = environment ? program(args, *environment) : torva(args);
         EXPECT_EQ(run.code, row.code) << run.err.constData();
-        if (row.code != 0) {
-            EXPECT_EQ(run.out, "");
-        }
+        EXPECT_EQ(row.code == 0 ? run.err : run.out, "");
         const QByteArray &printed = row.code == 0 ? run.out : run.err;
         const QByteArray says = fill(row.says).toUtf8();
         if (row.whole) {

@@ -5,6 +5,8 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <optional>
+
 // One run of the torva command line, with what it printed.
 struct CliRun
 {
@@ -12,10 +14,10 @@ struct CliRun
     QByteArray out;
     QByteArray err;
 
-    // A row of a table of runs: the arguments, split at spaces; the exit code;
-    // and a part of what was printed (all of it when whole), on standard
-    // output for a success, else on standard error (standard output then
-    // stays empty). @NAME stands for a path.
+    // A row of a table of runs: the arguments, split at spaces, @NAME standing
+    // for a path; the exit code; and a part of what was printed (all of it when
+    // whole): on standard output for a success, with nothing on standard error,
+    // else on standard error, with nothing on standard output.
     struct Case
     {
         QString args;
@@ -32,6 +34,8 @@ struct CliRun
     program(const QStringList &args,
             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
             const QStringList &prefix = {});
-    // Runs each case in this process; no name in paths may begin another.
-    static void expect(const QList<Case> &cases, const QMap<QString, QString> &paths);
+    // Runs each case, in a process of its own when given an environment; no
+    // name in paths may begin another.
+    static void expect(const QList<Case> &cases, const QMap<QString, QString> &paths = {},
+                       const std::optional<QProcessEnvironment> &environment = {});
 };
