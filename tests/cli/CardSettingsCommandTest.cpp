@@ -26,7 +26,8 @@ QByteArray defaultRecord(qint64 type, qint64 localID = -1)
     return manager.record().bytes(manager.getSettingVariableCount());
 }
 
-const QByteArray kP820 = SetupCfgBuilder(400).productName("P820").int32At(52, 2).bytes();
+const QByteArray kP820 =
+    SetupCfgBuilder(400).productName("P820").int32At(52, 2).int32At(372, -60).bytes();
 const QByteArray kV580 =
     SetupCfgBuilder(504).productName("V580").version("1.0.17").localID(3).int32At(500, 1).bytes();
 const QByteArray kP940 =
@@ -44,8 +45,6 @@ const QByteArray kP880 = SetupCfgBuilder(608)
 // The cards the rows name as @NAME (no name begins another), with their files.
 const std::tuple<QString, QString, QByteArray> kCardFiles[] = {
     {"p820", kRecord, kP820},
-    {"x1", kRecord,
-     SetupCfgBuilder(400).productName("X1").int32At(52, 2).int32At(372, -60).bytes()},
     {"x900", kRecord, SetupCfgBuilder(596).productName("Cam-X900").selfDescribing().bytes()},
     {"v580", kRecord, kV580},
     {"v580", "SETTING/lang/ver.dat", "# Language ISO Code:en ko\n"},
@@ -139,36 +138,30 @@ const QList<CliRun::Case> kRefusals = {
 };
 
 const QList<CliRun::Case> kReadings = {
-    {"card @v580", 0, R"({
-  "root": "@v580",
-  "modelType": 3,
-  "modelName": "V580",
-  "localID": 3,
-  "version": "1.0.17",
-  "firmwareVersionInt": 17,
-  "languages": [[0,"en"],[1,"ko"]],
-  "fields": 78,
-  "recordBytes": 504,
-  "editor": "native"
-}
-)",
+    {"card @v580", 0,
+     "{\n  \"root\": \"@v580\",\n  \"modelType\": 3,\n  \"modelName\": \"V580\",\n  \"localID\": "
+     "3,\n"
+     "  \"version\": \"1.0.17\",\n  \"firmwareVersionInt\": 17,\n  \"languages\": "
+     "[[0,\"en\"],[1,\"ko\"]],\n"
+     "  \"fields\": 78,\n  \"recordBytes\": 504,\n  \"editor\": \"native\"\n}\n",
      true},
     {"card @x900", 0, "\"modelType\": 26,\n  \"modelName\": \"Cam-X900\","},
     {"card @x900", 0, "\"recordBytes\": 596,\n  \"editor\": \"web\"\n}"},
     {"card @v120", 0, "\"editor\": \"compact\""},
-    {"card @empty", 0,
-     "\"modelType\": -1,\n  \"modelName\": null,\n  \"localID\": -1,\n  \"version\": null,"},
+    {"card @empty", 0, "\"modelName\": null,\n  \"localID\": -1,\n  \"version\": null,"},
     {"card @empty", 0, "\"editor\": \"none\""},
+    // A record shorter than the model's is read as far as it goes.
     {"settings show @p820", 0,
      "{\n  \"checksum\": 0,\n  \"cfg_struct_version\": 0,\n  \"product_name\": \"P820\","},
-    // A record shorter than the model's is read as far as it goes.
-    {"settings show @x1 --model 1", 0, "\"reserved\": 0,\n  \"front_resolution\": 2,\n"},
-    {"settings show @x1 --model P820", 0,
+    {"settings show @p820", 0, "\"reserved\": 0,\n  \"front_resolution\": 2,\n"},
+    {"settings show @p820", 0,
      "\"gmt_offset\": -60,\n  \"daylight_offset\": 0,\n  \"tz_key\": \"\","},
-    {"settings show @x1 --model 1", 0, "\"cur_language\": 0\n}\n"},   // the 60th and last field
-    {"settings show @x1 --model 5", 0, "\"set_resolution\": 0\n}\n"}, // the 79th
-    {"settings show @x1", 1,
-     "torva: @x1: no camera recognised on the card (name one with --model TYPE)\n"},
+    {"settings show @p820", 0, "\"cur_language\": 0\n}\n"}, // the 60th and last field
+    {"settings show @p820 --model P940", 0, "\"set_resolution\": 0\n}\n"}, // the 79th
+    {"settings show @empty --model 1", 1,
+     "torva: @empty: no settings record (SETTING/setup.cfg)\n"},
+    {"settings show @empty", 1,
+     "torva: @empty: no camera recognised on the card (name one with --model TYPE)\n"},
     // A key the file repeats shows its first line.
     {"settings show @v120", 0,
      "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n  \"park_mode\": "
@@ -202,7 +195,7 @@ TEST(CardSettingsCommand, SetDefaultsAndResetWriteTheRecord)
              .bytesAt(50, "\xFF\xFF")
              .bytes()},
         {"settings set @p820 product_name=P820P820P820P820", ": 432 bytes written\n", // full width
-         SetupCfgBuilder(432).productName("P820P820P820P820").int32At(52, 2).bytes()},
+         SetupCfgBuilder(432).bytesAt(0, kP820).productName("P820P820P820P820").bytes()},
         {"settings defaults @empty --model 1", ": 432 bytes written\n", defaultRecord(1)},
         {"settings defaults @empty --model 4", ": 464 bytes written\n", defaultRecord(3, 3)},
         {"settings defaults @empty --model V580 --local-id 3", ": 464 bytes", defaultRecord(3, 3)},
@@ -235,13 +228,13 @@ TEST(CardSettingsCommand, CompactModelEditsItsTextFile)
 {
     TempFolder folder;
     const QMap<QString, QString> paths = layCards(folder);
-    const QString file = paths["v120"] + QStringLiteral("/SETTING/blackbox.cfg");
-    CliRun::expect({{"settings set @v120 park=14 park_mode=0", 0, file + ": written\n", true}},
-                   paths);
-    EXPECT_EQ(FileBytes::read(file),
+    const QString says = QStringLiteral("@v120/SETTING/blackbox.cfg: written\n");
+    CliRun::expect({{"settings set @v120 park=14 park_mode=0", 0, says, true}}, paths);
+    EXPECT_EQ(FileBytes::read(folder.path("v120/SETTING/blackbox.cfg")),
               "model=V120\r\nversion=1.2\r\npark=14\r\npark_mode=0\r\nno equals\r\npark=9\r\n");
-    CliRun::expect({{"settings reset @v120", 0, file + ": written\n", true}}, paths);
-    EXPECT_TRUE(FileBytes::read(file).contains("version=1.2\r\n"))
+    CliRun::expect({{"settings reset @v120", 0, says, true}}, paths);
+    EXPECT_TRUE(
+        FileBytes::read(folder.path("v120/SETTING/blackbox.cfg")).contains("version=1.2\r\n"))
         << "the camera's version is kept";
 }
 

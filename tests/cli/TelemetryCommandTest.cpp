@@ -25,37 +25,31 @@ const QString kCsvHeader = QStringLiteral("index,time,gx,gy,gz,lat,lng,speed\n")
 
 } // namespace
 
-TEST(TelemetryCommand, CsvOfEverySampleFromTheProgramItself)
-{
-    TempFolder folder;
-    const QString avi = folder.write(QStringLiteral("clip -1 é.avi"), twoSecondAvi());
-    const CliRun run = CliRun::program({QStringLiteral("telemetry"), avi});
-    EXPECT_EQ(run.code, 0) << run.err.constData();
-    const QList<QByteArray> lines = run.out.split('\n');
-    ASSERT_EQ(lines.size(), 22); // header, 20 samples, and the final line break
-    EXPECT_EQ(lines[0] + '\n', kCsvHeader);
-    EXPECT_EQ(lines[1], "0,0.0,0,0,128,37.387459,127.035393,19");
-    EXPECT_EQ(lines[10], "9,0.9,4,0,128,37.387459,127.035393,19");
-    EXPECT_EQ(lines[20], "19,1.9,8,-2,0,0.000000,0.000000,0");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1); // nothing written beside it
-}
-
-TEST(TelemetryCommand, FormatsReadersAndRefusals)
+TEST(TelemetryCommand, FormatsReadersAndRefusalsAndSubtitles)
 {
     TempFolder folder;
     const QByteArray compact =
         RiffBuilder::avi(RiffBuilder::text(RiffBuilder::compactAccelerationRecord(129, 128, 128)) +
                          RiffBuilder::text("$GPRMC,1,V"));
     const QMap<QString, QString> paths = {
-        {"drive", folder.write(QStringLiteral("drive.avi"), twoSecondAvi())},
+        {"drive", folder.write(QStringLiteral("clip -1 é.avi"), twoSecondAvi())},
         {"named", folder.write(QStringLiteral("Rec_0001.avi"), compact)},
         {"other", folder.write(QStringLiteral("other.avi"), compact)},
         {"blank", folder.write(QStringLiteral("blank.mp4"), "not a recording")},
-        {"dir", folder.path()}};
+        {"dir", folder.path()},
+        {"srt", folder.write(QStringLiteral("clip.srt"),
+                             "1\n00:00:01,000 --> 00:00:01,100\n"
+                             "gsensor,1,2,3;GPRMC,1,A,3723.2475,N,12702.1234,E,10.0\n\n"
+                             "2\n00:00:01,500 --> 00:00:01,600\ngsensor,4,5,6\n\n")}};
     CliRun::expect(
         {
+            // Every sample as CSV: ten tenths of a second with a fix, ten without.
+            {"telemetry @drive", 0, kCsvHeader + "0,0.0,0,0,128,37.387459,127.035393,19\n1,0.1,"},
+            {"telemetry @drive", 0, "\n9,0.9,4,0,128,37.387459,127.035393,19\n10,1.0,"},
+            {"telemetry @drive", 0,
+             "\n18,1.8,8,-2,0,0.000000,0.000000,0\n19,1.9,8,-2,0,0.000000,0.000000,0\n"},
             {"telemetry --format=geojson @drive", 0,
-             R"("properties":{"name":"drive","samples":20,"gps":10},"geometry":{"type":"LineString","coordinates":[[127.035393,37.387459],)"},
+             R"("properties":{"name":"clip -1 é","samples":20,"gps":10},"geometry":{"type":"LineString","coordinates":[[127.035393,37.387459],)"},
             {"telemetry --format gpx @drive", 0, R"(<trkpt lat="37.387459" lon="127.035393">)"},
             // The compact layout chosen by the name, or by the option.
             {"telemetry @named", 0, "\n0,0.0,10,0,0,"},
@@ -65,18 +59,12 @@ TEST(TelemetryCommand, FormatsReadersAndRefusals)
             // A file without telemetry gives an empty track.
             {"telemetry @blank", 0, kCsvHeader, true},
             {"telemetry --format gpx --format=csv @blank", 0, kCsvHeader, true}, // the last counts
-            {"telemetry --format gpx @blank", 0, R"(<?xml version="1.0" encoding="UTF-8"?>
-<gpx version="1.1" creator="Torvaview"
-     xmlns="http://www.topografix.com/GPX/1/1"
-     xmlns:gpxtpx="http://www.garmin.com/xmlschemas/TrackPointExtension/v2">
-  <trk>
-    <name>blank</name>
-    <trkseg>
-    </trkseg>
-  </trk>
-</gpx>
-)",
-             true},
+            {"telemetry --format gpx @blank", 0,
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" "
+             "creator=\"Torvaview\"\n"
+             "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"},
+            {"telemetry --format gpx @blank", 0,
+             "  <trk>\n    <name>blank</name>\n    <trkseg>\n    </trkseg>\n  </trk>\n</gpx>\n"},
             {"telemetry --format geojson @blank", 0, R"("gps":0},"geometry":null}]})"},
             {"telemetry", 2,
              "torva: FILE is missing\ntorva: usage: torva telemetry [--compact|--chain] "
@@ -89,27 +77,16 @@ TEST(TelemetryCommand, FormatsReadersAndRefusals)
             {"telemetry @dir/nope.avi", 1, "torva: @dir/nope.avi: no such file\n"},
             {"telemetry @dir", 1, "torva: @dir: is a folder, not a file\n"},
             {"telemetry -", 1, "torva: -: no such file\n"}, // a lone dash is a name
+            {"subtitles @srt", 0,
+             "cts,gx,gy,gz,lat,lng,speed\n1000,1,2,3,37.387459,127.035385,19\n"
+             "1500,4,5,6,512.000000,512.000000,1024\n",
+             true},
+            {"subtitles @srt --at 10", 0, "sensor 1 2 3\ngps 0 37.387459 127.035385 19\n", true},
+            {"subtitles --at 12 @srt", 0, "sensor none\ngps 1 37.387459 127.035385 19\n", true},
+            {"subtitles @srt --at 40", 0, "sensor none\ngps 2\n", true},
+            {"subtitles @srt --at x", 2, "torva: --at needs a whole number\n"},
+            {"subtitles @dir/none.srt", 1, "torva: @dir/none.srt: no such file\n"},
         },
         paths);
-}
-
-TEST(SubtitlesCommand, RowsAndLookups)
-{
-    TempFolder folder;
-    const QString srt =
-        folder.write(QStringLiteral("clip.srt"),
-                     "1\n00:00:01,000 --> "
-                     "00:00:01,100\ngsensor,1,2,3;GPRMC,1,A,3723.2475,N,12702.1234,E,10.0\n\n"
-                     "2\n00:00:01,500 --> 00:00:01,600\ngsensor,4,5,6\n\n");
-    CliRun::expect(
-        {{"subtitles @srt", 0,
-          "cts,gx,gy,gz,lat,lng,speed\n1000,1,2,3,37.387459,127.035385,19\n"
-          "1500,4,5,6,512.000000,512.000000,1024\n",
-          true},
-         {"subtitles @srt --at 10", 0, "sensor 1 2 3\ngps 0 37.387459 127.035385 19\n", true},
-         {"subtitles --at 12 @srt", 0, "sensor none\ngps 1 37.387459 127.035385 19\n", true},
-         {"subtitles @srt --at 40", 0, "sensor none\ngps 2\n", true},
-         {"subtitles @srt --at x", 2, "torva: --at needs a whole number\n"},
-         {"subtitles @srt.none", 1, "torva: @srt.none: no such file\n"}},
-        {{"srt", srt}});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 5) << "nothing written beside";
 }
