@@ -14,10 +14,9 @@ struct CliRun
     QByteArray out;
     QByteArray err;
 
-    // A row of a table of runs: the arguments, split at spaces, @NAME standing
-    // for a path; the exit code; and a part of what was printed (all of it when
-    // whole): on standard output for a success, with nothing on standard error,
-    // else on standard error, with nothing on standard output.
+    // A table row: the arguments, split at spaces, @NAME standing for a path;
+    // the exit code; and a part of what was printed (all of it when whole), on
+    // standard output for a success, else on standard error, nothing on the other.
     struct Case
     {
         QString args;
@@ -28,14 +27,14 @@ struct CliRun
 
     // In this process; args without the program name: {"telemetry", FILE}.
     static CliRun torva(const QStringList &args);
-    // The torva program in a process of its own, started through prefix when
-    // given (setpriv ...); code is -1 when it could not run.
+    // In a process of its own, started through prefix (setpriv ...) when given;
+    // code is -1 when it could not run.
     static CliRun
     program(const QStringList &args,
             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
             const QStringList &prefix = {});
-    // Runs each case, in a process of its own when given an environment; no
-    // name in paths may begin another.
+    // Runs each case, as a program when given its environment; no name in
+    // paths may begin another.
     static void expect(const QList<Case> &cases, const QMap<QString, QString> &paths = {},
                        const std::optional<QProcessEnvironment> &environment = {});
 };

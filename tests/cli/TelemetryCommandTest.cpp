@@ -71,7 +71,6 @@ TEST(TelemetryCommand, FormatsReadersAndRefusalsAndSubtitles)
              "[--format csv|gpx|geojson] FILE\n"},
             {"telemetry --format kml x", 2, "torva: unknown format \"kml\"\n"},
             {"telemetry --compact --chain x", 2, "--compact and --chain exclude each other"},
-            {"telemetry a b", 2, "torva: only one FILE, please\n"},
             {"telemetry --format", 2, "torva: --format needs a value\n"},
             {"telemetry --nope a", 2, "torva: unknown option --nope\n"},
             {"telemetry @dir/nope.avi", 1, "torva: @dir/nope.avi: no such file\n"},
