@@ -15,7 +15,7 @@ struct CliRun
     QByteArray err;
 
     // A table row: the arguments, split at spaces, @NAME standing for a path;
-    // the exit code; and a part of what was printed (all of it when whole), on
+    // the exit code; and some of what was printed (all of it when whole), on
     // standard output for a success, else on standard error, nothing on the other.
     struct Case
     {
