@@ -9,37 +9,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
-
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kRecord = QStringLiteral("SETTING/setup.cfg");
-
-using Result = CliRun;
-
-Result runTorva(const QStringList &args)
-{
-    return CliRun::torva(args);
-}
-
-Result runSettings(const QStringList &args)
-{
-    return runTorva(QStringList{QStringLiteral("settings")} + args);
-}
-
-QByteArray little32(int32_t value)
-{
-    return SetupCfgBuilder(4).int32At(0, value).bytes();
-}
 
 // What the viewer writes for a model when the card has no record.
 QByteArray defaultRecord(qint64 type, qint64 localID = -1)
@@ -51,442 +26,242 @@ QByteArray defaultRecord(qint64 type, qint64 localID = -1)
     return manager.record().bytes(manager.getSettingVariableCount());
 }
 
+const QByteArray kP820 =
+    SetupCfgBuilder(400).productName("P820").int32At(52, 2).int32At(372, -60).bytes();
+const QByteArray kV580 =
+    SetupCfgBuilder(504).productName("V580").version("1.0.17").localID(3).int32At(500, 1).bytes();
+const QByteArray kP940 =
+    SetupCfgBuilder(508).productName("P940").version("2.0.5").int32At(224, 77).bytes();
+const QByteArray kFactory =
+    SetupCfgBuilder(432).productName("P940").int32At(52, 2).int32At(224, 5).bytes();
+// A record written by a camera whose settings page is on the card: longer
+// than its 92 fields (560 bytes), every byte set, its own length first.
+const QByteArray kP880 = SetupCfgBuilder(608)
+                             .bytesAt(0, SetupCfgBuilder::pattern(608))
+                             .selfDescribing()
+                             .productName(QByteArray("P880").leftJustified(16, '\0'))
+                             .bytes();
+
+// The cards the rows name as @NAME (no name begins another), with their files.
+const std::tuple<QString, QString, QByteArray> kCardFiles[] = {
+    {"p820", kRecord, kP820},
+    {"x900", kRecord, SetupCfgBuilder(596).productName("Cam-X900").selfDescribing().bytes()},
+    {"v580", kRecord, kV580},
+    {"v580", "SETTING/lang/ver.dat", "# Language ISO Code:en ko\n"},
+    {"p940", kRecord, kP940},
+    {"p940", "SETTING/default.cfg", kFactory},
+    {"bare940", kRecord, kP940},
+    {"p880", kRecord, kP880},
+    {"cut880", kRecord, SetupCfgBuilder(438).productName("P880").bytes()}, // inside wdr
+    {"max880", kRecord, SetupCfgBuilder(620).productName("P880MAX").bytes()},
+    {"max880", "SETTING/default.cfg", SetupCfgBuilder(432).bytes()},
+    {"p30", kRecord, SetupCfgBuilder(620).productName("P30").bytes()},
+    {"ownx9", kRecord, SetupCfgBuilder(620).productName("Cam-X9").selfDescribing().bytes()},
+    {"v390", kRecord, SetupCfgBuilder(516).productName("V390").bytes()},
+    {"v120", "SETTING/blackbox.cfg",
+     "model=V120\r\nversion=1.2\r\npark=4\r\npark_mode=1\r\nno equals\r\npark=9\r\n"},
+};
+
+// Lays the cards out in folder, with @empty an empty card and @file a file.
+QMap<QString, QString> layCards(const TempFolder &folder)
+{
+    QMap<QString, QString> paths = {{"file", folder.write("clip.mp4", "no recording")},
+                                    {"empty", folder.path("empty")}};
+    QDir(folder.path()).mkdir(QStringLiteral("empty"));
+    for (const auto &[card, file, bytes] : kCardFiles) {
+        folder.write(card + '/' + file, bytes);
+        paths.insert(card, folder.path(card));
+    }
+    return paths;
+}
+
+// Runs the cases, none of which may change a card.
+void expectNothingWritten(const QList<CliRun::Case> &cases)
+{
+    TempFolder folder;
+    const QMap<QString, QString> paths = layCards(folder);
+    CliRun::expect(cases, paths);
+    EXPECT_TRUE(QDir(paths["empty"]).isEmpty());
+    for (const auto &[card, file, bytes] : kCardFiles)
+        EXPECT_EQ(FileBytes::read(folder.path(card + '/' + file)), bytes) << qPrintable(card);
+}
+
+const QList<CliRun::Case> kRefusals = {
+    {"", 2, "torva: no command given\ntorva: usage: torva COMMAND …, where COMMAND is one of:\n"},
+    {"frobnicate", 2, "unknown command \"frobnicate\""},
+    {"convert", 2, "torva: FILE is missing\ntorva: usage: torva convert [--] FILE\n"},
+    {"convert -sound.avi", 2, "torva: unknown option -sound.avi\ntorva: usage: torva convert"},
+    {"convert @empty/missing.avi", 1, "torva: @empty/missing.avi: no such file\n"},
+    {"list", 2, "torva: DIR is missing\ntorva: usage: torva list DIR"},
+    {"list --filter parked @empty", 2, "unknown filter \"parked\""},
+    {"list --swapped=1 @empty", 2, "unknown option --swapped=1"},
+    {"list @empty @empty", 2, "only one DIR, please\ntorva: usage: torva list DIR"},
+    {"list @empty/missing", 1, "torva: @empty/missing: no such folder\n"},
+    {"list @file", 1, "torva: @file: is a file, not a card folder\n"},
+    {"card @empty @empty", 2, "at most one card folder, please"},
+    {"settings show @empty --model 29", 2, "unknown model \"29\""},
+    {"settings set @empty", 2, "set needs FIELD=VALUE"},
+    {"settings reset @empty x=1", 2, "unexpected argument \"x=1\""},
+    {"settings set @p820 x=1 --model 1", 2, "unexpected argument \"--model\""},
+    {"settings defaults @empty", 2, "defaults needs --model TYPE"},
+    {"settings defaults @empty --model 3 --local-id 7", 2, "--local-id takes -1 to 6"},
+    {"settings defaults @empty --model 1 --local-id 3", 2, "applies to the V580 models (3 and 4)"},
+    {"settings defaults @empty --model P999", 2, "unknown model \"P999\""},
+    {"settings bogus @empty", 2, "unknown action \"bogus\""},
+    {"settings defaults @empty --model 7", 1, "torva: model V370 (7) has no built-in defaults\n"},
+    // Whatever does not fit leaves the record as it was, even after a good assignment.
+    {"settings set @x900 front_shapness=2 front_contrast=1", 1, "\"front_contrast\": no such"},
+    {"settings set @x900 front_constrast", 1,
+     "torva: \"front_constrast\": no such settings field\n"},
+    {"settings set @x900 front_shapness=2 iot_onoff=256", 1,
+     "iot_onoff: takes a whole number from 0 to 255"},
+    {"settings set @x900 reserved=-1", 1, "reserved: takes a whole number from 0 to 65535"},
+    {"settings set @x900 gmt_offset=2147483648", 1, "from -2147483648 to 2147483647"},
+    {"settings set @x900 gmt_offset=0x10", 1, "torva: gmt_offset: takes a whole number from"},
+    {"settings set @x900 product_name=ABCDEFGHIJKLMNOPQ", 1, "longer than the field's 16 bytes"},
+    {"settings set @x900 version=1.0.1.ÄÄÄ", 1, "version: text longer than the field's 10 bytes"},
+    {"settings set @p820 wdr=1", 1, "torva: wdr: not in the P820 (1) record (60 fields)\n"},
+    {"settings set @cut880 front_resolution=3 wdr=1", 1,
+     "wdr: past the end of the card's record (438"},
+    {"settings reset @v390", 1,
+     "no default.cfg on the card and no built-in defaults for model V390"},
+    {"settings reset @max880", 1,
+     "torva: @max880: the P880MAX (17) keeps its settings on the card's own settings page: reset "
+     "them there (nothing was written)\n"},
+    {"settings defaults @p30 --model 5", 1, "the P30 (20) keeps its settings on the card's own"},
+    {"settings reset @ownx9", 1, "the CAM-J410 (26) keeps its settings on the card's own"},
+    {"settings defaults @empty --model V740", 1,
+     "the V740 (23) keeps its settings on the card's own settings page: restore its defaults "
+     "there"},
+    {"settings set @v120 park=1 osd_speed=2", 1, "osd_speed: no such key in SETTING/blackbox.cfg"},
+    {"settings set @v120 =2", 1, "torva: \"=2\": KEY=VALUE expected\n"},
+};
+
+const QList<CliRun::Case> kReadings = {
+    {"card @v580", 0,
+     "{\n  \"root\": \"@v580\",\n  \"modelType\": 3,\n  \"modelName\": \"V580\",\n  \"localID\": "
+     "3,\n"
+     "  \"version\": \"1.0.17\",\n  \"firmwareVersionInt\": 17,\n  \"languages\": "
+     "[[0,\"en\"],[1,\"ko\"]],\n"
+     "  \"fields\": 78,\n  \"recordBytes\": 504,\n  \"editor\": \"native\"\n}\n",
+     true},
+    {"card @x900", 0, "\"modelType\": 26,\n  \"modelName\": \"Cam-X900\","},
+    {"card @x900", 0, "\"recordBytes\": 596,\n  \"editor\": \"web\"\n}"},
+    {"card @v120", 0, "\"editor\": \"compact\""},
+    {"card @empty", 0, "\"modelName\": null,\n  \"localID\": -1,\n  \"version\": null,"},
+    {"card @empty", 0, "\"editor\": \"none\""},
+    // A record shorter than the model's is read as far as it goes.
+    {"settings show @p820", 0,
+     "{\n  \"checksum\": 0,\n  \"cfg_struct_version\": 0,\n  \"product_name\": \"P820\","},
+    {"settings show @p820", 0, "\"reserved\": 0,\n  \"front_resolution\": 2,\n"},
+    {"settings show @p820", 0,
+     "\"gmt_offset\": -60,\n  \"daylight_offset\": 0,\n  \"tz_key\": \"\","},
+    {"settings show @p820", 0, "\"cur_language\": 0\n}\n"}, // the 60th and last field
+    {"settings show @p820 --model P940", 0, "\"set_resolution\": 0\n}\n"}, // the 79th
+    {"settings show @empty --model 1", 1,
+     "torva: @empty: no settings record (SETTING/setup.cfg)\n"},
+    {"settings show @empty", 1,
+     "torva: @empty: no camera recognised on the card (name one with --model TYPE)\n"},
+    // A key the file repeats shows its first line.
+    {"settings show @v120", 0,
+     "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n  \"park_mode\": "
+     "\"1\"\n}\n",
+     true},
+};
+
 } // namespace
 
-TEST(CardCommand, DescribesTheCameraOnTheCard)
+TEST(CommandRefusals, SayWhyWithTheirExitCodeAndWriteNothing)
 {
-    TempFolder card;
-    card.write(kRecord,
-               SetupCfgBuilder(504).productName("V580").version("1.0.17").localID(3).bytes());
-    card.write(QStringLiteral("SETTING/lang/ver.dat"), "# Language ISO Code:en ko\n");
-    const Result result = runTorva({QStringLiteral("card"), card.path()});
-    ASSERT_EQ(result.code, 0) << result.err.constData();
-    EXPECT_EQ(result.keys(),
-              (QStringList{"root", "modelType", "modelName", "localID", "version",
-                           "firmwareVersionInt", "languages", "fields", "recordBytes", "editor"}));
-    const QJsonObject card580 = result.json();
-    EXPECT_EQ(card580[u"root"].toString(), card.path());
-    EXPECT_EQ(card580[u"modelType"].toInt(), 3);
-    EXPECT_EQ(card580[u"modelName"].toString(), QStringLiteral("V580"));
-    EXPECT_EQ(card580[u"localID"].toInt(), 3);
-    EXPECT_EQ(card580[u"version"].toString(), QStringLiteral("1.0.17"));
-    EXPECT_EQ(card580[u"firmwareVersionInt"].toInt(), 17);
-    EXPECT_EQ(card580[u"languages"].toArray(), (QJsonArray{QJsonArray{0, QStringLiteral("en")},
-                                                           QJsonArray{1, QStringLiteral("ko")}}));
-    EXPECT_EQ(card580[u"fields"].toInt(), 78);
-    EXPECT_EQ(card580[u"recordBytes"].toInt(), 504);
-    EXPECT_EQ(card580[u"editor"].toString(), QStringLiteral("native"));
-    EXPECT_EQ(FileBytes::read(card.path(kRecord)).size(), 504) << "inspection writes nothing";
+    expectNothingWritten(kRefusals);
 }
 
-TEST(CardCommand, EditorNameAndUnknownCards)
+TEST(CardSettingsCommand, CardAndShowPrintTheRecordAndWriteNothing)
 {
-    TempFolder selfDescribing;
-    selfDescribing.write(kRecord,
-                         SetupCfgBuilder(596).productName("Cam-X900").selfDescribing().bytes());
-    const QJsonObject x900 = runTorva({QStringLiteral("card"), selfDescribing.path()}).json();
-    EXPECT_EQ(x900[u"modelType"].toInt(), 26);
-    EXPECT_EQ(x900[u"modelName"].toString(), QStringLiteral("Cam-X900"));
-    EXPECT_EQ(x900[u"editor"].toString(), QStringLiteral("web"));
-    EXPECT_EQ(x900[u"recordBytes"].toInt(), 596);
-
-    TempFolder compact;
-    compact.write(QStringLiteral("SETTING/blackbox.cfg"), "model=V120\r\n");
-    EXPECT_EQ(runTorva({QStringLiteral("card"), compact.path()}).json()[u"editor"].toString(),
-              QStringLiteral("compact"));
-
-    TempFolder empty;
-    const Result unknown = runTorva({QStringLiteral("card"), empty.path()});
-    EXPECT_EQ(unknown.code, 0);
-    EXPECT_EQ(unknown.json()[u"modelType"].toInt(), -1);
-    EXPECT_TRUE(unknown.json()[u"modelName"].isNull());
-    EXPECT_TRUE(unknown.json()[u"version"].isNull());
-    EXPECT_EQ(unknown.json()[u"editor"].toString(), QStringLiteral("none"));
-
-    EXPECT_EQ(runTorva({QStringLiteral("card"), empty.path(QStringLiteral("missing"))}).code, 1);
-    EXPECT_EQ(runTorva({QStringLiteral("card"), empty.path(), empty.path()}).code, 2);
+    expectNothingWritten(kReadings);
 }
 
-TEST(CardCommand, FindsTheCardAmongTheVolumes)
+TEST(CardSettingsCommand, SetDefaultsAndResetWriteTheRecord)
 {
-    TempFolder volumes;
-    QDir(volumes.path()).mkdir(QStringLiteral("A"));
-    QProcess torva;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TORVA_VOLUMES_DIR"), volumes.path());
-    torva.setProcessEnvironment(environment);
-    torva.start(QStringLiteral(TORVA_CLI_PATH), {QStringLiteral("card")});
-    ASSERT_TRUE(torva.waitForFinished(30000));
-    EXPECT_EQ(torva.exitCode(), 1);
-    EXPECT_TRUE(torva.readAllStandardOutput().isEmpty());
-    EXPECT_FALSE(torva.readAllStandardError().isEmpty());
-
-    volumes.write(QStringLiteral("B/SETTING/setup.cfg"),
-                  SetupCfgBuilder(432).productName("P820").bytes());
-    torva.start(QStringLiteral(TORVA_CLI_PATH), {QStringLiteral("card")});
-    ASSERT_TRUE(torva.waitForFinished(30000));
-    EXPECT_EQ(torva.exitCode(), 0) << torva.readAllStandardError().constData();
-    const QJsonObject card = QJsonDocument::fromJson(torva.readAllStandardOutput()).object();
-    EXPECT_EQ(card[u"root"].toString(), volumes.path(QStringLiteral("B")));
-    EXPECT_EQ(card[u"modelName"].toString(), QStringLiteral("P820"));
-}
-
-TEST(SettingsCommand, ShowListsTheRecordInOrderAndTouchesNothing)
-{
-    TempFolder card;
-    // Shorter than the P820 record: loading it in the viewer would rewrite it.
-    const QByteArray original =
-        SetupCfgBuilder(400).productName("P820").int32At(52, 2).int32At(372, -60).bytes();
-    const QString path = card.write(kRecord, original);
-    const Result result = runSettings({QStringLiteral("show"), card.path()});
-    ASSERT_EQ(result.code, 0) << result.err.constData();
-    const QStringList keys = result.keys();
-    ASSERT_EQ(keys.size(), 60);
-    for (int i = 0; i < 60; ++i)
-        EXPECT_EQ(keys[i], QLatin1String(SettingRecordLayout::kFields[size_t(i)].name));
-    const QJsonObject fields = result.json();
-    EXPECT_EQ(fields[u"product_name"].toString(), QStringLiteral("P820"));
-    EXPECT_EQ(fields[u"front_resolution"].toInt(), 2);
-    EXPECT_EQ(fields[u"gmt_offset"].toInt(), -60);
-    EXPECT_EQ(fields[u"tz_key"].toString(), QString()) << "beyond the short file";
-    EXPECT_EQ(FileBytes::read(path), original);
-
-    // A model given by hand reads the record at that model's length.
-    const Result asP940 = runSettings(
-        {QStringLiteral("show"), card.path(), QStringLiteral("--model"), QStringLiteral("P940")});
-    ASSERT_EQ(asP940.code, 0);
-    EXPECT_EQ(asP940.keys().size(), 79);
-
-    TempFolder unknown;
-    unknown.write(kRecord, SetupCfgBuilder(432).productName("X1").bytes());
-    EXPECT_EQ(runSettings({QStringLiteral("show"), unknown.path()}).code, 1);
-    const Result chosen = runSettings(
-        {QStringLiteral("show"), unknown.path(), QStringLiteral("--model"), QStringLiteral("0")});
-    EXPECT_EQ(chosen.code, 0);
-    EXPECT_EQ(chosen.json()[u"product_name"].toString(), QStringLiteral("X1"));
-    EXPECT_EQ(runSettings({QStringLiteral("show"), unknown.path(), QStringLiteral("--model"),
-                           QStringLiteral("29")})
-                  .code,
-              2);
-}
-
-TEST(SettingsCommand, SetRewritesTheRecordAtTheModelLength)
-{
-    TempFolder card;
-    const QByteArray original = SetupCfgBuilder(400).productName("P820").int32At(52, 2).bytes();
-    const QString path = card.write(kRecord, original);
-    const Result result =
-        runSettings({QStringLiteral("set"), card.path(), QStringLiteral("front_resolution=3"),
-                     QStringLiteral("tz_key=Korea Standard Time"), QStringLiteral("gmt_offset=540"),
-                     QStringLiteral("reserved=65535")});
-    ASSERT_EQ(result.code, 0) << result.err.constData();
-    QByteArray expected = original + QByteArray(32, '\0');
-    expected.replace(52, 4, little32(3));
-    expected.replace(372, 4, little32(540));
-    expected.replace(380, 19, "Korea Standard Time");
-    expected.replace(50, 2, "\xFF\xFF");
-    EXPECT_EQ(FileBytes::read(path), expected);
-}
-
-TEST(SettingsCommand, SetRefusesWhatDoesNotFitAndLeavesTheFile)
-{
-    TempFolder card;
-    const QByteArray original =
-        SetupCfgBuilder(596).productName("Cam-X900").selfDescribing().bytes();
-    const QString path = card.write(kRecord, original);
-    const QStringList refused = {
-        QStringLiteral("front_contrast=1"), // misspelt: the record says constrast
-        QStringLiteral("iot_onoff=256"),    // one byte
-        QStringLiteral("reserved=-1"),      // unsigned
-        QStringLiteral("gmt_offset=2147483648"),
-        QStringLiteral("gmt_offset=0x10"),
-        QStringLiteral("gmt_offset="),
-        QStringLiteral("product_name=ABCDEFGHIJKLMNOPQ"), // 17 bytes
-        QStringLiteral("version=1.0.1.ÄÄÄ"),              // 12 bytes
-        QStringLiteral("front_constrast"),
+    // A run on the card it names, the end of the line it prints and the record it leaves.
+    const std::tuple<QString, QString, QByteArray> writes[] = {
+        {"settings set @p820 front_resolution=3 tz_key=Asia/Seoul gmt_offset=540 reserved=65535",
+         "@p820/SETTING/setup.cfg: 432 bytes written\n",
+         SetupCfgBuilder(432)
+             .bytesAt(0, kP820)
+             .int32At(52, 3)
+             .int32At(372, 540)
+             .bytesAt(380, "Asia/Seoul")
+             .bytesAt(50, "\xFF\xFF")
+             .bytes()},
+        {"settings set @p820 product_name=P820P820P820P820", ": 432 bytes written\n", // full width
+         SetupCfgBuilder(432).bytesAt(0, kP820).productName("P820P820P820P820").bytes()},
+        {"settings defaults @empty --model 1", ": 432 bytes written\n", defaultRecord(1)},
+        {"settings defaults @empty --model 4", ": 464 bytes written\n", defaultRecord(3, 3)},
+        {"settings defaults @empty --model V580 --local-id 3", ": 464 bytes", defaultRecord(3, 3)},
+        // Fields the defaults do not name keep what the card had; no local ID given is 0.
+        {"settings defaults @v580 --model 3", ": 504 bytes written\n",
+         defaultRecord(3, 0) + kV580.mid(464)},
+        // The card's factory file, with the camera's version and driving guide version.
+        {"settings reset @p940", ": 508 bytes written\n",
+         SetupCfgBuilder(508).bytesAt(0, kFactory).version("2.0.5").int32At(224, 77).bytes()},
+        {"settings reset @bare940", ": 508 bytes written\n", defaultRecord(5)},
+        // A card's own record keeps its length: only the named fields change.
+        {"settings set @p880 front_resolution=3 tz_key=Seoul",
+         "@p880/SETTING/setup.cfg: 2 fields written in place\n",
+         SetupCfgBuilder(608)
+             .bytesAt(0, kP880)
+             .int32At(52, 3)
+             .bytesAt(380, QByteArray("Seoul").leftJustified(32, '\0'))
+             .bytes()},
+        {"settings set @v120 park=14 park_mode=0", "@v120/SETTING/blackbox.cfg: written\n",
+         "model=V120\r\nversion=1.2\r\npark=14\r\npark_mode=0\r\nno equals\r\npark=9\r\n"},
     };
-    for (const QString &assignment : refused) {
-        SCOPED_TRACE(qPrintable(assignment));
-        const Result result = runSettings(
-            {QStringLiteral("set"), card.path(), QStringLiteral("front_shapness=2"), assignment});
-        EXPECT_EQ(result.code, 1);
-        EXPECT_FALSE(result.err.isEmpty());
-        EXPECT_EQ(FileBytes::read(path), original);
+    for (const auto &[args, says, written] : writes) {
+        TempFolder folder;
+        const QMap<QString, QString> paths = layCards(folder);
+        CliRun::expect({{args, 0, says}}, paths);
+        const QString card = args.section(QLatin1Char('@'), 1).section(QLatin1Char(' '), 0, 0);
+        const QString file = card == "v120" ? "SETTING/blackbox.cfg" : kRecord;
+        EXPECT_EQ(FileBytes::read(paths[card] + '/' + file), written) << qPrintable(args);
     }
-    // A field the model's record does not hold.
-    TempFolder p820;
-    const QByteArray short820 = SetupCfgBuilder(432).productName("P820").bytes();
-    const QString p820Path = p820.write(kRecord, short820);
-    EXPECT_EQ(runSettings({QStringLiteral("set"), p820.path(), QStringLiteral("wdr=1")}).code, 1);
-    EXPECT_EQ(FileBytes::read(p820Path), short820);
-    EXPECT_EQ(runSettings({QStringLiteral("set"), p820.path()}).code, 2);
-    // Full-width text fits exactly.
-    EXPECT_EQ(runSettings({QStringLiteral("set"), p820.path(),
-                           QStringLiteral("product_name=P820P820P820P820")})
-                  .code,
-              0);
-    EXPECT_EQ(FileBytes::read(p820Path).mid(8, 17), QByteArray("P820P820P820P820\0", 17));
 }
 
-TEST(SettingsCommand, SetOnAReadOnlyCardFailsCleanly)
+TEST(CardSettingsCommand, CompactResetKeepsTheCamerasVersion)
+{
+    TempFolder folder;
+    CliRun::expect({{"settings reset @v120", 0, "@v120/SETTING/blackbox.cfg: written\n", true}},
+                   layCards(folder));
+    EXPECT_TRUE(
+        FileBytes::read(folder.path("v120/SETTING/blackbox.cfg")).contains("version=1.2\r\n"));
+}
+
+TEST(CardSettingsCommand, SetOnAReadOnlyCardFailsCleanly)
 {
     ReadOnlyCard card;
     if (!card.error().isEmpty())
         GTEST_SKIP() << qPrintable(card.error()) << " (needs root to mount a read-only card)";
     const QString path = QDir(card.path()).filePath(kRecord);
     QDir(card.path()).mkdir(QStringLiteral("SETTING"));
-    const QByteArray original = SetupCfgBuilder(432).productName("P820").bytes();
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(original), original.size());
-    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(kP820), kP820.size());
+    file.close();
     ASSERT_TRUE(card.makeReadOnly());
-    const Result result =
-        runSettings({QStringLiteral("set"), card.path(), QStringLiteral("front_quality=1")});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(card.path().toUtf8())) << result.err.constData();
-    EXPECT_TRUE(result.out.isEmpty());
-    EXPECT_EQ(FileBytes::read(path), original);
+    CliRun::expect({{"settings set @card front_quality=1", 1, "torva: @card: "}},
+                   {{"card", card.path()}});
+    EXPECT_EQ(FileBytes::read(path), kP820);
 }
 
-TEST(SettingsCommand, DefaultsWriteTheModelsFactoryRecord)
+TEST(CardSettingsCommand, CardFindsTheCardAmongTheVolumes)
 {
-    TempFolder blank;
-    const Result p820 = runSettings(
-        {QStringLiteral("defaults"), blank.path(), QStringLiteral("--model"), QStringLiteral("1")});
-    ASSERT_EQ(p820.code, 0) << p820.err.constData();
-    EXPECT_EQ(FileBytes::read(blank.path(kRecord)), defaultRecord(1));
-
-    for (const auto &[args, uk] :
-         {std::pair{QStringList{QStringLiteral("--model"), QStringLiteral("4")}, true},
-          std::pair{QStringList{QStringLiteral("--model"), QStringLiteral("3")}, false},
-          std::pair{QStringList{QStringLiteral("--model"), QStringLiteral("V580"),
-                                QStringLiteral("--local-id"), QStringLiteral("3")},
-                    true}}) {
-        TempFolder card;
-        ASSERT_EQ(runSettings(QStringList{QStringLiteral("defaults"), card.path()} + args).code, 0);
-        const QByteArray record = FileBytes::read(card.path(kRecord));
-        ASSERT_EQ(record.size(), 464);
-        EXPECT_EQ(record, defaultRecord(3, uk ? 3 : 0));
-        EXPECT_EQ(record.mid(460, 4), little32(uk ? 3 : 0));
-    }
-
-    // Fields the defaults do not name keep what the card had.
-    TempFolder v580;
-    const QString path = v580.write(kRecord, SetupCfgBuilder(504)
-                                                 .productName("V580")
-                                                 .version("1.0.17")
-                                                 .int32At(500, 1)
-                                                 .int32At(52, 9)
-                                                 .bytes());
-    ASSERT_EQ(runSettings({QStringLiteral("defaults"), v580.path(), QStringLiteral("--model"),
-                           QStringLiteral("3")})
-                  .code,
-              0);
-    const QByteArray written = FileBytes::read(path);
-    ASSERT_EQ(written.size(), 504);
-    EXPECT_EQ(written.mid(500, 4), little32(1));
-    EXPECT_EQ(written.mid(52, 4), little32(3));
-
-    TempFolder untouched;
-    EXPECT_EQ(runSettings({QStringLiteral("defaults"), untouched.path(), QStringLiteral("--model"),
-                           QStringLiteral("7")})
-                  .code,
-              1);
-    EXPECT_TRUE(QDir(untouched.path()).isEmpty());
-    EXPECT_EQ(runSettings({QStringLiteral("defaults"), untouched.path()}).code, 2);
-    EXPECT_EQ(runSettings({QStringLiteral("defaults"), untouched.path(), QStringLiteral("--model"),
-                           QStringLiteral("1"), QStringLiteral("--local-id"), QStringLiteral("3")})
-                  .code,
-              2);
-    EXPECT_EQ(runSettings({QStringLiteral("defaults"), untouched.path(), QStringLiteral("--model"),
-                           QStringLiteral("P999")})
-                  .code,
-              2);
-    EXPECT_EQ(runSettings({QStringLiteral("bogus"), untouched.path()}).code, 2);
-    EXPECT_TRUE(QDir(untouched.path()).isEmpty());
-}
-
-TEST(SettingsCommand, ResetPrefersTheCardsFactoryFile)
-{
-    TempFolder card;
-    const QString path = card.write(kRecord, SetupCfgBuilder(508)
-                                                 .productName("P940")
-                                                 .version("2.0.5")
-                                                 .int32At(224, 77)
-                                                 .int32At(52, 1)
-                                                 .bytes());
-    const QByteArray factory =
-        SetupCfgBuilder(432).productName("P940").int32At(52, 2).int32At(224, 5).bytes();
-    card.write(QStringLiteral("SETTING/default.cfg"), factory);
-    ASSERT_EQ(runSettings({QStringLiteral("reset"), card.path()}).code, 0);
-    QByteArray expected = factory + QByteArray(76, '\0');
-    expected.replace(40, 5, "2.0.5");       // the camera's version
-    expected.replace(224, 4, little32(77)); // and its driving guide version
-    EXPECT_EQ(FileBytes::read(path), expected);
-
-    QFile::remove(card.path(QStringLiteral("SETTING/default.cfg")));
-    ASSERT_EQ(runSettings({QStringLiteral("reset"), card.path()}).code, 0);
-    EXPECT_EQ(FileBytes::read(path), defaultRecord(5));
-
-    TempFolder v390;
-    const QByteArray original = SetupCfgBuilder(516).productName("V390").bytes();
-    const QString v390Path = v390.write(kRecord, original);
-    EXPECT_EQ(runSettings({QStringLiteral("reset"), v390.path()}).code, 1);
-    EXPECT_EQ(FileBytes::read(v390Path), original);
-}
-
-TEST(SettingsCommand, CompactModelEditsItsTextFile)
-{
-    TempFolder card;
-    const QByteArray original =
-        "model=V120\r\nversion=1.2\r\npark=4\r\npark_mode=1\r\nno equals\r\npark=9\r\n";
-    const QString path = card.write(QStringLiteral("SETTING/blackbox.cfg"), original);
-    const Result shown = runSettings({QStringLiteral("show"), card.path()});
-    ASSERT_EQ(shown.code, 0) << shown.err.constData();
-    EXPECT_EQ(shown.keys(), (QStringList{"model", "version", "park", "park_mode"}));
-    EXPECT_EQ(shown.json()[u"park"].toString(), QStringLiteral("4"));
-    EXPECT_EQ(FileBytes::read(path), original);
-
-    ASSERT_EQ(runSettings({QStringLiteral("set"), card.path(), QStringLiteral("park=14"),
-                           QStringLiteral("park_mode=0")})
-                  .code,
-              0);
-    EXPECT_EQ(FileBytes::read(path),
-              "model=V120\r\nversion=1.2\r\npark=14\r\npark_mode=0\r\nno equals\r\npark=9\r\n");
-
-    const QByteArray edited = FileBytes::read(path);
-    EXPECT_EQ(runSettings({QStringLiteral("set"), card.path(), QStringLiteral("park=1"),
-                           QStringLiteral("osd_speed=2")})
-                  .code,
-              1);
-    EXPECT_EQ(runSettings({QStringLiteral("set"), card.path(), QStringLiteral("=2")}).code, 1);
-    EXPECT_EQ(FileBytes::read(path), edited);
-
-    ASSERT_EQ(runSettings({QStringLiteral("reset"), card.path()}).code, 0);
-    const QByteArray reset = FileBytes::read(path);
-    EXPECT_TRUE(reset.contains("\r\nosd_speed=")) << reset.constData();
-    EXPECT_TRUE(reset.contains("version=1.2\r\n")) << "the camera's version is kept";
-}
-
-namespace {
-
-// A record written by a camera whose settings page is on the card: longer
-// than the fields this program knows, every byte set, its own length first.
-QByteArray cardOwnRecord(const QByteArray &productName, int length)
-{
-    return SetupCfgBuilder(length)
-        .bytesAt(0, SetupCfgBuilder::pattern(length))
-        .int32At(SetupCfgBuilder::kChecksumOffset, length)
-        .bytesAt(SetupCfgBuilder::kProductNameOffset, productName.leftJustified(16, '\0'))
-        .bytes();
-}
-
-// The file's inode and modification time: a rewrite changes both.
-std::pair<ino_t, std::pair<time_t, long>> fileStamp(const QString &path)
-{
-    struct stat info = {};
-    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
-    return {info.st_ino, {info.st_mtim.tv_sec, info.st_mtim.tv_nsec}};
-}
-
-int offsetOf(SettingField field)
-{
-    return SettingRecordLayout::offsetOf(field);
-}
-
-} // namespace
-
-TEST(SettingsCommand, SetOnACardsOwnRecordChangesOnlyTheNamedFieldsInPlace)
-{
-    const int p880Fields = SettingRecordLayout::byteSize(92);
-    struct Card
-    {
-        QByteArray record;
-        QStringList assignments;
-    };
-    const Card cards[] = {
-        {cardOwnRecord("P880", p880Fields + 48),
-         {QStringLiteral("front_resolution=3"), QStringLiteral("tz_key=Seoul")}},
-        {cardOwnRecord("V740", 700), {QStringLiteral("iot_onoff=1"), QStringLiteral("wdr=-2")}},
-        // The nameless model's record holds its length, and is longer than ours.
-        {cardOwnRecord("Cam-X900", 640), {QStringLiteral("front_resolution=3")}},
-    };
-    for (const Card &entry : cards) {
-        SCOPED_TRACE(entry.record.mid(8, 8).constData());
-        TempFolder card;
-        const QString path = card.write(kRecord, entry.record);
-        const Result result =
-            runSettings(QStringList{QStringLiteral("set"), card.path()} + entry.assignments);
-        ASSERT_EQ(result.code, 0) << result.err.constData();
-        EXPECT_TRUE(result.out.endsWith(" fields written in place\n")) << result.out.constData();
-        QByteArray expected = entry.record;
-        for (const QString &assignment : entry.assignments) {
-            const QString name = assignment.section(QLatin1Char('='), 0, 0);
-            const QString value = assignment.section(QLatin1Char('='), 1);
-            const SettingField field = *SettingRecordLayout::fieldNamed(name);
-            const SettingFieldFormat &format = SettingRecordLayout::format(field);
-            const QByteArray bytes =
-                format.encoding == SettingEncoding::Text
-                    ? value.toUtf8().leftJustified(format.width, '\0')
-                    : SetupCfgBuilder(format.width).int32At(0, value.toInt()).bytes();
-            expected.replace(offsetOf(field), format.width, bytes);
-        }
-        const QByteArray written = FileBytes::read(path);
-        EXPECT_EQ(written.size(), entry.record.size());
-        EXPECT_EQ(written, expected);
-    }
-}
-
-TEST(SettingsCommand, SetOnACardsOwnRecordRefusesFieldsPastItsEnd)
-{
-    TempFolder card;
-    // Cut short inside the wdr field.
-    const QByteArray original = cardOwnRecord("P880", offsetOf(SettingField::wdr) + 2);
-    const QString path = card.write(kRecord, original);
-    const auto stamp = fileStamp(path);
-    const Result result =
-        runSettings({QStringLiteral("set"), card.path(), QStringLiteral("front_resolution=3"),
-                     QStringLiteral("wdr=1")});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains("wdr: past the end")) << result.err.constData();
-    EXPECT_EQ(FileBytes::read(path), original);
-    EXPECT_EQ(fileStamp(path), stamp);
-}
-
-TEST(SettingsCommand, DefaultsAndResetAreLeftToTheCardsOwnSettingsPage)
-{
-    for (const QByteArray &name :
-         {QByteArray("P880MAX"), QByteArray("P30"), QByteArray("Cam-X9")}) {
-        SCOPED_TRACE(name.constData());
-        TempFolder card;
-        const QByteArray original = cardOwnRecord(name, 620);
-        const QString path = card.write(kRecord, original);
-        card.write(QStringLiteral("SETTING/default.cfg"), SetupCfgBuilder(432).bytes());
-        const auto stamp = fileStamp(path);
-        for (const QStringList &args :
-             {QStringList{QStringLiteral("reset"), card.path()},
-              QStringList{QStringLiteral("defaults"), card.path(), QStringLiteral("--model"),
-                          QStringLiteral("1")},
-              QStringList{QStringLiteral("defaults"), card.path(), QStringLiteral("--model"),
-                          QStringLiteral("5")}}) {
-            SCOPED_TRACE(qPrintable(args.first()));
-            const Result result = runSettings(args);
-            EXPECT_EQ(result.code, 1);
-            EXPECT_TRUE(result.out.isEmpty());
-            EXPECT_TRUE(result.err.contains("the card's own settings page"))
-                << result.err.constData();
-            EXPECT_EQ(FileBytes::read(path), original);
-            EXPECT_EQ(fileStamp(path), stamp);
-        }
-    }
-
-    // Naming such a model for a card that has none writes nothing either.
-    TempFolder blank;
-    const Result named = runSettings({QStringLiteral("defaults"), blank.path(),
-                                      QStringLiteral("--model"), QStringLiteral("V740")});
-    EXPECT_EQ(named.code, 1);
-    EXPECT_TRUE(named.err.contains("V740 (23)")) << named.err.constData();
-    EXPECT_TRUE(QDir(blank.path()).isEmpty());
+    TempFolder volumes;
+    qputenv("TORVA_VOLUMES_DIR", QFile::encodeName(volumes.path()));
+    CliRun::expect(
+        {{"card", 1, "torva: no memory card with a recognised camera among the volumes\n"}}, {});
+    volumes.write(QStringLiteral("B/") + kRecord, kP820);
+    CliRun::expect(
+        {{"card", 0, "{\n  \"root\": \"@B\",\n  \"modelType\": 1,\n  \"modelName\": \"P820\",\n"}},
+        {{"B", volumes.path("B")}});
+    qunsetenv("TORVA_VOLUMES_DIR");
 }
