@@ -1,6 +1,7 @@
 #include "core/settings_ui/NativeEditorMapping.h"
 
 #include "core/settings/SettingRecord.h"
+#include "core/settings_ui/EditorRules.h"
 #include "core/settings_ui/SettingsFamily.h"
 #include "core/settings_ui/TimeZoneTable.h"
 
@@ -174,19 +175,17 @@ const std::initializer_list<C> kParkingSliders{C::ParkingShock, C::ParkingMotion
 
 void applyEnabling(EditorControls &controls, const SettingRecord &record, qint64 type)
 {
-    const auto isRow0 = [&controls](C control) { return controls.value(control) == 0; };
     // The first models switch voice guidance and parking motion on their own.
     if (SettingsFamily::isOldGroup(type)) {
-        controls.setEnabled(C::VoiceVolume, isRow0(C::VoiceGuidance));
-        controls.setEnabled(C::ParkingMotionSensitivity, isRow0(C::ParkingMotion));
+        EditorRules::controlChanged(controls, C::VoiceGuidance);
+        EditorRules::controlChanged(controls, C::ParkingMotion);
     } else if (!SettingsFamily::hasThreeRowParking(type)) {
         setEnabled(controls, kParkingSliders, record.number(F::parking_mode_set) == 1);
     }
-    if (controls.value(C::Ldws))
-        setEnabled(controls, {C::LdwsLeftSensitivity, C::LdwsRightSensitivity, C::LdwsSpeed},
-                   isRow0(C::Ldws));
-    if (controls.value(C::Fcws))
-        controls.setEnabled(C::FcwsSensitivity, isRow0(C::Fcws));
+    for (const C governing : {C::Ldws, C::Fcws}) {
+        if (controls.value(governing))
+            EditorRules::controlChanged(controls, governing);
+    }
 }
 
 } // namespace
