@@ -2,8 +2,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <QSize>
-#include <QString>
 
 class QScrollArea;
 class TorvaAVView;
@@ -21,15 +19,12 @@ double differingShare(const QImage &a, const QImage &b, const QRect &area);
 // cut off, within a few pixels), and everything around the place is black.
 QString placeFault(const QImage &image, const QRect &place, const QImage &frame);
 
-// The large view as it shows in its scroll view, its current frame at the
-// video's size, and where that frame belongs.
+// The large view as it shows in its scroll view, and where its frame belongs.
 struct Grab
 {
     QImage image;
-    QImage frame;
     QRect place;
 };
-Grab grabLargeView(QScrollArea *scroll, const TorvaAVView *view);
 // Grabs until the picture shows in its place (a resize, swap or full screen
 // takes the player a moment to follow) and checks the last grab.
 Grab expectLargeViewFillsItsPlace(QScrollArea *scroll, const TorvaAVView *view);

@@ -4,6 +4,7 @@
 
 #include "core/i18n/TorvaLanguages.h"
 #include "core/library/DemoCardWriter.h"
+#include "gui/app/CardWatcher.h"
 #include "gui/video/TorvaAVView.h"
 
 #include <QAbstractItemModel>
@@ -65,6 +66,32 @@ Viewer::Viewer()
     GuiTestEnvironment::waitFor([this] { return controller.window()->isVisible(); });
 }
 
+bool Viewer::play(const QString &recording)
+{
+    controller.openPath(QDir(Volumes::instance().cardPath()).filePath(recording));
+    return GuiTestEnvironment::waitFor(
+        [this] {
+            return controller.session().state() == PlaybackSession::State::Playing &&
+                   outlets().bigMovieView->currentTime() > 0.3;
+        },
+        kPlayTimeoutMs);
+}
+
+bool Viewer::bothViewsReady()
+{
+    const MainWindow::Outlets &o = outlets();
+    return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
+           o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
+           controller.session().state() == PlaybackSession::State::Playing;
+}
+
+void Viewer::ignoreMountChanges()
+{
+    CardWatcher *watcher = controller.findChild<CardWatcher *>();
+    ASSERT_NE(watcher, nullptr);
+    QObject::disconnect(watcher, &CardWatcher::volumesChanged, &controller, nullptr);
+}
+
 QString localized(const char *key)
 {
     return TorvaLanguages::SharedTorvaLanguages()->localized(QString::fromUtf8(key));
@@ -75,11 +102,10 @@ int rowCount(MainWindowController &controller)
     return controller.window()->outlets().fileTable->model()->rowCount();
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at)
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at, Qt::MouseButton button)
 {
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -104,24 +130,15 @@ void doubleClickRow(QTableView *table, int row)
 {
     QWidget *viewport = table->viewport();
     const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-    sendMouse(viewport, QEvent::MouseButtonPress, at);
-    sendMouse(viewport, QEvent::MouseButtonRelease, at);
-    sendMouse(viewport, QEvent::MouseButtonDblClick, at);
-    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        sendMouse(viewport, type, at);
 }
 
-bool bothViewsReady(MainWindowController &controller)
-{
-    const MainWindow::Outlets &o = controller.window()->outlets();
-    return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
-           o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
-           controller.session().state() == PlaybackSession::State::Playing;
-}
-
-void answerModal(const std::function<bool(QWidget *)> &answer, int timeoutMs)
+void answerModal(const std::function<bool(QWidget *)> &answer)
 {
     auto *timer = new QTimer(qApp);
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(30000);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, deadline] {
         QWidget *modal = QApplication::activeModalWidget();
         if ((modal && modal->isVisible() && answer(modal)) || deadline.hasExpired()) {

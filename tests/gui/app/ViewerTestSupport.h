@@ -46,26 +46,32 @@ struct Viewer
     Viewer();
 
     const MainWindow::Outlets &outlets() const { return controller.window()->outlets(); }
+    // Opens the recording (a path, or a file of the card) and waits until the
+    // large view has played a moment of it.
+    bool play(const QString &recording);
+    // Both views ready and started together.
+    bool bothViewsReady();
+    // The window lists the card again whenever the mount table changes, and
+    // tests running beside these mount their own cards: the listing and the
+    // selection stay as the test sets them.
+    void ignoreMountChanges();
 
     MainWindowController controller;
 };
 
 QString localized(const char *key);
 int rowCount(MainWindowController &controller);
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at);
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
+               Qt::MouseButton button = Qt::LeftButton);
 void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The pointer moves, without a button, to a point of the window; the widget
 // under it hears of it.
 void moveMouse(QWidget *window, const QPoint &at);
 void doubleClickRow(QTableView *table, int row);
-// Both views ready and started together.
-bool bothViewsReady(MainWindowController &controller);
 
-// Calls answer with the next modal dialog for which it returns true, from a
-// timer, while the dialog runs its own event loop. Gives up after timeoutMs.
-void answerModal(const std::function<bool(QWidget *)> &answer, int timeoutMs = 30000);
-
-// The same for the next modal dialog of a given class.
+// Calls answer with the next modal dialog of the class, from a timer, while
+// the dialog runs its own event loop.
+void answerModal(const std::function<bool(QWidget *)> &answer);
 template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &answer)
 {
     answerModal([answer](QWidget *modal) {
