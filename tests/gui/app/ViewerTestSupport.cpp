@@ -14,10 +14,14 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace ViewerTestSupport {
 
@@ -68,7 +72,7 @@ Viewer::Viewer()
 
 bool Viewer::play(const QString &recording)
 {
-    controller.openPath(QDir(Volumes::instance().cardPath()).filePath(recording));
+    controller.openPath(cardFile(recording));
     return GuiTestEnvironment::waitFor(
         [this] {
             return controller.session().state() == PlaybackSession::State::Playing &&
@@ -90,6 +94,11 @@ void Viewer::ignoreMountChanges()
     CardWatcher *watcher = controller.findChild<CardWatcher *>();
     ASSERT_NE(watcher, nullptr);
     QObject::disconnect(watcher, &CardWatcher::volumesChanged, &controller, nullptr);
+}
+
+QString cardFile(const QString &name)
+{
+    return QDir(Volumes::instance().cardPath()).filePath(name);
 }
 
 QString localized(const char *key)
@@ -147,6 +156,112 @@ void answerModal(const std::function<bool(QWidget *)> &answer)
         }
     });
     timer->start(20);
+}
+
+// What a person checks in a grabbed video picture.
+
+namespace {
+
+// Pixels further than this from a place's edges may be off by rounding.
+constexpr int kEdgeTolerance = 3;
+
+bool isLit(QRgb pixel)
+{
+    return std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) >= 24;
+}
+
+// The smallest rectangle holding every lit pixel of the image, and the share
+// of lit pixels outside the area.
+QRect litBounds(const QImage &image, const QRect &area, double *litOutside = nullptr)
+{
+    QRect bounds;
+    qint64 lit = 0;
+    qint64 outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool on = isLit(image.pixel(x, y));
+            if (on)
+                bounds |= QRect(x, y, 1, 1);
+            if (!area.contains(x, y)) {
+                ++outside;
+                lit += on ? 1 : 0;
+            }
+        }
+    if (litOutside)
+        *litOutside = outside == 0 ? 0.0 : double(lit) / double(outside);
+    return bounds;
+}
+
+QString text(const QRect &r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+} // namespace
+
+QRect letterboxed(const QSize &picture, const QRect &area)
+{
+    QRect place(QPoint(), picture.scaled(area.size(), Qt::KeepAspectRatio));
+    place.moveCenter(area.center());
+    return place;
+}
+
+double differingShare(const QImage &a, const QImage &b, const QRect &area)
+{
+    const QRect inside = area.intersected(a.rect()).intersected(b.rect());
+    if (inside.isEmpty())
+        return 0.0;
+    qint64 differing = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return double(differing) / double(qint64(inside.width()) * inside.height());
+}
+
+QString placeFault(const QImage &image, const QRect &place, const QImage &frame)
+{
+    if (image.isNull() || frame.isNull())
+        return QStringLiteral("no picture");
+    if (place.width() < 100 || place.height() < 50 || !image.rect().contains(place))
+        return QStringLiteral("place %1 in a %2x%3 view")
+            .arg(text(place))
+            .arg(image.width())
+            .arg(image.height());
+    // Where the frame's lit part belongs in the place.
+    const QRect lit = litBounds(frame, frame.rect());
+    const double sx = double(place.width()) / frame.width();
+    const double sy = double(place.height()) / frame.height();
+    const QRect expected(
+        QPoint(place.left() + int(lit.left() * sx), place.top() + int(lit.top() * sy)),
+        QPoint(place.left() + int((lit.right() + 1) * sx) - 1,
+               place.top() + int((lit.bottom() + 1) * sy) - 1));
+    double outside = 0.0;
+    const QRect shown = litBounds(
+        image, place.adjusted(-kEdgeTolerance, -kEdgeTolerance, kEdgeTolerance, kEdgeTolerance),
+        &outside);
+    const QRect difference(shown.topLeft() - expected.topLeft(),
+                           shown.bottomRight() - expected.bottomRight());
+    if (std::max({std::abs(difference.left()), std::abs(difference.top()),
+                  std::abs(difference.right()), std::abs(difference.bottom())}) > kEdgeTolerance)
+        return QStringLiteral("the picture covers %1, not %2").arg(text(shown), text(expected));
+    if (outside > 0.01)
+        return QStringLiteral("%1 of the bars around %2 is lit").arg(outside).arg(text(place));
+    return {};
+}
+
+Grab expectLargeViewFillsItsPlace(QScrollArea *scroll, const TorvaAVView *view)
+{
+    Grab grab;
+    QString fault;
+    GuiTestEnvironment::waitFor([&] {
+        grab.image = scroll->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage frame = view->snapshot();
+        grab.place = letterboxed(frame.size(), scroll->viewport()->rect());
+        fault = placeFault(grab.image, grab.place, frame);
+        return fault.isEmpty();
+    });
+    EXPECT_EQ(fault.toStdString(), "");
+    return grab;
 }
 
 } // namespace ViewerTestSupport
