@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressDialog>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QWebEngineView>

@@ -9,14 +9,11 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollArea>
 #include <QTableView>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -144,22 +141,6 @@ void doubleClickRow(QTableView *table, int row)
         sendMouse(viewport, type, at);
 }
 
-void answerModal(const std::function<bool(QWidget *)> &answer)
-{
-    auto *timer = new QTimer(qApp);
-    const QDeadlineTimer deadline(30000);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, deadline] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if ((modal && modal->isVisible() && answer(modal)) || deadline.hasExpired()) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(20);
-}
-
-// What a person checks in a grabbed video picture.
-
 namespace {
 
 // Pixels further than this from a place's edges may be off by rounding.
@@ -197,27 +178,7 @@ QString text(const QRect &r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-} // namespace
-
-QRect letterboxed(const QSize &picture, const QRect &area)
-{
-    QRect place(QPoint(), picture.scaled(area.size(), Qt::KeepAspectRatio));
-    place.moveCenter(area.center());
-    return place;
-}
-
-double differingShare(const QImage &a, const QImage &b, const QRect &area)
-{
-    const QRect inside = area.intersected(a.rect()).intersected(b.rect());
-    if (inside.isEmpty())
-        return 0.0;
-    qint64 differing = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
-    return double(differing) / double(qint64(inside.width()) * inside.height());
-}
-
+// Why the frame does not show in its place in the image, or nothing.
 QString placeFault(const QImage &image, const QRect &place, const QImage &frame)
 {
     if (image.isNull() || frame.isNull())
@@ -249,15 +210,31 @@ QString placeFault(const QImage &image, const QRect &place, const QImage &frame)
     return {};
 }
 
-Grab expectLargeViewFillsItsPlace(QScrollArea *scroll, const TorvaAVView *view)
+} // namespace
+
+double differingShare(const QImage &a, const QImage &b, const QRect &area)
 {
-    Grab grab;
+    const QRect inside = area.intersected(a.rect()).intersected(b.rect());
+    if (inside.isEmpty())
+        return 0.0;
+    qint64 differing = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return double(differing) / double(qint64(inside.width()) * inside.height());
+}
+
+std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
+                                                    const TorvaAVView *view)
+{
+    std::pair<QImage, QRect> grab;
     QString fault;
     GuiTestEnvironment::waitFor([&] {
-        grab.image = scroll->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        grab.first = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage frame = view->snapshot();
-        grab.place = letterboxed(frame.size(), scroll->viewport()->rect());
-        fault = placeFault(grab.image, grab.place, frame);
+        grab.second = QRect(QPoint(), frame.size().scaled(area.size(), Qt::KeepAspectRatio));
+        grab.second.moveCenter(area.center());
+        fault = placeFault(grab.first, grab.second, frame);
         return fault.isEmpty();
     });
     EXPECT_EQ(fault.toStdString(), "");

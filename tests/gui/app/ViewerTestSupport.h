@@ -3,14 +3,16 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/MainWindowController.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QImage>
 #include <QPoint>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
+#include <utility>
 
-class QScrollArea;
 class QTableView;
 class TorvaAVView;
 class QWidget;
@@ -76,37 +78,28 @@ void doubleClickRow(QTableView *table, int row);
 
 // Calls answer with the next modal dialog of the class, from a timer, while
 // the dialog runs its own event loop.
-void answerModal(const std::function<bool(QWidget *)> &answer);
 template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &answer)
 {
-    answerModal([answer](QWidget *modal) {
-        auto *dialog = qobject_cast<Dialog *>(modal);
-        if (dialog)
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+            dialog && dialog->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
             answer(dialog);
-        return dialog != nullptr;
+        }
     });
+    timer->start(20);
 }
 
-// What a person checks in a grabbed video picture.
-
-// Where a picture of the given size shows in an area: as large as fits with
-// its proportions kept, centred (letterboxed).
-QRect letterboxed(const QSize &picture, const QRect &area);
+// What a person checks in a grabbed video picture: the view's frame shows in
+// the area of the widget as large as fits with its proportions kept, centred
+// (letterboxed), neither smaller nor cut off, and everything around it is
+// black. Grabs until it does (a resize, swap or full screen takes the player
+// a moment to follow) and gives the last grab and the frame's place.
+std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
+                                                    const TorvaAVView *view);
 // The share of pixels that differ between two grabs, within the area.
 double differingShare(const QImage &a, const QImage &b, const QRect &area);
-// Why the frame does not show in its place in the image, or nothing: what is
-// lit of the frame must cover the same part of the place (neither smaller nor
-// cut off, within a few pixels), and everything around the place is black.
-QString placeFault(const QImage &image, const QRect &place, const QImage &frame);
-
-// The large view as it shows in its scroll view, and where its frame belongs.
-struct Grab
-{
-    QImage image;
-    QRect place;
-};
-// Grabs until the picture shows in its place (a resize, swap or full screen
-// takes the player a moment to follow) and checks the last grab.
-Grab expectLargeViewFillsItsPlace(QScrollArea *scroll, const TorvaAVView *view);
 
 } // namespace ViewerTestSupport
