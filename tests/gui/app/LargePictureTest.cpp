@@ -20,7 +20,7 @@ class LargePictureTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Volumes::instance().insertCard());
+        ASSERT_TRUE(insertCard());
         m_viewer = std::make_unique<Viewer>();
     }
 

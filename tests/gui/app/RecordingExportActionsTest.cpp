@@ -167,7 +167,7 @@ struct LockedCard
 
 TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
 {
-    ASSERT_TRUE(Volumes::instance().insertCard());
+    ASSERT_TRUE(insertCard());
     Viewer viewer;
     viewer.ignoreMountChanges();
     MainWindowController &controller = viewer.controller;
@@ -289,7 +289,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
 
 TEST(RecordingExportActions, TrackExportAndRemoval)
 {
-    ASSERT_TRUE(Volumes::instance().insertCard());
+    ASSERT_TRUE(insertCard());
     Viewer viewer;
     viewer.ignoreMountChanges();
     MainWindowController &controller = viewer.controller;

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -22,47 +23,41 @@
 
 namespace ViewerTestSupport {
 
-Volumes &Volumes::instance()
+namespace {
+
+// The folder whose subfolders stand in for mounted volumes, and one to put
+// the card aside in.
+QTemporaryDir &volumes(int which = 0)
 {
-    static Volumes volumes;
-    return volumes;
+    static QTemporaryDir folders[2];
+    static const bool named = qputenv("TORVA_VOLUMES_DIR", QFile::encodeName(folders[0].path()));
+    Q_UNUSED(named);
+    return folders[which];
 }
 
-Volumes::Volumes()
+} // namespace
+
+QString cardPath()
 {
-    qputenv("TORVA_VOLUMES_DIR", QFile::encodeName(m_root.path()));
+    return volumes().filePath(QStringLiteral("TORVA_CARD"));
 }
 
-QString Volumes::cardPath() const
+bool insertCard()
 {
-    return m_root.filePath(QStringLiteral("TORVA_CARD"));
-}
-
-bool Volumes::insertCard()
-{
-    if (!m_cardWritten) {
-        const DemoCardWriter::Result result = DemoCardWriter::write(cardPath());
-        if (!result.ok) {
-            ADD_FAILURE() << result.error.toStdString();
-            return false;
-        }
-        m_cardWritten = true;
-    }
+    static const DemoCardWriter::Result written = DemoCardWriter::write(cardPath());
+    EXPECT_TRUE(written.ok) << written.error.toStdString();
     return QDir(cardPath()).exists();
 }
 
-bool Volumes::removeCard()
+bool takeCardOut(bool out)
 {
-    return QDir().rename(cardPath(), m_aside.filePath("card"));
-}
-
-bool Volumes::reinsertCard()
-{
-    return QDir().rename(m_aside.filePath("card"), cardPath());
+    const QString aside = volumes(1).filePath(QStringLiteral("card"));
+    return out ? QDir().rename(cardPath(), aside) : QDir().rename(aside, cardPath());
 }
 
 Viewer::Viewer()
 {
+    volumes(); // named before the window looks for cards
     controller.showMainWindow();
     GuiTestEnvironment::waitFor([this] { return controller.window()->isVisible(); });
 }
@@ -95,7 +90,7 @@ void Viewer::ignoreMountChanges()
 
 QString cardFile(const QString &name)
 {
-    return QDir(Volumes::instance().cardPath()).filePath(name);
+    return QDir(cardPath()).filePath(name);
 }
 
 QString localized(const char *key)

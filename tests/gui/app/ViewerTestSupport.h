@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QImage>
 #include <QPoint>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -23,29 +22,15 @@ namespace ViewerTestSupport {
 
 constexpr int kPlayTimeoutMs = 60000;
 
-// The folder whose subfolders stand in for mounted volumes; a demo card is
-// written into it once per test process, when a test asks for it.
-class Volumes
-{
-public:
-    static Volumes &instance();
+// Stand-in volumes, with the demo card written on first use.
+QString cardPath();
+bool insertCard();
+// Takes the card out of the volumes, or puts it back, without losing it.
+bool takeCardOut(bool out);
+// A file of the demo card.
+QString cardFile(const QString &name);
 
-    QString cardPath() const;
-    // Writes the card on first use.
-    bool insertCard();
-    // Takes the card out of the volumes (and puts it back) without losing it.
-    bool removeCard();
-    bool reinsertCard();
-
-private:
-    Volumes();
-
-    QTemporaryDir m_root;
-    QTemporaryDir m_aside;
-    bool m_cardWritten = false;
-};
-
-// The main window as the application shows it.
+// The main window as the application shows it, on the stand-in volumes.
 struct Viewer
 {
     Viewer();
@@ -64,8 +49,6 @@ struct Viewer
     MainWindowController controller;
 };
 
-// A file of the demo card.
-QString cardFile(const QString &name);
 QString localized(const char *key);
 int rowCount(MainWindowController &controller);
 void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
