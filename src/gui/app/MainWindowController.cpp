@@ -4,7 +4,6 @@
 #include "core/i18n/TorvaLanguages.h"
 #include "core/library/RecordingFiles.h"
 #include "core/playback/PlaybackTiming.h"
-#include "core/playback/VolumeControl.h"
 #include "core/settings/P820SettingManager.h"
 #include "gui/app/CardWatcher.h"
 #include "gui/app/ConversionRunner.h"
@@ -14,6 +13,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/MainWindowMenus.h"
 #include "gui/app/MapCoverView.h"
+#include "gui/app/MovieSound.h"
 #include "gui/app/PlaybackAlert.h"
 #include "gui/app/RecordingExportActions.h"
 #include "gui/app/RecordingTableModel.h"
@@ -81,6 +81,8 @@ MainWindowController::MainWindowController(QObject *parent)
     m_fullScreen = std::make_unique<FullScreenSwitch>(*m_session, m_window, *m_zoom);
     m_dashboard = new TelemetryDashboard(m_window, this);
     m_alert = new PlaybackAlert(m_window, this);
+    m_sound = new MovieSound(
+        *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
     o.bigMovieView->setFront(true);
     o.smallMovieView->setFront(false);
     o.bigMovieView->setDelegate(this);
@@ -93,7 +95,7 @@ MainWindowController::MainWindowController(QObject *parent)
     connectSession();
 
     o.versionLabel->setText(QStringLiteral("Ver %1").arg(kVersion));
-    setVideoMute(false);
+    m_sound->showMuted(false);
     m_dashboard->show(PlaybackTick::resetVideoInformation());
     enableVideoControls(false);
     updateMovieViewCoverScrren();
@@ -160,8 +162,7 @@ void MainWindowController::connectControls()
     connect(fullScreen, &FullScreenMovieWindow::exitFullScreenRequested, this,
             &MainWindowController::hideFullScreenMovie);
 
-    connect(o.volumeSlider, &VolumeSliderView::volumeChanged, this,
-            &MainWindowController::applyVolumes);
+    connect(o.volumeSlider, &VolumeSliderView::volumeChanged, m_sound, &MovieSound::apply);
     connect(o.seekTimeSlider, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &MainWindowController::seekTimeSliderTouchedUp);
 
@@ -480,7 +481,7 @@ void MainWindowController::onSwapViews()
     o.bigMovieView->swapPlayerItemWith(o.smallMovieView);
     o.bigMovieView->setFront(!o.bigMovieView->front());
     o.smallMovieView->setFront(!o.smallMovieView->front());
-    applyVolumes();
+    m_sound->apply();
 }
 
 // The views.
@@ -512,7 +513,7 @@ void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoSt
     if (view == o.bigMovieView && status == VideoStatus::ReadyToPlay)
         o.seekTimeSlider->setMaxSliderValue(view->duration());
     if (status == VideoStatus::ReadyToPlay)
-        applyVolumes();
+        m_sound->apply();
     updateMovieViewCoverScrren();
     m_session->torvaAVViewDidUpdateStatus(viewOf(view), status);
 }
@@ -625,44 +626,19 @@ void MainWindowController::updateMovieViewCoverScrren()
 
 // Sound.
 
-void MainWindowController::applyVolumes()
-{
-    const float volume = m_window->outlets().volumeSlider->volume();
-    for (View view : {View::Large, View::Small}) {
-        TorvaAVView *widget = widgetOf(view);
-        if (widget->hasMovie())
-            widget->setVolume(m_session->volumeFor(view, volume));
-    }
-}
-
 void MainWindowController::volumeUp()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setVolume(VolumeControl::volumeUp(slider->volume()));
-    applyVolumes();
-    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+    m_sound->volumeUp();
 }
 
 void MainWindowController::volumeDown()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setVolume(VolumeControl::volumeDown(slider->volume()));
-    applyVolumes();
-    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+    m_sound->volumeDown();
 }
 
 void MainWindowController::toggleMuteButtonTouched()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setIsMuted(!slider->isMuted());
-    setVideoMute(slider->isMuted());
-}
-
-void MainWindowController::setVideoMute(bool muted)
-{
-    const MainWindow::Outlets &o = m_window->outlets();
-    o.muteButton->setImage(VolumeControl::muteButtonImageWhenMuted(muted));
-    o.volumeSlider->setEnabled(!muted);
+    m_sound->toggleMute();
 }
 
 // The picture.
@@ -720,7 +696,7 @@ void MainWindowController::showFullScreenMovie(PlaybackSession::View view)
     if (m_session->isFullScreenMode())
         return;
     m_fullScreen->enter(view, widgetOf(view), widgetOf(otherView(view)));
-    applyVolumes();
+    m_sound->apply();
 }
 
 void MainWindowController::hideFullScreenMovie()
@@ -729,7 +705,7 @@ void MainWindowController::hideFullScreenMovie()
     if (!view)
         return;
     m_fullScreen->leave(*view, widgetOf(otherView(*view)));
-    applyVolumes();
+    m_sound->apply();
     m_window->activateWindow();
 }
 

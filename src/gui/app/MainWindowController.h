@@ -18,6 +18,7 @@ class FullScreenSwitch;
 class LargePictureZoom;
 class MainWindow;
 class MainWindowMenus;
+class MovieSound;
 class PlaybackAlert;
 class QMessageBox;
 class RecordingExportActions;
@@ -133,8 +134,6 @@ private:
     void enableVideoControls(bool enabled);
     // Each view's cover picture stands in while it has no movie.
     void updateMovieViewCoverScrren();
-    void applyVolumes();
-    void setVideoMute(bool muted);
     void seekTimeSliderTouchedUp(double value);
     // Full screen for the view, or back from it.
     void toggleFullScreen(PlaybackSession::View view);
@@ -152,6 +151,7 @@ private:
     RecordingLibrary m_library;
     TelemetryDashboard *m_dashboard;
     PlaybackAlert *m_alert;
+    MovieSound *m_sound;
     QTimer m_videoPlayTimer;
     // A frame step was asked for and the large view has not landed on it.
     bool m_awaitingFrameStep = false;
