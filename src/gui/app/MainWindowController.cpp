@@ -4,18 +4,20 @@
 #include "core/i18n/TorvaLanguages.h"
 #include "core/library/RecordingFiles.h"
 #include "core/playback/PlaybackTiming.h"
-#include "core/playback/VolumeControl.h"
 #include "core/settings/P820SettingManager.h"
-#include "core/video/TranscoderMissingAlert.h"
-#include "core/video/UnsupportedVideoAlert.h"
 #include "gui/app/CardWatcher.h"
 #include "gui/app/ConversionRunner.h"
 #include "gui/app/FullScreenMovieWindow.h"
+#include "gui/app/FullScreenSwitch.h"
+#include "gui/app/LargePictureZoom.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/MainWindowMenus.h"
 #include "gui/app/MapCoverView.h"
+#include "gui/app/MovieSound.h"
+#include "gui/app/PlaybackAlert.h"
 #include "gui/app/RecordingExportActions.h"
 #include "gui/app/RecordingTableModel.h"
+#include "gui/app/TelemetryDashboard.h"
 #include "gui/controls/ElidingLabel.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/TorvaImageView.h"
@@ -31,10 +33,7 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLayout>
 #include <QMessageBox>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
 
@@ -59,6 +58,11 @@ QString listingFolderOf(const QFileInfo &recording)
     return folder.absolutePath();
 }
 
+View otherView(View view)
+{
+    return view == View::Large ? View::Small : View::Large;
+}
+
 } // namespace
 
 MainWindowController::MainWindowController(QObject *parent)
@@ -66,13 +70,19 @@ MainWindowController::MainWindowController(QObject *parent)
       m_cardWatcher(new CardWatcher(this)), m_conversion(new ConversionRunner(m_window, this))
 {
     m_menus = new MainWindowMenus(m_window);
-    m_exportActions = new RecordingExportActions(*this);
+    m_exportActions = new RecordingExportActions(*this, this);
     m_session = std::make_unique<PlaybackSession>(*m_window->outlets().mapView);
     m_window->setKeyEventDelegate(this);
     m_window->outlets().fileTable->setModel(m_tableModel);
-    m_fullScreenWindow = new FullScreenMovieWindow(m_window);
 
     const MainWindow::Outlets &o = m_window->outlets();
+    m_zoom =
+        new LargePictureZoom(*m_session, o.bigMovieScrollView, o.bigMovieView, o.panButton, this);
+    m_fullScreen = std::make_unique<FullScreenSwitch>(*m_session, m_window, *m_zoom);
+    m_dashboard = new TelemetryDashboard(m_window, this);
+    m_alert = new PlaybackAlert(m_window, this);
+    m_sound = new MovieSound(
+        *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
     o.bigMovieView->setFront(true);
     o.smallMovieView->setFront(false);
     o.bigMovieView->setDelegate(this);
@@ -81,15 +91,12 @@ MainWindowController::MainWindowController(QObject *parent)
     m_videoPlayTimer.setInterval(PlaybackTiming::kPlayTimerMilliseconds);
     connect(&m_videoPlayTimer, &QTimer::timeout, this,
             &MainWindowController::playVideoTimerCallback);
-    m_playAnimationTimer.setInterval(PlaybackTiming::kPlayAnimationMilliseconds);
-    connect(&m_playAnimationTimer, &QTimer::timeout, this,
-            &MainWindowController::playAnimationTimerCallback);
     connectControls();
     connectSession();
 
     o.versionLabel->setText(QStringLiteral("Ver %1").arg(kVersion));
-    setVideoMute(false);
-    showDisplay(PlaybackTick::resetVideoInformation());
+    m_sound->showMuted(false);
+    m_dashboard->show(PlaybackTick::resetVideoInformation());
     enableVideoControls(false);
     updateMovieViewCoverScrren();
     // Nothing listed yet: nothing to save or remove.
@@ -102,9 +109,7 @@ MainWindowController::~MainWindowController()
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->setDelegate(nullptr);
     o.smallMovieView->setDelegate(nullptr);
-    if (TorvaAVView *view = m_fullScreenWindow->takeMovie())
-        delete view;
-    delete m_fullScreenWindow;
+    m_fullScreen.reset();
     delete m_window;
 }
 
@@ -142,33 +147,24 @@ void MainWindowController::connectControls()
     on(o.playNextFileButton, &MainWindowController::playNextFileButtonTouched);
     on(o.swapButton, &MainWindowController::toggleVideoSwithButtonTouched);
     on(o.flipButton, &MainWindowController::videoRotateButtonTouched);
-    on(o.zoomInButton, &MainWindowController::videoScaleUpButtonTouched);
-    on(o.zoomOutButton, &MainWindowController::videoScaleDownButtonTouched);
-    on(o.resetZoomButton, &MainWindowController::resetVideoScaleButtonTouched);
-    on(o.panButton, &MainWindowController::enterScrollMode);
+    connect(o.zoomInButton, &ImageButton::clicked, m_zoom, &LargePictureZoom::scaleUp);
+    connect(o.zoomOutButton, &ImageButton::clicked, m_zoom, &LargePictureZoom::scaleDown);
+    connect(o.resetZoomButton, &ImageButton::clicked, m_zoom, &LargePictureZoom::reset);
+    connect(o.panButton, &ImageButton::clicked, m_zoom, &LargePictureZoom::enterScrollMode);
     on(o.fullscreenButton, &MainWindowController::fullscreenButtonTouched);
     on(o.muteButton, &MainWindowController::toggleMuteButtonTouched);
     on(o.settingButton, &MainWindowController::settingButtonTouched);
     on(o.homePageButton, &MainWindowController::homePageButtonTouched);
-    on(m_fullScreenWindow->playPauseButton(), &MainWindowController::playPauseButtonTouched);
-    on(m_fullScreenWindow->rewindButton(), &MainWindowController::rewindButtonTouched);
-    on(m_fullScreenWindow->fastForwardButton(), &MainWindowController::fastForwardButtonTouched);
-    connect(m_fullScreenWindow, &FullScreenMovieWindow::exitFullScreenRequested, this,
+    FullScreenMovieWindow *fullScreen = m_fullScreen->movieWindow();
+    on(fullScreen->playPauseButton(), &MainWindowController::playPauseButtonTouched);
+    on(fullScreen->rewindButton(), &MainWindowController::rewindButtonTouched);
+    on(fullScreen->fastForwardButton(), &MainWindowController::fastForwardButtonTouched);
+    connect(fullScreen, &FullScreenMovieWindow::exitFullScreenRequested, this,
             &MainWindowController::hideFullScreenMovie);
 
-    connect(o.volumeSlider, &VolumeSliderView::volumeChanged, this,
-            &MainWindowController::applyVolumes);
+    connect(o.volumeSlider, &VolumeSliderView::volumeChanged, m_sound, &MovieSound::apply);
     connect(o.seekTimeSlider, &SeekTimeSliderView::seekTimeSliderTouchedUp, this,
             &MainWindowController::seekTimeSliderTouchedUp);
-    // The large picture follows its scroll view's size (movieFitsScrollView).
-    o.bigMovieScrollView->installEventFilter(this);
-    // Only the user moves the zoomed picture away from its centre: the moves
-    // of a zoom or a resize, and the clamping that comes with them, do not
-    // count. The scroll position is read once the move has landed.
-    for (QScrollBar *bar :
-         {o.bigMovieScrollView->horizontalScrollBar(), o.bigMovieScrollView->verticalScrollBar()})
-        connect(bar, &QScrollBar::actionTriggered, this, &MainWindowController::boundDidChange,
-                Qt::QueuedConnection);
 
     connect(m_menus, &MainWindowMenus::quitRequested, this,
             &MainWindowController::appExitButtonTouched);
@@ -192,10 +188,10 @@ void MainWindowController::connectSession()
     connect(session, &PlaybackSession::conversionRequested, m_conversion, &ConversionRunner::run);
     connect(m_conversion, &ConversionRunner::finished, session,
             &PlaybackSession::conversionFinished);
-    connect(session, &PlaybackSession::showUnsupportedFileAlert, this,
-            &MainWindowController::showUnsupportedFileAlert);
-    connect(session, &PlaybackSession::showTranscoderMissingAlert, this,
-            &MainWindowController::showTranscoderMissingAlert);
+    connect(session, &PlaybackSession::showUnsupportedFileAlert, m_alert,
+            &PlaybackAlert::showUnsupportedFile);
+    connect(session, &PlaybackSession::showTranscoderMissingAlert, m_alert,
+            &PlaybackAlert::showTranscoderMissing);
     connect(session, &PlaybackSession::recordingPrepared, this,
             &MainWindowController::onRecordingPrepared);
     connect(session, &PlaybackSession::playViews, this, &MainWindowController::onPlayViews);
@@ -280,10 +276,7 @@ void MainWindowController::applyLanguageSettings()
         P820SettingManager::SharedP820SettingManager();
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
         o.modelLabel->setText(TorvaLanguages::text("unknown"));
-    if (m_alert) {
-        m_alert->setText(TorvaLanguages::text(m_alertTitleKey));
-        m_alert->setInformativeText(TorvaLanguages::text(m_alertMessageKey));
-    }
+    m_alert->applyLanguageSettings();
 }
 
 void MainWindowController::settingButtonTouched()
@@ -377,10 +370,30 @@ void MainWindowController::selectRow(int row)
     table->scrollTo(index);
 }
 
+QMessageBox *MainWindowController::unsupportedFileAlert() const
+{
+    return m_alert->box();
+}
+
 int MainWindowController::selectedRow() const
 {
     const QModelIndexList rows = m_window->outlets().fileTable->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+QTableView *MainWindowController::fileTable() const
+{
+    return m_window->outlets().fileTable;
+}
+
+const TorvaAVView *MainWindowController::largeView() const
+{
+    return m_window->outlets().bigMovieView;
+}
+
+QWidget *MainWindowController::dialogParent() const
+{
+    return m_window;
 }
 
 void MainWindowController::videoFileListDoubleClicked()
@@ -402,12 +415,12 @@ void MainWindowController::onRecordingCleared()
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->reset();
     o.smallMovieView->reset();
-    showDisplay(PlaybackTick::resetVideoInformation());
+    m_dashboard->show(PlaybackTick::resetVideoInformation());
     updateMovieViewCoverScrren();
     if (!m_session->isFullScreenMode()) {
         // A new recording starts unzoomed with pan mode off.
-        showScrollMode();
-        changeVideoScale();
+        m_zoom->showScrollMode();
+        m_zoom->changeVideoScale();
     }
 }
 
@@ -432,9 +445,9 @@ void MainWindowController::onPlayViews()
     const MainWindow::Outlets &o = m_window->outlets();
     const QString image = PlaybackSession::playPauseButtonImage(false);
     o.playPauseButton->setImage(image);
-    m_fullScreenWindow->playPauseButton()->setImage(image);
+    m_fullScreen->movieWindow()->playPauseButton()->setImage(image);
     m_videoPlayTimer.start();
-    m_playAnimationTimer.start();
+    m_dashboard->startAnimation();
     o.bigMovieView->play();
     if (o.smallMovieView->hasMovie())
         o.smallMovieView->play();
@@ -445,11 +458,11 @@ void MainWindowController::onPauseViews()
     const MainWindow::Outlets &o = m_window->outlets();
     const QString image = PlaybackSession::playPauseButtonImage(true);
     o.playPauseButton->setImage(image);
-    m_fullScreenWindow->playPauseButton()->setImage(image);
+    m_fullScreen->movieWindow()->playPauseButton()->setImage(image);
     o.bigMovieView->pause();
     o.smallMovieView->pause();
     m_videoPlayTimer.stop();
-    m_playAnimationTimer.stop();
+    m_dashboard->stopAnimation();
 }
 
 void MainWindowController::onVideoStopped()
@@ -468,32 +481,7 @@ void MainWindowController::onSwapViews()
     o.bigMovieView->swapPlayerItemWith(o.smallMovieView);
     o.bigMovieView->setFront(!o.bigMovieView->front());
     o.smallMovieView->setFront(!o.smallMovieView->front());
-    applyVolumes();
-}
-
-void MainWindowController::showUnsupportedFileAlert()
-{
-    showAlert(UnsupportedVideoAlert::kTitleKey, UnsupportedVideoAlert::kMessageKey);
-}
-
-void MainWindowController::showTranscoderMissingAlert()
-{
-    showAlert(TranscoderMissingAlert::kTitleKey, TranscoderMissingAlert::kMessageKey);
-}
-
-void MainWindowController::showAlert(const char *titleKey, const char *messageKey)
-{
-    if (m_alert)
-        m_alert->close();
-    // Window-modal but not blocking: playback and card changes go on.
-    auto *alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                                  TorvaLanguages::text(titleKey), QMessageBox::Ok, m_window);
-    alert->setInformativeText(TorvaLanguages::text(messageKey));
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    m_alert = alert;
-    m_alertTitleKey = titleKey;
-    m_alertMessageKey = messageKey;
-    alert->open();
+    m_sound->apply();
 }
 
 // The views.
@@ -525,7 +513,7 @@ void MainWindowController::torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoSt
     if (view == o.bigMovieView && status == VideoStatus::ReadyToPlay)
         o.seekTimeSlider->setMaxSliderValue(view->duration());
     if (status == VideoStatus::ReadyToPlay)
-        applyVolumes();
+        m_sound->apply();
     updateMovieViewCoverScrren();
     m_session->torvaAVViewDidUpdateStatus(viewOf(view), status);
 }
@@ -539,10 +527,7 @@ void MainWindowController::torvaAVViewDidPlayToEndTime(TorvaAVView *view)
 
 void MainWindowController::torvaAVViewDidRequestFullscreen(TorvaAVView *view)
 {
-    if (m_session->isFullScreenMode())
-        hideFullScreenMovie();
-    else
-        showFullScreenMovie(viewOf(view));
+    toggleFullScreen(viewOf(view));
 }
 
 // Transport.
@@ -597,7 +582,7 @@ void MainWindowController::playPrevFileButtonTouched()
 void MainWindowController::playVideoTimerCallback()
 {
     const TorvaAVView *big = m_window->outlets().bigMovieView;
-    showDisplay(m_session->playVideoTimerCallback(big->currentTime(), big->duration()));
+    m_dashboard->show(m_session->playVideoTimerCallback(big->currentTime(), big->duration()));
 }
 
 void MainWindowController::refreshReadouts()
@@ -613,24 +598,6 @@ void MainWindowController::seekTimeSliderTouchedUp(double value)
     o.bigMovieView->setCurrentTime(value);
     if (o.smallMovieView->hasMovie())
         o.smallMovieView->setCurrentTime(value);
-}
-
-void MainWindowController::showDisplay(const PlaybackTick::Display &display)
-{
-    const MainWindow::Outlets &o = m_window->outlets();
-    o.seekTimeSlider->setCurrentSliderValue(display.sliderValue);
-    o.playTimeLabel->setText(display.playTime);
-    if (display.acceleration) {
-        o.gxLabel->setText(display.acceleration->x);
-        o.gyLabel->setText(display.acceleration->y);
-        o.gzLabel->setText(display.acceleration->z);
-    }
-    if (display.position) {
-        o.latLabel->setText(display.position->lat);
-        o.lngLabel->setText(display.position->lng);
-    }
-    if (display.speed)
-        o.speedMeter->setSpeed(*display.speed);
 }
 
 void MainWindowController::enableVideoControls(bool enabled)
@@ -659,44 +626,19 @@ void MainWindowController::updateMovieViewCoverScrren()
 
 // Sound.
 
-void MainWindowController::applyVolumes()
-{
-    const float volume = m_window->outlets().volumeSlider->volume();
-    for (View view : {View::Large, View::Small}) {
-        TorvaAVView *widget = widgetOf(view);
-        if (widget->hasMovie())
-            widget->setVolume(m_session->volumeFor(view, volume));
-    }
-}
-
 void MainWindowController::volumeUp()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setVolume(VolumeControl::volumeUp(slider->volume()));
-    applyVolumes();
-    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+    m_sound->volumeUp();
 }
 
 void MainWindowController::volumeDown()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setVolume(VolumeControl::volumeDown(slider->volume()));
-    applyVolumes();
-    m_window->outlets().muteButton->setImage(VolumeControl::muteButtonImage(slider->volume()));
+    m_sound->volumeDown();
 }
 
 void MainWindowController::toggleMuteButtonTouched()
 {
-    VolumeSliderView *slider = m_window->outlets().volumeSlider;
-    slider->setIsMuted(!slider->isMuted());
-    setVideoMute(slider->isMuted());
-}
-
-void MainWindowController::setVideoMute(bool muted)
-{
-    const MainWindow::Outlets &o = m_window->outlets();
-    o.muteButton->setImage(VolumeControl::muteButtonImageWhenMuted(muted));
-    o.volumeSlider->setEnabled(!muted);
+    m_sound->toggleMute();
 }
 
 // The picture.
@@ -716,105 +658,45 @@ void MainWindowController::toggleVideoSwithButtonTouched()
 
 void MainWindowController::videoScaleUpButtonTouched()
 {
-    m_session->zoom().videoScaleUp();
-    changeVideoScale();
+    m_zoom->scaleUp();
 }
 
 void MainWindowController::videoScaleDownButtonTouched()
 {
-    m_session->zoom().videoScaleDown();
-    changeVideoScale();
+    m_zoom->scaleDown();
 }
 
 void MainWindowController::resetVideoScaleButtonTouched()
 {
-    m_session->zoom().resetVideoScale();
-    changeVideoScale();
+    m_zoom->reset();
 }
 
 void MainWindowController::enterScrollMode()
 {
-    m_session->zoom().enterScrollMode();
-    showScrollMode();
-    changeVideoScale();
-}
-
-void MainWindowController::showScrollMode()
-{
-    const VideoZoom &zoom = m_session->zoom();
-    ImageButton *pan = m_window->outlets().panButton;
-    pan->setImage(zoom.panButtonImage());
-    pan->setAllowAutoMouseEventImage(!zoom.enableBigMovieViewScroll());
-}
-
-void MainWindowController::changeVideoScale()
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_session->isFullScreenMode())
-                return;
-            const MainWindow::Outlets &o = m_window->outlets();
-            QScrollArea *scroll = o.bigMovieScrollView;
-            // The scroll view's own size: scroll bars coming and going must
-            // not change the picture's.
-            const VideoZoom::Frame frame =
-                m_session->zoom().changeVideoScale(QSizeF(scroll->size()));
-            o.bigMovieView->resize(frame.viewSize.toSize());
-            scroll->setHorizontalScrollBarPolicy(frame.horizontalScroller ? Qt::ScrollBarAsNeeded
-                                                                          : Qt::ScrollBarAlwaysOff);
-            scroll->setVerticalScrollBarPolicy(frame.verticalScroller ? Qt::ScrollBarAsNeeded
-                                                                      : Qt::ScrollBarAlwaysOff);
-            if (m_session->zoom().touchedBigMovieScroll())
-                return;
-            const QPoint centre =
-                VideoZoom::centredScrollPoint(frame.viewSize, QSizeF(scroll->viewport()->size()));
-            scroll->horizontalScrollBar()->setValue(centre.x());
-            scroll->verticalScrollBar()->setValue(centre.y());
-        },
-        Qt::QueuedConnection);
-}
-
-bool MainWindowController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize && watched == m_window->outlets().bigMovieScrollView)
-        changeVideoScale();
-    return QObject::eventFilter(watched, event);
-}
-
-void MainWindowController::boundDidChange()
-{
-    const MainWindow::Outlets &o = m_window->outlets();
-    QScrollArea *scroll = o.bigMovieScrollView;
-    const QPointF origin(scroll->horizontalScrollBar()->value(),
-                         scroll->verticalScrollBar()->value());
-    m_session->zoom().boundDidChange(origin, QSizeF(o.bigMovieView->size()),
-                                     QSizeF(scroll->viewport()->size()));
+    m_zoom->enterScrollMode();
 }
 
 // Full screen.
 
 void MainWindowController::fullscreenButtonTouched()
 {
+    toggleFullScreen(View::Large);
+}
+
+void MainWindowController::toggleFullScreen(PlaybackSession::View view)
+{
     if (m_session->isFullScreenMode())
         hideFullScreenMovie();
     else
-        showFullScreenMovie(View::Large);
+        showFullScreenMovie(view);
 }
 
 void MainWindowController::showFullScreenMovie(PlaybackSession::View view)
 {
     if (m_session->isFullScreenMode())
         return;
-    const MainWindow::Outlets &o = m_window->outlets();
-    TorvaAVView *movie = widgetOf(view);
-    if (view == View::Large)
-        o.bigMovieScrollView->takeWidget();
-    m_session->showFullScreenMovie(view);
-    m_fullScreenWindow->showMovie(movie);
-    // Only the full-screen picture plays on.
-    widgetOf(view == View::Large ? View::Small : View::Large)->pause();
-    applyVolumes();
+    m_fullScreen->enter(view, widgetOf(view), widgetOf(otherView(view)));
+    m_sound->apply();
 }
 
 void MainWindowController::hideFullScreenMovie()
@@ -822,24 +704,8 @@ void MainWindowController::hideFullScreenMovie()
     const std::optional<View> view = m_session->fullScreenView();
     if (!view)
         return;
-    const MainWindow::Outlets &o = m_window->outlets();
-    TorvaAVView *movie = m_fullScreenWindow->takeMovie();
-    m_session->hideFullScreenMovie();
-    if (*view == View::Large) {
-        o.bigMovieScrollView->setWidget(movie);
-        changeVideoScale();
-    } else {
-        o.smallMovieSlot->layout()->addWidget(movie);
-    }
-    movie->show();
-    // The other view catches up with the picture that went on playing.
-    TorvaAVView *other = widgetOf(*view == View::Large ? View::Small : View::Large);
-    if (other->hasMovie()) {
-        other->setCurrentTime(movie->currentTime());
-        if (!m_session->isVideoPaused())
-            other->play();
-    }
-    applyVolumes();
+    m_fullScreen->leave(*view, widgetOf(otherView(*view)));
+    m_sound->apply();
     m_window->activateWindow();
 }
 
@@ -852,14 +718,4 @@ void MainWindowController::appExitButtonTouched()
 void MainWindowController::appMinimizeButtonTouched()
 {
     m_window->showMinimized();
-}
-
-void MainWindowController::playAnimationTimerCallback()
-{
-    const int frame = m_playAnimation.playAnimationTimerCallback();
-    const MainWindow::Outlets &o = m_window->outlets();
-    o.carShockImage->setImageName(PlayAnimation::shockGageImage(frame));
-    o.earthImage->setImageName(PlayAnimation::earthImage(frame));
-    o.carShockImage->show();
-    o.earthImage->show();
 }

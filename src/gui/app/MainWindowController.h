@@ -1,24 +1,29 @@
 #pragma once
 
 #include "core/library/RecordingLibrary.h"
-#include "core/playback/PlayAnimation.h"
 #include "core/playback/PlaybackSession.h"
 #include "gui/app/MainWindowKeyDelegate.h"
+#include "gui/app/RecordingExportHost.h"
 #include "gui/video/TorvaAVViewDelegate.h"
 
-#include <QMessageBox>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+
 class CardWatcher;
 class ConversionRunner;
-class FullScreenMovieWindow;
+class FullScreenSwitch;
+class LargePictureZoom;
 class MainWindow;
 class MainWindowMenus;
+class MovieSound;
+class PlaybackAlert;
+class QMessageBox;
 class RecordingExportActions;
 class RecordingTableModel;
+class TelemetryDashboard;
 class TorvaAVView;
 
 // Owns the viewing state of the main window: the listed folder and its
@@ -28,7 +33,8 @@ class TorvaAVView;
 // widgets.
 class MainWindowController : public QObject,
                              public TorvaAVViewDelegate,
-                             public MainWindowKeyDelegate
+                             public MainWindowKeyDelegate,
+                             public RecordingExportHost
 {
     Q_OBJECT
 
@@ -38,15 +44,10 @@ public:
 
     MainWindow *window() const { return m_window; }
     PlaybackSession &session() { return *m_session; }
-    const RecordingLibrary &library() const { return m_library; }
     MainWindowMenus *menus() const { return m_menus; }
     RecordingExportActions *exportActions() const { return m_exportActions; }
-    // The row selected in the table, -1 for none.
-    int selectedRow() const;
-    // Selects the row (replacing the selection) and scrolls it into view.
-    void selectRow(int row);
     // The open unsupported-file alert, if any.
-    QMessageBox *unsupportedFileAlert() const { return m_alert; }
+    QMessageBox *unsupportedFileAlert() const;
 
     // Shows the window, follows the language, the speed unit and the cards,
     // and lists the card's recordings.
@@ -61,9 +62,6 @@ public:
     void videoFileFilterTouched(int group);
     void videoFileListDoubleClicked();
     void playVideoWithIdx(int row);
-    // A recording deleted from the disk leaves the lists and the table; the
-    // row below takes the selection.
-    void removeVideoFileURL(const QUrl &url);
     // Re-inspects the card and lists its recordings, or empties the list.
     void updateModelInfo();
     void applyLanguageSettings();
@@ -97,15 +95,25 @@ public:
     // frame step).
     void refreshReadouts();
 
+    // RecordingExportHost.
+    const RecordingLibrary &library() const override { return m_library; }
+    int selectedRow() const override;
+    void selectRow(int row) override;
+    QTableView *fileTable() const override;
+    const TorvaAVView *largeView() const override;
+    void pauseVideo() override { m_session->pauseVideo(); }
+    bool viewsSwapped() const override { return m_session->isVideoSwitched(); }
+    QUrl playingRecording() const override { return m_session->currentVideoUrl(); }
+    const TorvaClipData &playingTrack() const override { return m_session->clipData(); }
+    void removeVideoFileURL(const QUrl &url) override;
+    QWidget *dialogParent() const override;
+
     // TorvaAVViewDelegate.
     void torvaAVViewDidUpdateTime(TorvaAVView *view, double seconds) override;
     void torvaAVViewDidUpdateRate(TorvaAVView *view, double rate) override;
     void torvaAVViewDidUpdateStatus(TorvaAVView *view, VideoStatus status) override;
     void torvaAVViewDidPlayToEndTime(TorvaAVView *view) override;
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectControls();
@@ -123,23 +131,13 @@ private:
     void onPauseViews();
     void onVideoStopped();
     void onSwapViews();
-    void showUnsupportedFileAlert();
-    void showTranscoderMissingAlert();
-    // One alert at a time, its texts kept as keys for a change of language.
-    void showAlert(const char *titleKey, const char *messageKey);
-    void showDisplay(const PlaybackTick::Display &display);
     void enableVideoControls(bool enabled);
     // Each view's cover picture stands in while it has no movie.
     void updateMovieViewCoverScrren();
-    void applyVolumes();
-    void setVideoMute(bool muted);
     void seekTimeSliderTouchedUp(double value);
-    // The pan button shows whether pan mode is on.
-    void showScrollMode();
-    void changeVideoScale();
-    void boundDidChange();
+    // Full screen for the view, or back from it.
+    void toggleFullScreen(PlaybackSession::View view);
     void showFullScreenMovie(PlaybackSession::View view);
-    void playAnimationTimerCallback();
 
     MainWindow *m_window;
     MainWindowMenus *m_menus;
@@ -148,14 +146,13 @@ private:
     CardWatcher *m_cardWatcher;
     ConversionRunner *m_conversion;
     std::unique_ptr<PlaybackSession> m_session;
+    LargePictureZoom *m_zoom;
+    std::unique_ptr<FullScreenSwitch> m_fullScreen;
     RecordingLibrary m_library;
-    PlayAnimation m_playAnimation;
+    TelemetryDashboard *m_dashboard;
+    PlaybackAlert *m_alert;
+    MovieSound *m_sound;
     QTimer m_videoPlayTimer;
-    QTimer m_playAnimationTimer;
-    QPointer<QMessageBox> m_alert;
-    const char *m_alertTitleKey = nullptr;
-    const char *m_alertMessageKey = nullptr;
-    FullScreenMovieWindow *m_fullScreenWindow = nullptr;
     // A frame step was asked for and the large view has not landed on it.
     bool m_awaitingFrameStep = false;
 };

@@ -2,15 +2,15 @@
 
 #include "core/i18n/TorvaLanguages.h"
 #include "core/library/RecordingExportTexts.h"
+#include "core/library/RecordingLibrary.h"
 #include "core/library/SnapshotName.h"
 #include "core/playback/RecordingTelemetry.h"
 #include "core/telemetry/SubtitleData.h"
 #include "core/telemetry/TorvaClipData.h"
 #include "core/telemetry/TrackExporter.h"
 #include "gui/app/ConversionRunner.h"
-#include "gui/app/MainWindow.h"
-#include "gui/app/MainWindowController.h"
 #include "gui/app/RecordingCopyRunner.h"
+#include "gui/app/RecordingExportHost.h"
 #include "gui/app/SnapshotPrinter.h"
 #include "gui/video/TorvaAVView.h"
 
@@ -31,10 +31,10 @@ using Texts = RecordingExportTexts;
 
 } // namespace
 
-RecordingExportActions::RecordingExportActions(MainWindowController &controller)
-    : QObject(&controller), m_controller(controller), m_fileMenu(new QMenu(controller.window())),
-      m_copyRunner(new RecordingCopyRunner(controller.window(), this)),
-      m_conversion(new ConversionRunner(controller.window(), this))
+RecordingExportActions::RecordingExportActions(RecordingExportHost &host, QObject *parent)
+    : QObject(parent), m_host(host), m_fileMenu(new QMenu(host.dialogParent())),
+      m_copyRunner(new RecordingCopyRunner(host.dialogParent(), this)),
+      m_conversion(new ConversionRunner(host.dialogParent(), this))
 {
     m_saveCopyAction =
         m_fileMenu->addAction(QString(), this, &RecordingExportActions::saveFileButtonTouched);
@@ -52,8 +52,8 @@ RecordingExportActions::~RecordingExportActions() = default;
 
 int RecordingExportActions::selectedRecordingRow() const
 {
-    const int row = m_controller.selectedRow();
-    return row >= 0 && row < m_controller.library().filteredVideoFileList().size() ? row : -1;
+    const int row = m_host.selectedRow();
+    return row >= 0 && row < m_host.library().filteredVideoFileList().size() ? row : -1;
 }
 
 QUrl RecordingExportActions::selectedBigVideoUrl() const
@@ -61,23 +61,22 @@ QUrl RecordingExportActions::selectedBigVideoUrl() const
     const int row = selectedRecordingRow();
     if (row < 0)
         return {};
-    return m_controller.library().takeBigVideoURL(row, m_controller.session().isVideoSwitched());
+    return m_host.library().takeBigVideoURL(row, m_host.viewsSwapped());
 }
 
 // The picture.
 
 void RecordingExportActions::snapshotButtonTouched()
 {
-    PlaybackSession &session = m_controller.session();
-    session.pauseVideo();
-    const TorvaAVView *view = m_controller.window()->outlets().bigMovieView;
+    m_host.pauseVideo();
+    const TorvaAVView *view = m_host.largeView();
     const QImage picture = view->snapshot();
     if (picture.isNull()) {
         qWarning("No picture to save: the large view shows no video");
         return;
     }
     const SaveChoice choice =
-        askSavePath(SnapshotName::proposedName(session.currentVideoUrl(), selectedBigVideoUrl(),
+        askSavePath(SnapshotName::proposedName(m_host.playingRecording(), selectedBigVideoUrl(),
                                                view->currentTime()),
                     {{QStringLiteral("PNG (*.png)"), QStringLiteral("png")}});
     if (choice.path.isEmpty())
@@ -95,8 +94,8 @@ void RecordingExportActions::snapshotButtonTouched()
 
 void RecordingExportActions::printButtonTouched()
 {
-    m_controller.session().pauseVideo();
-    const QImage picture = m_controller.window()->outlets().bigMovieView->snapshot();
+    m_host.pauseVideo();
+    const QImage picture = m_host.largeView()->snapshot();
     if (picture.isNull()) {
         qWarning("No picture to print: the large view shows no video");
         return;
@@ -104,7 +103,7 @@ void RecordingExportActions::printButtonTouched()
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     SnapshotPrinter::preparePrinter(*m_printer);
-    QPrintDialog dialog(m_printer.get(), m_controller.window());
+    QPrintDialog dialog(m_printer.get(), m_host.dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!SnapshotPrinter::printImage(picture, *m_printer))
@@ -128,7 +127,7 @@ void RecordingExportActions::removeFileButtonTouched()
     const int row = selectedRecordingRow();
     if (row < 0)
         return;
-    const QUrl recording = m_controller.library().filteredVideoFileList().at(row);
+    const QUrl recording = m_host.library().filteredVideoFileList().at(row);
     if (!confirmRemoval(recording))
         return;
     QFile file(recording.toLocalFile());
@@ -138,14 +137,14 @@ void RecordingExportActions::removeFileButtonTouched()
         showMessage(Texts::kRemoveFailedKey);
         return;
     }
-    m_controller.removeVideoFileURL(recording);
+    m_host.removeVideoFileURL(recording);
 }
 
 bool RecordingExportActions::confirmRemoval(const QUrl &recording)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Torvaview"),
                     TorvaLanguages::text(Texts::kRemoveQuestionKey), QMessageBox::NoButton,
-                    m_controller.window());
+                    m_host.dialogParent());
     box.setInformativeText(recording.fileName() + QStringLiteral("\n\n") +
                            TorvaLanguages::text(Texts::kRemoveWarningKey));
     QPushButton *no = box.addButton(TorvaLanguages::text(Texts::kNoKey), QMessageBox::NoRole);
@@ -161,11 +160,10 @@ void RecordingExportActions::exportTrackTouched()
     const int row = selectedRecordingRow();
     if (row < 0)
         return;
-    const QUrl recording = m_controller.library().filteredVideoFileList().at(row);
+    const QUrl recording = m_host.library().filteredVideoFileList().at(row);
     // The recording being played has its track loaded already.
-    const PlaybackSession &session = m_controller.session();
-    if (recording == session.currentVideoUrl()) {
-        exportTrack(recording, session.clipData());
+    if (recording == m_host.playingRecording()) {
+        exportTrack(recording, m_host.playingTrack());
         return;
     }
     if (RecordingTelemetry::needsConversion(recording)) {
@@ -211,11 +209,11 @@ void RecordingExportActions::exportTrack(const QUrl &recording, const TorvaClipD
 
 void RecordingExportActions::showFileContextMenu(const QPoint &pos)
 {
-    const QTableView *table = m_controller.window()->outlets().fileTable;
+    const QTableView *table = m_host.fileTable();
     const QModelIndex index = table->indexAt(pos);
     if (!index.isValid())
         return;
-    m_controller.selectRow(index.row());
+    m_host.selectRow(index.row());
     m_saveCopyAction->setText(TorvaLanguages::text(Texts::kSaveCopyMenuKey));
     m_exportTrackAction->setText(TorvaLanguages::text(Texts::kExportTrackMenuKey));
     m_removeAction->setText(TorvaLanguages::text(Texts::kRemoveMenuKey));
@@ -225,7 +223,7 @@ void RecordingExportActions::showFileContextMenu(const QPoint &pos)
 RecordingExportActions::SaveChoice
 RecordingExportActions::askSavePath(const QString &proposedName, const QList<NameFilter> &filters)
 {
-    QFileDialog dialog(m_controller.window(), TorvaLanguages::text(Texts::kSaveKey));
+    QFileDialog dialog(m_host.dialogParent(), TorvaLanguages::text(Texts::kSaveKey));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -263,7 +261,7 @@ void RecordingExportActions::showMessage(const char *key)
     // Window-modal without blocking: playback goes on behind it.
     auto *box =
         new QMessageBox(QMessageBox::Warning, QStringLiteral("Torvaview"),
-                        TorvaLanguages::text(key), QMessageBox::NoButton, m_controller.window());
+                        TorvaLanguages::text(key), QMessageBox::NoButton, m_host.dialogParent());
     box->addButton(TorvaLanguages::text(Texts::kOkKey), QMessageBox::AcceptRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     m_message = box;

@@ -11,7 +11,6 @@
 #include <memory>
 #include <optional>
 
-class MainWindowController;
 class ConversionRunner;
 class QAction;
 class QMenu;
@@ -19,6 +18,7 @@ class QMessageBox;
 class QPoint;
 class QPrinter;
 class RecordingCopyRunner;
+class RecordingExportHost;
 class TorvaClipData;
 
 // The main window's export actions: the large view's picture saved as PNG or
@@ -31,8 +31,8 @@ class RecordingExportActions : public QObject
     Q_OBJECT
 
 public:
-    // Lives as a child of the controller.
-    explicit RecordingExportActions(MainWindowController &controller);
+    // The host outlives the actions.
+    RecordingExportActions(RecordingExportHost &host, QObject *parent);
     ~RecordingExportActions() override;
 
     void snapshotButtonTouched();
@@ -75,7 +75,7 @@ private:
     void report(ExportFile::Result result);
     void showMessage(const char *key);
 
-    MainWindowController &m_controller;
+    RecordingExportHost &m_host;
     // Owned by the window.
     QMenu *m_fileMenu;
     QAction *m_saveCopyAction;

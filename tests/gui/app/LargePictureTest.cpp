@@ -1,48 +1,31 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/TestArtifacts.h"
-#include "PictureChecks.h"
 #include "ViewerTestSupport.h"
 
-#include "gui/app/MainWindow.h"
-#include "gui/app/MainWindowController.h"
+#include "gui/app/FullScreenMovieWindow.h"
+#include "gui/controls/ImageButton.h"
 #include "gui/video/TorvaAVView.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QKeyEvent>
 #include <QScrollArea>
 
 #include <memory>
+#include <vector>
 
 using namespace ViewerTestSupport;
 
 namespace {
-
-using namespace PictureChecks;
 
 class LargePictureTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(Volumes::instance().insertCard());
+        ASSERT_TRUE(insertCard());
         m_viewer = std::make_unique<Viewer>();
     }
 
     const MainWindow::Outlets &o() const { return m_viewer->outlets(); }
     MainWindowController &controller() { return m_viewer->controller; }
-
-    void play(const QString &recording)
-    {
-        controller().openPath(QDir(Volumes::instance().cardPath()).filePath(recording));
-        ASSERT_TRUE(GuiTestEnvironment::waitFor(
-            [&] {
-                return controller().session().state() == PlaybackSession::State::Playing &&
-                       o().bigMovieView->currentTime() > 0.5;
-            },
-            kPlayTimeoutMs))
-            << recording.toStdString();
-    }
 
     // The picture fills its letterboxed place and moves on while the video
     // plays.
@@ -52,19 +35,60 @@ protected:
         // Well before the end, so that the same recording goes on playing.
         o().bigMovieView->setCurrentTime(1.0);
         o().smallMovieView->setCurrentTime(1.0);
-        const Grab first = expectLargeViewFillsItsPlace(o().bigMovieScrollView, o().bigMovieView);
-        TestArtifacts::saveScreenshot(o().bigMovieScrollView, QStringLiteral("large_") + name);
+        QScrollArea *scroll = o().bigMovieScrollView;
+        const auto [image, place] =
+            expectPictureFillsItsPlace(scroll, scroll->viewport()->rect(), o().bigMovieView);
+        TestArtifacts::saveScreenshot(scroll, QStringLiteral("large_") + name);
         GuiTestEnvironment::wait(500);
-        const Grab second = expectLargeViewFillsItsPlace(o().bigMovieScrollView, o().bigMovieView);
-        EXPECT_EQ(first.place, second.place);
-        EXPECT_GT(differingShare(first.image, second.image, first.place), 0.01)
-            << "the picture moves on";
+        const auto [later, laterPlace] =
+            expectPictureFillsItsPlace(scroll, scroll->viewport()->rect(), o().bigMovieView);
+        EXPECT_EQ(place, laterPlace);
+        EXPECT_GT(differingShare(image, later, place), 0.01) << "the picture moves on";
+    }
+
+    // Full screen: the picture fills the screen's height or width, the rest
+    // black, and the strip shows only while the pointer is near the top.
+    void expectFullScreenPicture(const QString &name)
+    {
+        pressKey(controller().window(), Qt::Key_Return);
+        ASSERT_TRUE(controller().session().isFullScreenMode());
+        auto *fullScreen = qobject_cast<FullScreenMovieWindow *>(o().bigMovieView->window());
+        ASSERT_NE(fullScreen, nullptr);
+        ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return fullScreen->isFullScreen(); }));
+        const QWidget *strip = fullScreen->playPauseButton();
+        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return strip->isVisible(); }));
+        moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() * 9 / 10));
+        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return !strip->isVisible(); }, 2000))
+            << "the strip hides when the pointer leaves the top quarter";
+        expectPictureFillsItsPlace(fullScreen, fullScreen->rect(), o().bigMovieView);
+        TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("fullscreen_") + name);
+        moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() / 10));
+        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return strip->isVisible(); }, 2000));
+        // A right click over the picture takes it back.
+        QWidget *under = fullScreen->childAt(fullScreen->rect().center());
+        ASSERT_NE(under, nullptr);
+        sendMouse(under, QEvent::MouseButtonRelease, under->rect().center(), Qt::RightButton);
+        ASSERT_TRUE(GuiTestEnvironment::waitFor(
+            [&] { return !controller().session().isFullScreenMode(); }));
+        EXPECT_EQ(o().bigMovieScrollView->widget(), o().bigMovieView);
+        EXPECT_FALSE(fullScreen->isVisible());
     }
 
     void resizeWindow(const QSize &size)
     {
         controller().window()->resize(size);
         GuiTestEnvironment::waitFor([&] { return controller().window()->size() == size; });
+    }
+
+    // The x origins of the bands that stay centred in a wider window.
+    std::vector<int> bandOrigins()
+    {
+        std::vector<int> origins;
+        for (const char *band : {"toolbarBg3", "dashBg3", "toolbarButtons", "dashboardCtrls"}) {
+            const QWidget *widget = controller().window()->findChild<QWidget *>(band);
+            origins.push_back(widget ? widget->mapTo(controller().window(), QPoint()).x() : -1);
+        }
+        return origins;
     }
 
     std::unique_ptr<Viewer> m_viewer;
@@ -86,38 +110,42 @@ TEST_F(LargePictureTest, FillsItsViewForEveryKindOfRecording)
     };
     for (const auto &kind : kinds) {
         const QString name = QString::fromLatin1(kind.name);
-        play(QString::fromLatin1(kind.recording));
+        ASSERT_TRUE(m_viewer->play(QString::fromLatin1(kind.recording))) << kind.recording;
         expectPictureFillsItsView(name);
-
-        resizeWindow(QSize(1400, 950));
-        expectPictureFillsItsView(name + QStringLiteral("_1400x950"));
-        resizeWindow(QSize(1024, 720));
-        expectPictureFillsItsView(name + QStringLiteral("_1024x720"));
-
+        for (const QSize size : {QSize(1400, 950), QSize(1024, 720)}) {
+            resizeWindow(size);
+            const QString sized =
+                QStringLiteral("%1_%2x%3").arg(name).arg(size.width()).arg(size.height());
+            expectPictureFillsItsView(sized);
+            TestArtifacts::saveScreenshot(controller().window(), "mainwindow_" + sized);
+            const int shift = (size.width() - 1024) / 2;
+            EXPECT_EQ(bandOrigins(), (std::vector{25 + shift, 18 + shift, 10 + shift, 43 + shift}));
+        }
+        EXPECT_EQ(o().swapButton->isEnabled(), kind.twoCameras);
         if (kind.twoCameras) {
             controller().toggleVideoSwithButtonTouched();
             expectPictureFillsItsView(name + QStringLiteral("_swapped"));
             controller().toggleVideoSwithButtonTouched();
         }
-
-        pressKey(controller().window(), Qt::Key_Return);
-        ASSERT_TRUE(controller().session().isFullScreenMode());
-        GuiTestEnvironment::wait(500);
-        pressKey(o().bigMovieView->window(), Qt::Key_Return);
-        ASSERT_FALSE(controller().session().isFullScreenMode());
+        expectFullScreenPicture(name);
         expectPictureFillsItsView(name + QStringLiteral("_after_full_screen"));
     }
+    // Never narrower than the design.
+    controller().window()->resize(800, 720);
+    GuiTestEnvironment::wait(100);
+    EXPECT_EQ(controller().window()->width(), 1024);
 }
 
 TEST_F(LargePictureTest, ZoomKeepsItsScaleAndCentreWhenTheWindowChanges)
 {
-    play(QStringLiteral("cont_rec/REC_20260514_083000.avi"));
+    ASSERT_TRUE(m_viewer->play(QStringLiteral("cont_rec/REC_20260514_083000.avi")));
     controller().videoScaleUpButtonTouched();
     controller().videoScaleUpButtonTouched();
     QScrollArea *scroll = o().bigMovieScrollView;
     const QSize before = scroll->size();
     ASSERT_TRUE(GuiTestEnvironment::waitFor(
         [&] { return o().bigMovieView->width() == qRound(before.width() * 1.4); }));
+    EXPECT_GT(o().bigMovieView->width(), scroll->viewport()->width());
 
     resizeWindow(QSize(1400, 950));
     ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return scroll->width() > before.width(); }));

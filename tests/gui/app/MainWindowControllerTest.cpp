@@ -1,223 +1,227 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/TestArtifacts.h"
-#include "PictureChecks.h"
 #include "ViewerTestSupport.h"
 
 #include "core/displays/TorvaSpeedUnit.h"
+#include "core/library/RecordingFilter.h"
 #include "core/playback/PlaybackTick.h"
+#include "core/telemetry/DemoDrive.h"
 #include "core/video/UnsupportedVideoAlert.h"
-#include "gui/app/MainWindow.h"
-#include "gui/app/MainWindowController.h"
 #include "gui/app/MainWindowMenus.h"
 #include "gui/app/MapCoverView.h"
 #include "gui/controls/ElidingLabel.h"
 #include "gui/controls/ImageButton.h"
+#include "gui/displays/SeekTimeSliderView.h"
 #include "gui/displays/VolumeSliderView.h"
 #include "gui/video/TorvaAVView.h"
 
+#include "FileBytes.h"
+#include "TempFolder.h"
 #include "TestMedia.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTableView>
 #include <QTemporaryDir>
-
-#include <cmath>
+#include <QWebEngineView>
+#include <QWindow>
 
 using namespace ViewerTestSupport;
 
-TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
+namespace {
+
+// The read-outs show the telemetry sample of the large view's time.
+void expectReadoutsOfTheCurrentFrame(MainWindowController &controller)
 {
-    ASSERT_TRUE(Volumes::instance().insertCard());
-    Viewer viewer;
-    MainWindowController &controller = viewer.controller;
-    const MainWindow::Outlets &o = viewer.outlets();
-    ASSERT_EQ(rowCount(controller), 9);
-    const QList<QUrl> rows = controller.library().filteredVideoFileList();
-    EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
-    EXPECT_NE(o.modelLabel->text(), localized("unknown"));
-
-    // A conversion cancelled from its progress dialog plays nothing and
-    // shows no alert.
-    doubleClickRow(o.fileTable, 1);
-    QProgressDialog *progress = controller.window()->findChild<QProgressDialog *>();
-    ASSERT_NE(progress, nullptr);
-    progress->cancel();
-    GuiTestEnvironment::wait(300);
-    EXPECT_EQ(controller.unsupportedFileAlert(), nullptr);
-    EXPECT_EQ(o.bigMovieView->status(), VideoStatus::NoFile);
-    EXPECT_EQ(controller.session().state(), PlaybackSession::State::Converting);
-
-    // The front file of an MP4 pair plays with its rear partner.
-    doubleClickRow(o.fileTable, 1);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
-    EXPECT_NE(controller.session().subtitleData(), nullptr);
-    EXPECT_TRUE(o.swapButton->isEnabled());
-
-    // A double click converts the two-camera AVI and starts both views.
-    doubleClickRow(o.fileTable, 0);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
-    EXPECT_EQ(controller.session().currentVideoUrl(), rows.first());
-    EXPECT_EQ(o.bigMovieStack->currentWidget(), o.bigMovieScrollView) << "the cover is gone";
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return o.bigMovieView->currentTime() > 1.2; }, 10000));
-    EXPECT_FALSE(controller.session().isVideoPaused());
-
-    // Paused, the read-outs show the sample of the current time.
-    pressKey(controller.window(), Qt::Key_Space);
-    EXPECT_TRUE(controller.session().isVideoPaused());
-    GuiTestEnvironment::wait(300);
-    controller.refreshReadouts();
+    const MainWindow::Outlets &o = controller.window()->outlets();
     const double t = o.bigMovieView->currentTime();
-    const double d = o.bigMovieView->duration();
-    EXPECT_EQ(o.playTimeLabel->text(), PlaybackTick::updatePlayTime(t, d));
-    EXPECT_EQ(o.playTimeLabel->text(), QStringLiteral("00:01/00:10"));
-    const TorvaClipData &clip = controller.session().clipData();
-    ASSERT_GT(clip.clipDataCount(), uint32_t(t * 10.0));
+    EXPECT_EQ(o.playTimeLabel->text(), PlaybackTick::updatePlayTime(t, o.bigMovieView->duration()));
     int32_t x = 0, y = 0, z = 0;
     uint32_t speed = 0;
     float lat = 0.0f, lng = 0.0f;
+    const TorvaClipData &clip = controller.session().clipData();
+    ASSERT_LT(uint32_t(t * 10.0), clip.clipDataCount());
     clip.getClipDataWithIndex(int32_t(t * 10.0), x, y, z, lat, lng, speed);
     EXPECT_EQ(o.gxLabel->text(), PlaybackTick::accelerationText(x));
     EXPECT_EQ(o.gyLabel->text(), PlaybackTick::accelerationText(y));
     EXPECT_EQ(o.gzLabel->text(), PlaybackTick::accelerationText(z));
     EXPECT_EQ(o.latLabel->text(), PlaybackTick::positionText(lat));
     EXPECT_EQ(o.lngLabel->text(), PlaybackTick::positionText(lng));
+}
+
+bool playTimeShows(const MainWindow::Outlets &o, const char *text)
+{
+    return GuiTestEnvironment::waitFor([&] { return o.playTimeLabel->text() == text; });
+}
+
+// A click as the window system delivers it, to the window, which gives the
+// focus by the focus policies on its way to the widget.
+void clickThroughTheWindow(QWidget *window, QWidget *widget)
+{
+    QWindow *handle = window->windowHandle();
+    const QPointF at = widget->mapTo(window, QPointF(widget->rect().center()));
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, handle->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(handle, &click);
+    }
+}
+
+} // namespace
+
+TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
+{
+    ASSERT_TRUE(insertCard());
+    Viewer viewer;
+    MainWindowController &controller = viewer.controller;
+    const MainWindow::Outlets &o = viewer.outlets();
+    MainWindow *window = controller.window();
+    ASSERT_EQ(rowCount(controller), 9);
+    const QList<QUrl> rows = controller.library().filteredVideoFileList();
+    EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
+    EXPECT_NE(o.modelLabel->text(), localized("unknown"));
+
+    // A double click converts the two-camera AVI and starts both views.
+    doubleClickRow(o.fileTable, 0);
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    EXPECT_EQ(controller.session().currentVideoUrl(), rows.first());
+    EXPECT_EQ(o.bigMovieStack->currentWidget(), o.bigMovieScrollView) << "the cover is gone";
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return o.bigMovieView->currentTime() > 1.2; }, 10000));
+
+    // Paused, the read-outs show the sample of the current time.
+    pressKey(window, Qt::Key_Space);
+    EXPECT_TRUE(controller.session().isVideoPaused());
+    GuiTestEnvironment::wait(300);
+    controller.refreshReadouts();
+    EXPECT_EQ(o.playTimeLabel->text(), QStringLiteral("00:01/00:10"));
+    expectReadoutsOfTheCurrentFrame(controller);
     EXPECT_FALSE(o.mapView->isCoverShown());
+
+    // Frame steps: one back from 2.0 s is in second 1, and the read-outs
+    // follow each step.
+    o.bigMovieView->setCurrentTime(2.0);
+    o.smallMovieView->setCurrentTime(2.0);
+    GuiTestEnvironment::wait(500);
+    controller.refreshReadouts();
+    ASSERT_EQ(o.playTimeLabel->text(), QStringLiteral("00:02/00:10"));
+    pressKey(window, Qt::Key_Left);
+    EXPECT_TRUE(playTimeShows(o, "00:01/00:10"));
+    EXPECT_LT(o.bigMovieView->currentTime(), 2.0);
+    expectReadoutsOfTheCurrentFrame(controller);
+    pressKey(window, Qt::Key_Right);
+    EXPECT_TRUE(playTimeShows(o, "00:02/00:10"));
+    pressKey(window, Qt::Key_Right);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return o.bigMovieView->currentTime() > 2.01; }));
+    GuiTestEnvironment::wait(200);
+    expectReadoutsOfTheCurrentFrame(controller);
+    EXPECT_TRUE(controller.session().isVideoPaused());
+
+    // A click on the map leaves the keys to playback.
+    pressKey(window, Qt::Key_Space);
+    EXPECT_FALSE(controller.session().isVideoPaused());
+    QWebEngineView *web = o.mapView->mapWebView();
+    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return web->focusProxy() != nullptr; }, 10000));
+    clickThroughTheWindow(window, web->focusProxy());
+    GuiTestEnvironment::wait(200);
+    QWidget *focus = window->focusWidget();
+    EXPECT_FALSE(focus && o.mapView->isAncestorOf(focus)) << "the map took the keyboard";
+    pressKey(focus ? focus : window, Qt::Key_Space);
+    EXPECT_TRUE(controller.session().isVideoPaused()) << "Space pauses";
+    pressKey(window, Qt::Key_Space);
+
     // The map page draws the route and the car a moment after it is shown.
     GuiTestEnvironment::wait(800);
-    TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_playing"));
-    PictureChecks::expectLargeViewFillsItsPlace(o.bigMovieScrollView, o.bigMovieView);
+    TestArtifacts::saveScreenshot(window, QStringLiteral("mainwindow_playing"));
 
     // Swap: the large view takes the rear camera's file and plays on.
     const QString front = o.bigMovieView->fileName();
     const QString rear = o.smallMovieView->fileName();
     ASSERT_FALSE(rear.isEmpty());
-    const QImage frontPicture = o.bigMovieView->snapshot();
-    const QImage rearPicture = o.smallMovieView->snapshot();
-    EXPECT_NE(frontPicture, rearPicture);
+    EXPECT_NE(o.bigMovieView->snapshot(), o.smallMovieView->snapshot());
     controller.toggleVideoSwithButtonTouched();
     EXPECT_EQ(o.bigMovieView->fileName(), rear);
     EXPECT_EQ(o.smallMovieView->fileName(), front);
-    EXPECT_TRUE(controller.session().isVideoSwitched());
     EXPECT_FALSE(controller.session().isVideoPaused());
-    GuiTestEnvironment::wait(500);
-    TestArtifacts::saveScreenshot(controller.window(), QStringLiteral("mainwindow_swapped"));
-    PictureChecks::expectLargeViewFillsItsPlace(o.bigMovieScrollView, o.bigMovieView);
 
-    // Zoom in twice: the large picture grows past its scroll view.
-    controller.videoScaleUpButtonTouched();
-    controller.videoScaleUpButtonTouched();
-    GuiTestEnvironment::waitFor(
-        [&] { return o.bigMovieView->width() > o.bigMovieScrollView->viewport()->width(); });
-    EXPECT_NEAR(controller.session().zoom().videoScale(), 1.4, 1e-9);
-    EXPECT_GT(o.bigMovieView->width(), o.bigMovieScrollView->viewport()->width());
-
-    // The end of the last row goes on with row 0.
-    const int last = int(rows.size()) - 1;
-    doubleClickRow(o.fileTable, last);
-    EXPECT_EQ(controller.selectedRow(), last);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return o.bigMovieView->status() == VideoStatus::ReadyToPlay; }, kPlayTimeoutMs));
-    EXPECT_EQ(controller.session().currentVideoUrl(), rows.at(last));
-    EXPECT_FALSE(o.swapButton->isEnabled()) << "a single-camera recording cannot swap";
+    // Only the table changes with the filter: the recording that plays stays
+    // selected, and its end goes on with the next row (after the last, the
+    // first) with pan mode off again.
+    const QUrl second = QUrl::fromLocalFile(cardFile("cont_rec/REC_20260514_083030.avi"));
+    ASSERT_TRUE(viewer.play(second.toLocalFile()));
+    controller.enterScrollMode();
+    EXPECT_EQ(o.panButton->imageName(), QStringLiteral("pan_2"));
+    controller.videoFileFilterTouched(RecordingFilter::Continuous);
+    const QList<QUrl> continuous = controller.library().filteredVideoFileList();
+    ASSERT_EQ(continuous.size(), 2);
+    ASSERT_EQ(continuous.indexOf(second), 1);
+    EXPECT_EQ(controller.selectedRow(), 1);
+    EXPECT_EQ(controller.session().currentVideoUrl(), second);
     o.bigMovieView->setCurrentTime(o.bigMovieView->duration() - 1.0);
     ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return controller.session().currentVideoUrl() == rows.first(); }, 15000));
+        [&] { return controller.session().currentVideoUrl() == continuous.first(); }, 15000));
     EXPECT_EQ(controller.selectedRow(), 0);
     EXPECT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
+        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    EXPECT_FALSE(controller.session().zoom().enableBigMovieViewScroll());
+    EXPECT_EQ(o.panButton->imageName(), QStringLiteral("pan_1"));
 }
 
-TEST(MainWindowController, RemovingTheCardEmptiesTheList)
+TEST(MainWindowController, OpeningAndRemovingTheCardInEveryLanguage)
 {
-    ASSERT_TRUE(Volumes::instance().insertCard());
+    ASSERT_TRUE(insertCard());
     Viewer viewer;
+    MainWindowController &controller = viewer.controller;
     const MainWindow::Outlets &o = viewer.outlets();
-    ASSERT_EQ(rowCount(viewer.controller), 9);
     const QString model = o.modelLabel->text();
     EXPECT_NE(model, localized("unknown"));
 
-    ASSERT_TRUE(Volumes::instance().removeCard());
+    // Another folder first, so that the card's listing comes from the path.
+    // Its long name shows its end, shortened in the middle, and whole as a tip.
+    QTemporaryDir root;
+    const QString deep = root.filePath(
+        QStringLiteral("a folder with a rather long name/another long folder name/recordings"));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    controller.openPath(deep);
+    EXPECT_EQ(rowCount(controller), 0);
+    ASSERT_EQ(controller.window()->width(), 1024);
+    GuiTestEnvironment::wait(100);
+    ElidingLabel *folder = o.selectedFolderLabel;
+    EXPECT_EQ(folder->text(), deep);
+    EXPECT_EQ(folder->toolTip(), deep);
+    const QString shown = folder->displayedText();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)) && shown.endsWith("recordings"))
+        << shown.toStdString();
+    EXPECT_LE(folder->fontMetrics().horizontalAdvance(shown), folder->contentsRect().width());
+    const QString version = o.versionLabel->text();
+    EXPECT_TRUE(version.startsWith(QStringLiteral("Ver ")) && version.size() > 4);
+    EXPECT_GE(o.versionLabel->width(), o.versionLabel->fontMetrics().horizontalAdvance(version));
+    const QString recording = cardFile("cont_rec/REC_20260514_083030.avi");
+    controller.openPath(recording);
+    ASSERT_EQ(rowCount(controller), 9);
+    EXPECT_EQ(o.selectedFolderLabel->text(), cardPath());
+    EXPECT_EQ(controller.selectedRow(),
+              controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(recording)));
     EXPECT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 0; }, 8000));
+        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    EXPECT_EQ(controller.session().currentVideoUrl(), QUrl::fromLocalFile(recording));
+
+    ASSERT_TRUE(takeCardOut(true));
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(controller) == 0; }, 8000));
     EXPECT_EQ(o.modelLabel->text(), localized("unknown"));
     EXPECT_TRUE(o.selectedFolderLabel->text().isEmpty());
 
-    ASSERT_TRUE(Volumes::instance().reinsertCard());
-    EXPECT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return rowCount(viewer.controller) == 9; }, 8000));
-    EXPECT_EQ(o.modelLabel->text(), model);
-}
-
-TEST(MainWindowController, OpeningARecordingListsItsCardAndPlaysIt)
-{
-    ASSERT_TRUE(Volumes::instance().insertCard());
-    Viewer viewer;
-    MainWindowController &controller = viewer.controller;
-    // Another folder first, so that the card's listing comes from the path.
-    QTemporaryDir elsewhere;
-    controller.openPath(elsewhere.path());
-    EXPECT_EQ(rowCount(controller), 0);
-    EXPECT_EQ(viewer.outlets().selectedFolderLabel->text(), elsewhere.path());
-
-    const QString recording =
-        QDir(Volumes::instance().cardPath()).filePath("cont_rec/REC_20260514_083030.avi");
-    controller.openPath(recording);
-    ASSERT_EQ(rowCount(controller), 9);
-    EXPECT_EQ(viewer.outlets().selectedFolderLabel->text(), Volumes::instance().cardPath());
-    const int row =
-        int(controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(recording)));
-    EXPECT_EQ(controller.selectedRow(), row);
-    EXPECT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
-    EXPECT_EQ(controller.session().currentVideoUrl(), QUrl::fromLocalFile(recording));
-}
-
-TEST(MainWindowController, BrokenRecordingShowsTheAlert)
-{
-    Volumes::instance();
-    QTemporaryDir folder;
-    const QString broken = QDir(folder.path()).filePath(QStringLiteral("REC_20260101_000000.avi"));
-    {
-        QFile file(broken);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("RIFF\x10\0\0\0AVI nothing playable here", 32));
-    }
-    Viewer viewer;
-    viewer.controller.openPath(broken);
-    EXPECT_EQ(rowCount(viewer.controller), 1);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return viewer.controller.unsupportedFileAlert() != nullptr; }, 20000));
-    QMessageBox *alert = viewer.controller.unsupportedFileAlert();
-    EXPECT_EQ(alert->text(), localized(UnsupportedVideoAlert::kTitleKey));
-    EXPECT_EQ(alert->informativeText(), localized(UnsupportedVideoAlert::kMessageKey));
-    EXPECT_TRUE(viewer.controller.session().currentVideoUrl().isEmpty());
-    EXPECT_NE(viewer.outlets().bigMovieStack->currentWidget(), viewer.outlets().bigMovieScrollView)
-        << "the cover stands in for the picture";
-    alert->close();
-    EXPECT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return viewer.controller.unsupportedFileAlert() == nullptr; }));
-}
-
-TEST(MainWindowController, LanguageSwitchRetitlesTheWindow)
-{
-    Volumes::instance();
-    Viewer viewer;
-    MainWindowMenus *menus = viewer.controller.menus();
-    const MainWindow::Outlets &o = viewer.outlets();
-    EXPECT_EQ(viewer.controller.window()->windowTitle(), QStringLiteral("Torvaview"));
+    // The texts follow the language, the unknown model's too.
+    MainWindowMenus *menus = controller.menus();
     const QString englishAll = o.filterButtons.first()->text();
 
     menus->languageAction(QStringLiteral("fr"))->trigger();
@@ -225,36 +229,70 @@ TEST(MainWindowController, LanguageSwitchRetitlesTheWindow)
         [&] { return menus->languageMenu()->title() == QStringLiteral("Langue"); }));
     EXPECT_EQ(o.filterButtons.first()->text(), QStringLiteral("Tout"));
     EXPECT_EQ(menus->speedUnitMenu()->title(), QStringLiteral("Unité de vitesse"));
-    if (rowCount(viewer.controller) == 0) {
-        EXPECT_EQ(o.modelLabel->text(), QStringLiteral("Inconnu"));
-    }
+    EXPECT_EQ(o.modelLabel->text(), QStringLiteral("Inconnu"));
     EXPECT_TRUE(menus->languageAction(QStringLiteral("fr"))->isChecked());
-
     menus->languageAction(QStringLiteral("ja"))->trigger();
     EXPECT_TRUE(GuiTestEnvironment::waitFor(
         [&] { return menus->languageMenu()->title() != QStringLiteral("Langue"); }));
     EXPECT_NE(o.filterButtons.first()->text(), QStringLiteral("Tout"));
     EXPECT_NE(o.filterButtons.first()->text(), englishAll);
-
     menus->languageAction(QStringLiteral("en"))->trigger();
     EXPECT_TRUE(
         GuiTestEnvironment::waitFor([&] { return o.filterButtons.first()->text() == englishAll; }));
+
+    menus->mphAction()->trigger();
+    EXPECT_TRUE(TorvaSpeedUnit::isMph() && !menus->kmphAction()->isChecked());
+    menus->kmphAction()->trigger();
+    EXPECT_FALSE(TorvaSpeedUnit::isMph());
+
+    ASSERT_TRUE(takeCardOut(false));
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return rowCount(controller) == 9; }, 8000));
+    EXPECT_EQ(o.modelLabel->text(), model);
 }
 
-TEST(MainWindowController, ShortcutsAndFullScreen)
+TEST(MainWindowController, AlertsShortcutsFullScreenAndAShorterRearFile)
 {
-    Volumes::instance();
-    QTemporaryDir folder;
-    const QString recording = QDir(folder.path()).filePath("REC_20260101_000000.avi");
-    ASSERT_TRUE(TestMedia::dualCameraAvi(recording));
+    TempFolder folder;
+    const QString broken = folder.write(QStringLiteral("broken/REC_20260101_000000.avi"),
+                                        QByteArray("RIFF\x10\0\0\0AVI nothing playable here", 32));
+    // An MP4 pair never converted before, so that its conversion takes a while.
+    ASSERT_TRUE(insertCard());
+    for (const char *camera : {"F", "R"})
+        folder.write(QStringLiteral("EVT_20260101_000000_%1.mp4").arg(camera),
+                     FileBytes::read(cardFile(
+                         QStringLiteral("evt_rec/EVT_20260514_083050_%1.mp4").arg(camera))));
     Viewer viewer;
     MainWindowController &controller = viewer.controller;
     const MainWindow::Outlets &o = viewer.outlets();
     MainWindow *window = controller.window();
-    controller.openPath(recording);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return bothViewsReady(controller); }, kPlayTimeoutMs));
 
+    // A file that cannot play: the alert, and the cover stays.
+    controller.openPath(broken);
+    EXPECT_EQ(rowCount(controller), 1);
+    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+        [&] { return controller.unsupportedFileAlert() != nullptr; }, 20000));
+    QMessageBox *alert = controller.unsupportedFileAlert();
+    EXPECT_EQ(alert->text(), localized(UnsupportedVideoAlert::kTitleKey));
+    EXPECT_EQ(alert->informativeText(), localized(UnsupportedVideoAlert::kMessageKey));
+    EXPECT_TRUE(controller.session().currentVideoUrl().isEmpty());
+    EXPECT_NE(o.bigMovieStack->currentWidget(), o.bigMovieScrollView);
+    alert->close();
+    EXPECT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return controller.unsupportedFileAlert() == nullptr; }));
+
+    // A conversion cancelled from its progress dialog plays nothing and
+    // shows no alert.
+    controller.openPath(folder.path("EVT_20260101_000000_F.mp4"));
+    QProgressDialog *progress = window->findChild<QProgressDialog *>();
+    ASSERT_NE(progress, nullptr);
+    progress->findChild<QPushButton *>()->click();
+    GuiTestEnvironment::wait(300);
+    EXPECT_EQ(controller.unsupportedFileAlert(), nullptr);
+    EXPECT_EQ(o.bigMovieView->status(), VideoStatus::NoFile);
+    EXPECT_EQ(controller.session().state(), PlaybackSession::State::Converting);
+
+    ASSERT_TRUE(viewer.play(QStringLiteral("cont_rec/REC_20260514_083000.avi")));
+    ASSERT_TRUE(viewer.bothViewsReady());
     pressKey(window, Qt::Key_Space);
     EXPECT_TRUE(controller.session().isVideoPaused());
     pressKey(window, Qt::Key_Space);
@@ -268,36 +306,10 @@ TEST(MainWindowController, ShortcutsAndFullScreen)
     pressKey(window, Qt::Key_Q);
     EXPECT_TRUE(window->isVisible()) << "Q without Control does nothing";
 
-    // Return shows the large picture full screen, and Return again takes it back.
-    pressKey(window, Qt::Key_Return);
-    ASSERT_TRUE(controller.session().isFullScreenMode());
-    QWidget *fullScreen = o.bigMovieView->window();
-    EXPECT_NE(fullScreen, window);
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return fullScreen->isFullScreen(); }));
-    GuiTestEnvironment::wait(500);
-    // The strip goes when the pointer leaves the top, leaving the picture alone.
-    moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() - 10));
-    GuiTestEnvironment::wait(500);
-    TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("mainwindow_fullscreen"));
-    // The picture fills the screen's height or width, the rest black.
-    const QImage frame = o.bigMovieView->snapshot();
-    EXPECT_EQ(PictureChecks::placeFault(
-                  fullScreen->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  PictureChecks::letterboxed(frame.size(), fullScreen->rect()), frame)
-                  .toStdString(),
-              "");
-    pressKey(fullScreen, Qt::Key_Return);
-    EXPECT_FALSE(controller.session().isFullScreenMode());
-    EXPECT_EQ(o.bigMovieScrollView->widget(), o.bigMovieView);
-    EXPECT_EQ(o.bigMovieView->window(), window);
-    EXPECT_FALSE(fullScreen->isVisible());
-
-    // A right click on the small picture asks for it full screen; Escape leaves.
-    const QPoint centre = o.smallMovieView->rect().center();
-    QMouseEvent rightClick(QEvent::MouseButtonRelease, QPointF(centre),
-                           o.smallMovieView->mapToGlobal(QPointF(centre)), Qt::RightButton,
-                           Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(o.smallMovieView, &rightClick);
+    // A right click on the small picture asks for it full screen, with its
+    // sound; Escape leaves, and both play on together.
+    sendMouse(o.smallMovieView, QEvent::MouseButtonRelease, o.smallMovieView->rect().center(),
+              Qt::RightButton);
     ASSERT_TRUE(
         GuiTestEnvironment::waitFor([&] { return controller.session().isFullScreenMode(); }));
     EXPECT_EQ(controller.session().fullScreenView(), PlaybackSession::View::Small);
@@ -310,18 +322,31 @@ TEST(MainWindowController, ShortcutsAndFullScreen)
     EXPECT_FLOAT_EQ(o.bigMovieView->volume(), 1.0f);
     EXPECT_TRUE(GuiTestEnvironment::waitFor(
         [&] { return o.bigMovieView->rate() > 0.0 && o.smallMovieView->rate() > 0.0; }));
-}
 
-TEST(MainWindowController, SpeedUnitMenu)
-{
-    Volumes::instance();
-    Viewer viewer;
-    MainWindowMenus *menus = viewer.controller.menus();
-    EXPECT_TRUE(menus->kmphAction()->isChecked());
-    menus->mphAction()->trigger();
-    EXPECT_TRUE(TorvaSpeedUnit::isMph());
-    EXPECT_TRUE(menus->mphAction()->isChecked());
-    EXPECT_FALSE(menus->kmphAction()->isChecked());
-    menus->kmphAction()->trigger();
-    EXPECT_FALSE(TorvaSpeedUnit::isMph());
+    // A shorter rear file: its end stops nothing.
+    const QString front = folder.path("EVT_20260101_000100_F.mp4");
+    DemoDrive::Options options;
+    options.seconds = 4;
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(front, DemoDrive(options).srtText(),
+                                            QStringLiteral("320x180"), 4));
+    options.seconds = 1;
+    ASSERT_TRUE(TestMedia::mp4WithSubtitles(folder.path("EVT_20260101_000100_R.mp4"),
+                                            DemoDrive(options).srtText(), QStringLiteral("160x90"),
+                                            1));
+    ASSERT_TRUE(viewer.play(front));
+    ASSERT_TRUE(viewer.bothViewsReady());
+
+    // The rear picture ends after a second; the time label, the slider and
+    // the read-outs go on with the front picture.
+    ASSERT_TRUE(
+        GuiTestEnvironment::waitFor([&] { return o.bigMovieView->currentTime() > 2.0; }, 15000));
+    EXPECT_EQ(o.smallMovieView->rate(), 0.0) << "the rear file has ended";
+    const QString label = o.playTimeLabel->text();
+    const double slider = o.seekTimeSlider->currentSliderValue();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] {
+        return o.playTimeLabel->text() != label &&
+               o.seekTimeSlider->currentSliderValue() > slider + 0.5;
+    })) << "still "
+        << label.toStdString();
+    EXPECT_FALSE(controller.session().isVideoPaused());
 }

@@ -3,13 +3,17 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/MainWindowController.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPoint>
-#include <QTemporaryDir>
+#include <QTimer>
 
 #include <functional>
+#include <utility>
 
 class QTableView;
+class TorvaAVView;
 class QWidget;
 
 // What the tests of the main window share: stand-in volumes with the demo
@@ -18,62 +22,67 @@ namespace ViewerTestSupport {
 
 constexpr int kPlayTimeoutMs = 60000;
 
-// The folder whose subfolders stand in for mounted volumes; a demo card is
-// written into it once per test process, when a test asks for it.
-class Volumes
-{
-public:
-    static Volumes &instance();
+// Stand-in volumes, with the demo card written on first use.
+QString cardPath();
+bool insertCard();
+// Takes the card out of the volumes, or puts it back, without losing it.
+bool takeCardOut(bool out);
+// A file of the demo card.
+QString cardFile(const QString &name);
 
-    QString cardPath() const;
-    // Writes the card on first use.
-    bool insertCard();
-    // Takes the card out of the volumes (and puts it back) without losing it.
-    bool removeCard();
-    bool reinsertCard();
-
-private:
-    Volumes();
-
-    QTemporaryDir m_root;
-    QTemporaryDir m_aside;
-    bool m_cardWritten = false;
-};
-
-// The main window as the application shows it.
+// The main window as the application shows it, on the stand-in volumes.
 struct Viewer
 {
     Viewer();
 
     const MainWindow::Outlets &outlets() const { return controller.window()->outlets(); }
+    // Opens the recording (a path, or a file of the card) and waits until the
+    // large view has played a moment of it.
+    bool play(const QString &recording);
+    // Both views ready and started together.
+    bool bothViewsReady();
+    // The window lists the card again whenever the mount table changes, and
+    // tests running beside these mount their own cards: the listing and the
+    // selection stay as the test sets them.
+    void ignoreMountChanges();
 
     MainWindowController controller;
 };
 
 QString localized(const char *key);
 int rowCount(MainWindowController &controller);
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at);
+void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
+               Qt::MouseButton button = Qt::LeftButton);
 void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The pointer moves, without a button, to a point of the window; the widget
 // under it hears of it.
 void moveMouse(QWidget *window, const QPoint &at);
 void doubleClickRow(QTableView *table, int row);
-// Both views ready and started together.
-bool bothViewsReady(MainWindowController &controller);
 
-// Calls answer with the next modal dialog for which it returns true, from a
-// timer, while the dialog runs its own event loop. Gives up after timeoutMs.
-void answerModal(const std::function<bool(QWidget *)> &answer, int timeoutMs = 30000);
-
-// The same for the next modal dialog of a given class.
+// Calls answer with the next modal dialog of the class, from a timer, while
+// the dialog runs its own event loop.
 template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &answer)
 {
-    answerModal([answer](QWidget *modal) {
-        auto *dialog = qobject_cast<Dialog *>(modal);
-        if (dialog)
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+            dialog && dialog->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
             answer(dialog);
-        return dialog != nullptr;
+        }
     });
+    timer->start(20);
 }
+
+// What a person checks in a grabbed video picture: the view's frame shows in
+// the area of the widget as large as fits with its proportions kept, centred
+// (letterboxed), neither smaller nor cut off, and everything around it is
+// black. Grabs until it does (a resize, swap or full screen takes the player
+// a moment to follow) and gives the last grab and the frame's place.
+std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
+                                                    const TorvaAVView *view);
+// The share of pixels that differ between two grabs, within the area.
+double differingShare(const QImage &a, const QImage &b, const QRect &area);
 
 } // namespace ViewerTestSupport
