@@ -4,8 +4,11 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QThread>
+#include <QWidget>
 
 #include <clocale>
 
@@ -68,7 +71,17 @@ bool GuiTestEnvironment::waitFor(const std::function<bool()> &condition, int tim
     return true;
 }
 
-void GuiTestEnvironment::wait(int milliseconds)
+void GuiTestEnvironment::sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
+                                   Qt::MouseButton button)
 {
-    waitFor([] { return false; }, milliseconds);
+    const bool move = type == QEvent::MouseMove;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), move ? Qt::NoButton : button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void GuiTestEnvironment::sendKey(QWidget *widget, int key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
