@@ -12,24 +12,16 @@
 
 #include <clocale>
 
-namespace {
-
 // Registered before main() runs, so every test binary that links this file
 // gets the application without a main of its own.
-[[maybe_unused]] ::testing::Environment *const kEnvironment =
+[[maybe_unused]] static ::testing::Environment *const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new GuiTestEnvironment);
-
-} // namespace
 
 void GuiTestEnvironment::SetUp()
 {
-    m_home = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_home->isValid());
-    qputenv("HOME", QFile::encodeName(m_home->path()));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".cache"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".config"))));
+    m_home = std::make_unique<TemporaryHome>();
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = m_home->filePath(QStringLiteral("runtime"));
+        const QString runtime = m_home->path(QStringLiteral("runtime"));
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
@@ -74,8 +66,8 @@ bool GuiTestEnvironment::waitFor(const std::function<bool()> &condition, int tim
 void GuiTestEnvironment::sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
                                    Qt::MouseButton button)
 {
-    const bool move = type == QEvent::MouseMove;
-    QMouseEvent event(type, at, widget->mapToGlobal(at), move ? Qt::NoButton : button,
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "TemporaryHome.h"
+
 #include <gtest/gtest.h>
 
 #include <QEvent>
 #include <QPointF>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -36,6 +37,6 @@ public:
     static void sendKey(QWidget *widget, int key);
 
 private:
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<TemporaryHome> m_home;
     std::unique_ptr<QApplication> m_application;
 };

@@ -53,9 +53,12 @@ public Q_SLOTS:
     void cancelButtonTouched() { ++cancels; }
 };
 
-QRgb rgb(Qt::GlobalColor colour)
+// Checks the colour at each point of the picture.
+void expectColours(const QPixmap &picture,
+                   std::initializer_list<std::pair<QPoint, Qt::GlobalColor>> points)
 {
-    return QColor(colour).rgb();
+    for (const auto &[at, colour] : points)
+        EXPECT_EQ(picture.toImage().pixel(at), QColor(colour).rgb()) << at.x() << "," << at.y();
 }
 
 } // namespace
@@ -150,38 +153,33 @@ TEST(ControlKit, ColoursAndStretchedPictures)
     view.show();
     EXPECT_EQ(view.grab().toImage().pixel(10, 10), title.rgb());
 
-    // Nine parts: a 10-point red frame around a green middle, 30 × 20.
+    // Nine parts: a 10-point red frame around a green middle, 30 × 20. The
+    // corners stay; the middle now spans 10 … 90 across and 6 … 36 down.
     QPixmap framed(30, 20);
     framed.fill(Qt::red);
     QPainter(&framed).fillRect(QRect(10, 6, 10, 10), Qt::green);
-    const QPixmap stretched = TorvaStretchableImage::stretchableImageWithSize(
-        framed, QSize(100, 40), QMarginsF(10, 6, 10, 4));
-    ASSERT_EQ(stretched.size(), QSize(100, 40));
-    const QImage nine = stretched.toImage();
-    // The corners stay; the green middle now spans 10 … 90 across and 6 … 36 down.
-    for (const QPoint red : {QPoint(5, 3), QPoint(95, 38), QPoint(50, 38), QPoint(95, 20)})
-        EXPECT_EQ(nine.pixel(red), rgb(Qt::red)) << red.x() << "," << red.y();
-    EXPECT_EQ(nine.pixel(12, 8), rgb(Qt::green));
-    EXPECT_EQ(nine.pixel(88, 34), rgb(Qt::green));
+    const QPixmap nine = TorvaStretchableImage::stretchableImageWithSize(framed, QSize(100, 40),
+                                                                         QMarginsF(10, 6, 10, 4));
+    ASSERT_EQ(nine.size(), QSize(100, 40));
+    expectColours(nine, {{{5, 3}, Qt::red},
+                         {{95, 38}, Qt::red},
+                         {{50, 38}, Qt::red},
+                         {{95, 20}, Qt::red},
+                         {{12, 8}, Qt::green},
+                         {{88, 34}, Qt::green}});
 
-    // Three parts: red left cap, blue middle, green right cap.
+    // Three parts: red left cap, blue middle, green right cap; with no
+    // middle the caps meet.
     QPixmap capped(20, 10);
     capped.fill(Qt::blue);
-    {
-        QPainter painter(&capped);
-        painter.fillRect(QRect(0, 0, 6, 10), Qt::red);
-        painter.fillRect(QRect(16, 0, 4, 10), Qt::green);
-    }
-    const QImage three =
-        TorvaStretchableImage::stretchableImageWithLeftCapWidth(capped, 6, 50, 4).toImage();
+    QPainter(&capped).fillRect(QRect(0, 0, 6, 10), Qt::red);
+    QPainter(&capped).fillRect(QRect(16, 0, 4, 10), Qt::green);
+    const QPixmap three = TorvaStretchableImage::stretchableImageWithLeftCapWidth(capped, 6, 50, 4);
     ASSERT_EQ(three.size(), QSize(60, 10));
-    EXPECT_EQ(three.pixel(2, 5), rgb(Qt::red));
-    EXPECT_EQ(three.pixel(30, 5), rgb(Qt::blue));
-    EXPECT_EQ(three.pixel(58, 5), rgb(Qt::green));
-    // No middle: the caps meet.
+    expectColours(three, {{{2, 5}, Qt::red}, {{30, 5}, Qt::blue}, {{58, 5}, Qt::green}});
     const QPixmap caps = TorvaStretchableImage::stretchableImageWithLeftCapWidth(capped, 6, 0, 4);
     EXPECT_EQ(caps.size(), QSize(10, 10));
-    EXPECT_EQ(caps.toImage().pixel(7, 5), rgb(Qt::green));
+    expectColours(caps, {{{7, 5}, Qt::green}});
     EXPECT_TRUE(
         TorvaStretchableImage::stretchableImageWithLeftCapWidth(QPixmap(), 6, 5, 4).isNull());
 }
