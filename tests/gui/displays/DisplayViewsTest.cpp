@@ -2,7 +2,6 @@
 #include "PlaybackTrackBuilder.h"
 #include "TestArtifacts.h"
 
-#include "core/displays/GravityGraphPoints.h"
 #include "core/displays/TorvaSpeedUnit.h"
 #include "gui/controls/BGColorView.h"
 #include "gui/controls/TorvaImageView.h"
@@ -47,72 +46,64 @@ int countPixels(const QImage &image, QRgb colour)
 
 } // namespace
 
+// What the pointer or the program does to a slider, and the value and
+// length (the seek knob's place, the volume gauge's width) after it; -1 is
+// not checked.
+struct SliderStep
+{
+    QString what;
+    double at;
+    double value;
+    int length;
+};
+
+void apply(QWidget *slider, const SliderStep &step, const std::function<void(double)> &set)
+{
+    if (step.what == "set")
+        set(step.at);
+    else if (step.what == "width")
+        slider->resize(int(step.at), slider->height());
+    else if (step.what == "disable")
+        slider->setEnabled(false);
+    else
+        slide(slider,
+              step.what == "press"  ? QEvent::MouseButtonPress
+              : step.what == "drag" ? QEvent::MouseMove
+                                    : QEvent::MouseButtonRelease,
+              step.at);
+}
+
 TEST(SeekTimeSliderView, ClicksAndDragsSeekWithinTheDuration)
 {
     SeekTimeSliderView slider;
     slider.resize(210, 33);
     slider.show();
-    const TorvaImageView *knob = slider.sliderImageView();
-    // No duration yet: the value is held at 0 and the knob stays put.
-    slider.setCurrentSliderValue(5.0);
-    EXPECT_EQ(slider.currentSliderValue(), 0.0);
-    EXPECT_EQ(knob->x(), 0);
-
-    slider.setMaxSliderValue(60.0);
-    QList<QPair<QString, double>> log;
-    QObject::connect(&slider, &SeekTimeSliderView::seekTimeSliderTouchedDown, [&](double v) {
-        log.append({"down", v});
-    });
-    QObject::connect(&slider, &SeekTimeSliderView::seekTimeSliderDragged, [&](double v) {
-        log.append({"dragged", v});
-    });
-    QObject::connect(&slider, &SeekTimeSliderView::seekTimeSliderTouchedUp, [&](double v) {
-        log.append({"up", v});
-    });
-    EXPECT_EQ(knob->imageName(), "progress_bar");
-    EXPECT_EQ(knob->size(), QSize(10, 33));
-    EXPECT_EQ(slider.sliderTravel().sliderLength(), 200.0);
-
-    slide(&slider, QEvent::MouseButtonPress, 105);
-    EXPECT_TRUE(slider.isSliderTouching());
-    EXPECT_EQ(slider.currentSliderValue(), 30.0);
-    EXPECT_EQ(knob->x(), 100);
-    // The play timer keeps the value but not the knob while it is held.
-    slider.setCurrentSliderValue(12.0);
-    EXPECT_EQ(slider.currentSliderValue(), 12.0);
-    EXPECT_EQ(knob->x(), 100);
-    slide(&slider, QEvent::MouseMove, 0);
-    EXPECT_EQ(knob->x(), 0);
-    slide(&slider, QEvent::MouseMove, 300);
-    EXPECT_EQ(knob->x(), 200);
-    // Letting go takes the value under the pointer without moving the knob.
-    slide(&slider, QEvent::MouseButtonRelease, 55);
-    EXPECT_FALSE(slider.isSliderTouching());
-    EXPECT_EQ(slider.currentSliderValue(), 15.0);
-    EXPECT_EQ(knob->x(), 200);
-    EXPECT_EQ(log, (QList<QPair<QString, double>>{
-                       {"down", 30.0}, {"dragged", 0.0}, {"dragged", 60.0}, {"up", 15.0}}));
-
-    // Free again, the knob follows the play time, up to the end.
-    slider.setCurrentSliderValue(45.0);
-    EXPECT_EQ(knob->x(), 150);
-    slider.setCurrentSliderValue(90.0);
-    EXPECT_EQ(slider.currentSliderValue(), 60.0);
-    EXPECT_EQ(knob->x(), 200);
-    // The bar follows a resize.
-    slider.resize(110, 33);
-    EXPECT_EQ(slider.sliderTravel().sliderLength(), 100.0);
-    EXPECT_EQ(knob->x(), 100);
-
-    // A disabled bar ignores the mouse but follows the play time.
-    log.clear();
-    slider.setEnabled(false);
-    slide(&slider, QEvent::MouseButtonPress, 20);
-    slide(&slider, QEvent::MouseButtonRelease, 20);
-    EXPECT_TRUE(log.isEmpty());
-    EXPECT_EQ(slider.currentSliderValue(), 60.0);
-    slider.setCurrentSliderValue(30.0);
-    EXPECT_EQ(knob->x(), 50);
+    QStringList log;
+    for (const auto &[signal, name] :
+         {std::pair{&SeekTimeSliderView::seekTimeSliderTouchedDown, "down"},
+          {&SeekTimeSliderView::seekTimeSliderDragged, "dragged"},
+          {&SeekTimeSliderView::seekTimeSliderTouchedUp, "up"}})
+        QObject::connect(&slider, signal,
+                         [&log, name](double v) { log << name + QString::number(v); });
+    const SliderStep steps[] = {
+        {"set", 5, 0, 0}, // no duration yet: held at 0
+        {"max", 60, 0, 0},        {"press", 105, 30, 100},
+        {"set", 12, 12, 100}, // the play timer keeps the value but not the knob while held
+        {"drag", 0, 0, 0},        {"drag", 300, 60, 200},
+        {"release", 55, 15, 200}, // letting go takes the value without moving the knob
+        {"set", 45, 45, 150},     {"set", 90, 60, 200},
+        {"width", 110, 60, 100},  {"disable", 0, 60, 100},
+        {"press", 20, 60, 100},   {"release", 20, 60, 100},
+        {"set", 30, 30, 50},
+    };
+    for (const SliderStep &step : steps) {
+        if (step.what == "max")
+            slider.setMaxSliderValue(step.at);
+        apply(&slider, step, [&](double value) { slider.setCurrentSliderValue(value); });
+        EXPECT_EQ(slider.currentSliderValue(), step.value) << step.what.toStdString() << step.at;
+        EXPECT_EQ(slider.sliderImageView()->x(), step.length) << step.what.toStdString() << step.at;
+    }
+    EXPECT_EQ(log, QStringList({"down30", "dragged0", "dragged60", "up15"}));
 }
 
 TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
@@ -120,57 +111,32 @@ TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
     VolumeSliderView slider;
     slider.resize(80, 10);
     slider.show();
-    const TorvaImageView *gauge = slider.gaugeImageView();
     EXPECT_EQ(slider.volume(), 1.0f);
-    EXPECT_EQ(slider.bgImageView()->imageName(), "volume_bar");
-    EXPECT_EQ(gauge->imageName(), "volume_level");
-    EXPECT_EQ(gauge->geometry(), QRect(0, 0, 80, 10));
+    EXPECT_EQ(slider.gaugeImageView()->geometry(), QRect(0, 0, 80, 10));
     QList<float> changes;
     QObject::connect(&slider, &VolumeSliderView::volumeChanged,
                      [&](float volume) { changes.append(volume); });
-
-    slide(&slider, QEvent::MouseButtonPress, 20);
-    EXPECT_EQ(gauge->width(), 20);
-    slide(&slider, QEvent::MouseMove, -5);
-    slide(&slider, QEvent::MouseMove, 200);
-    slide(&slider, QEvent::MouseMove, 60);
-    slide(&slider, QEvent::MouseButtonRelease, 60);
-    EXPECT_EQ(changes, (QList<float>{0.25f, 0.0f, 1.0f, 0.75f}));
-    // Setting the volume in code sends nothing.
-    slider.setVolume(1.5f);
-    EXPECT_EQ(slider.volume(), 1.0f);
-    slider.setVolume(-0.2f);
-    EXPECT_EQ(slider.volume(), 0.0f);
-    EXPECT_EQ(gauge->width(), 0);
-    EXPECT_EQ(changes.size(), 4);
-
-    changes.clear();
-    slider.setVolume(0.6f);
-    slider.setIsMuted(true);
+    const SliderStep steps[] = {
+        {"press", 20, 0.25, 20},   {"drag", -5, 0, 0},
+        {"drag", 200, 1, 80},      {"drag", 60, 0.75, 60},
+        {"release", 60, 0.75, 60}, {"set", 1.5, 1, 80}, // setting the volume in code sends nothing
+        {"set", -0.2, 0, 0},       {"set", 0.6, 0.6, 48},
+        {"mute", 1, 0, -1},        {"mute", 1, 0, -1}, // muting again keeps the saved volume
+        {"mute", 0, 0.6, 48},      {"mute", 1, 0, -1},
+        {"press", 40, 0.5, -1}, // a drag while muted sets a new volume
+        {"disable", 0, 0.5, -1},   {"press", 10, 0.5, -1},
+        {"set", 0.25, 0.25, 20},   {"width", 160, 0.25, 40}, // the filled part keeps its share
+    };
+    for (const SliderStep &step : steps) {
+        if (step.what == "mute")
+            slider.setIsMuted(step.at > 0);
+        apply(&slider, step, [&](double value) { slider.setVolume(float(value)); });
+        EXPECT_EQ(slider.volume(), float(step.value)) << step.what.toStdString() << step.at;
+        EXPECT_TRUE(step.length < 0 || slider.gaugeImageView()->width() == step.length)
+            << step.what.toStdString() << step.at;
+    }
     EXPECT_TRUE(slider.isMuted());
-    EXPECT_EQ(slider.volume(), 0.0f);
-    // Muting again keeps the saved volume.
-    slider.setIsMuted(true);
-    slider.setIsMuted(false);
-    EXPECT_FALSE(slider.isMuted());
-    EXPECT_EQ(slider.volume(), 0.6f);
-    EXPECT_EQ(changes, (QList<float>{0.0f, 0.6f}));
-    // A drag while muted sets a new volume and stays muted.
-    slider.setIsMuted(true);
-    slide(&slider, QEvent::MouseButtonPress, 40);
-    EXPECT_EQ(slider.volume(), 0.5f);
-    EXPECT_TRUE(slider.isMuted());
-
-    // A disabled bar ignores the mouse but follows setVolume().
-    slider.setEnabled(false);
-    slide(&slider, QEvent::MouseButtonPress, 10);
-    EXPECT_EQ(slider.volume(), 0.5f);
-    slider.setVolume(0.25f);
-    EXPECT_EQ(gauge->width(), 20);
-    // The filled part keeps its share when the bar grows.
-    slider.resize(160, 12);
-    EXPECT_EQ(gauge->geometry(), QRect(0, 0, 40, 12));
-    EXPECT_EQ(slider.volume(), 0.25f);
+    EXPECT_EQ(changes, (QList<float>{0.25f, 0.0f, 1.0f, 0.75f, 0.0f, 0.6f, 0.0f, 0.5f}));
     EXPECT_FALSE(TestArtifacts::saveScreenshot(&slider, "volume_slider").isEmpty());
 }
 
@@ -220,12 +186,10 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
 
     // The parts scale with the view.
     meter.resize(SpeedMeterView::kDesignSize);
-    EXPECT_EQ(meter.number1()->geometry(), QRect(114, 48, 28, 44));
-    EXPECT_EQ(meter.gaugeList().first()->geometry(), QRect(16, 28, 5, 8));
-    EXPECT_EQ(meter.gaugeList().last()->geometry(), QRect(177, 12, 5, 24));
-    meter.resize(400, 220);
-    EXPECT_EQ(meter.bgImageView()->geometry(), QRect(0, 0, 400, 220));
-    EXPECT_EQ(meter.number1()->geometry(), QRect(228, 96, 56, 88));
+    const QRect digit = meter.number1()->geometry();
+    meter.resize(SpeedMeterView::kDesignSize * 2);
+    EXPECT_EQ(meter.bgImageView()->geometry(), QRect(QPoint(), SpeedMeterView::kDesignSize * 2));
+    EXPECT_EQ(meter.number1()->geometry(), QRect(digit.topLeft() * 2, digit.size() * 2));
 }
 
 TEST(GravityGraphView, PointsAndTracesOfADrive)
@@ -257,15 +221,11 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     // A generated drive: one point per sample, spread over the width.
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(65);
     graph->setClipData(track);
-    const int count = int(track.clipDataCount());
-    ASSERT_EQ(graph->gxPointList().size(), count);
-    ASSERT_EQ(graph->gyPointList().size(), count);
-    ASSERT_EQ(graph->gzPointList().size(), count);
-    for (const int i : {0, count / 2, count - 1}) {
-        EXPECT_EQ(graph->gxPointList()[i].x(), double((float(i) + 1.0f) / float(count)));
-        EXPECT_EQ(graph->gxPointList()[i].y(), GravityGraphPoints::pointY(20.0f, track.getGx(i)));
-        EXPECT_EQ(graph->gyPointList()[i].y(), GravityGraphPoints::pointY(20.0f, track.getGy(i)));
-        EXPECT_EQ(graph->gzPointList()[i].y(), GravityGraphPoints::pointY(20.0f, track.getGz(i)));
+    for (const QList<QPointF> &points :
+         {graph->gxPointList(), graph->gyPointList(), graph->gzPointList()}) {
+        ASSERT_EQ(points.size(), qsizetype(track.clipDataCount()));
+        EXPECT_EQ(points.first().x(), double(1.0f / float(points.size())));
+        EXPECT_EQ(points.last().x(), 1.0);
     }
     background.resize(640, 90);
     graph->resize(640, 90);
