@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -66,10 +67,19 @@ bool GuiTestEnvironment::waitFor(const std::function<bool()> &condition, int tim
 void GuiTestEnvironment::sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
                                    Qt::MouseButton button)
 {
-    QMouseEvent event(type, at, widget->mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    const QPointF global = widget->mapToGlobal(at);
+    if (type == QEvent::Enter) {
+        QEnterEvent event(at, at, global);
+        QApplication::sendEvent(widget, &event);
+    } else if (type == QEvent::Leave) {
+        QEvent event(type);
+        QApplication::sendEvent(widget, &event);
+    } else {
+        QMouseEvent event(type, at, global, type == QEvent::MouseMove ? Qt::NoButton : button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
 }
 
 void GuiTestEnvironment::sendKey(QWidget *widget, int key)

@@ -14,8 +14,8 @@ class QApplication;
 class QWidget;
 
 // The widget tests' one QApplication, created before the first test and kept
-// for the whole run. The process also gets a HOME of its own, so that Qt's
-// and libmpv's caches never touch the user's.
+// for the whole run, in a HOME of its own so that Qt's and libmpv's caches
+// never touch the user's. Also what the tests share to drive widgets.
 class GuiTestEnvironment : public ::testing::Environment
 {
 public:
@@ -29,9 +29,9 @@ public:
     {
         waitFor([] { return false; }, milliseconds);
     }
-
-    // Sends a mouse event at the widget's point: a press holds the button, a
-    // release lets it go, a move drags with it held (Qt::NoButton: a plain move).
+    // A mouse event at the widget's point: the pointer's entry or leaving, a
+    // press that holds the button, a release that lets it go, or a move that
+    // drags with it held (Qt::NoButton: a plain move).
     static void sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
                           Qt::MouseButton button = Qt::LeftButton);
     static void sendKey(QWidget *widget, int key);

@@ -329,14 +329,9 @@ class FullscreenWindow : public QWidget
 
 public:
     QStringList log;
-    QObject *sender = nullptr;
 
 public Q_SLOTS:
-    void fullscreenButtonTouched(QObject *button)
-    {
-        log << "fullscreen";
-        sender = button;
-    }
+    void fullscreenButtonTouched(QObject *button) { log << button->metaObject()->className(); }
     void showFullscreenMovieControlWindow() { log << "show"; }
     void hideFullscreenMovieControlWindow() { log << "hide"; }
 
@@ -354,34 +349,31 @@ TEST(TorvaQTMovieView, PassesIntentsToTheDelegateAndKeepsClicksToItself)
     view->setGeometry(0, 0, 400, 200);
     view->setDelegate(&window);
     window.show();
-    const auto send = [view](QEvent::Type type, double y, Qt::MouseButton button) {
-        GuiTestEnvironment::sendMouse(view, type, QPointF(200, y), button);
-    };
     // The top quarter shows the controls, the rest hides them; drags and
     // other buttons do neither. Only keys go on to the window.
-    send(QEvent::MouseMove, 40, Qt::NoButton);
-    send(QEvent::MouseMove, 160, Qt::NoButton);
-    send(QEvent::MouseMove, 40, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, 100, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, 100, Qt::RightButton);
-    send(QEvent::MouseButtonPress, 100, Qt::LeftButton);
-    send(QEvent::MouseButtonPress, 100, Qt::RightButton);
+    for (const auto &[type, y, button] : {std::tuple{QEvent::MouseMove, 40, Qt::NoButton},
+                                          {QEvent::MouseMove, 160, Qt::NoButton},
+                                          {QEvent::MouseMove, 40, Qt::LeftButton},
+                                          {QEvent::MouseButtonRelease, 100, Qt::LeftButton},
+                                          {QEvent::MouseButtonRelease, 100, Qt::RightButton},
+                                          {QEvent::MouseButtonPress, 100, Qt::LeftButton},
+                                          {QEvent::MouseButtonPress, 100, Qt::RightButton}})
+        GuiTestEnvironment::sendMouse(view, type, QPointF(200, y), button);
     QWheelEvent wheel({200, 100}, view->mapToGlobal(QPointF(200, 100)), {}, {0, 120}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view, &wheel);
     GuiTestEnvironment::sendKey(view, Qt::Key_Space);
-    EXPECT_EQ(window.log, (QStringList{"show", "hide", "fullscreen", "key"}));
-    EXPECT_EQ(window.sender, view);
+    EXPECT_EQ(window.log, (QStringList{"show", "hide", "TorvaQTMovieView", "key"}));
 
     // A disabled view tells nothing; a delegate without the slots is fine.
     window.log.clear();
     view->setEnabled(false);
-    send(QEvent::MouseButtonRelease, 100, Qt::RightButton);
+    GuiTestEnvironment::sendMouse(view, QEvent::MouseButtonRelease, {200, 100}, Qt::RightButton);
     view->setEnabled(true);
     QObject mute;
     view->setDelegate(&mute);
-    send(QEvent::MouseButtonRelease, 100, Qt::RightButton);
-    send(QEvent::MouseMove, 40, Qt::NoButton);
+    GuiTestEnvironment::sendMouse(view, QEvent::MouseButtonRelease, {200, 100}, Qt::RightButton);
+    GuiTestEnvironment::sendMouse(view, QEvent::MouseMove, {200, 40}, Qt::NoButton);
     EXPECT_TRUE(window.log.isEmpty());
 }
 
