@@ -33,7 +33,6 @@ void GuiTestEnvironment::SetUp()
     // The map's web engine reports its set-up at info level on every start;
     // QT_LOGGING_RULES still wins.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
-
     // Video views and web views share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     static int argc = 1;

@@ -17,12 +17,6 @@
 
 namespace {
 
-// A left button event across the middle of the slider.
-void slide(QWidget *slider, QEvent::Type type, double x)
-{
-    GuiTestEnvironment::sendMouse(slider, type, QPointF(x, slider->height() / 2.0));
-}
-
 TorvaClipData trackOf(int16_t gx, int16_t gy, int16_t gz)
 {
     TelemetrySamples arrays;
@@ -44,8 +38,6 @@ int countPixels(const QImage &image, QRgb colour)
     return count;
 }
 
-} // namespace
-
 // What the pointer or the program does to a slider, and the value and
 // length (the seek knob's place, the volume gauge's width) after it; -1 is
 // not checked.
@@ -65,13 +57,15 @@ void apply(QWidget *slider, const SliderStep &step, const std::function<void(dou
         slider->resize(int(step.at), slider->height());
     else if (step.what == "disable")
         slider->setEnabled(false);
-    else
-        slide(slider,
-              step.what == "press"  ? QEvent::MouseButtonPress
-              : step.what == "drag" ? QEvent::MouseMove
-                                    : QEvent::MouseButtonRelease,
-              step.at);
+    else // a left button event across the middle of the slider
+        GuiTestEnvironment::sendMouse(slider,
+                                      step.what == "press"  ? QEvent::MouseButtonPress
+                                      : step.what == "drag" ? QEvent::MouseMove
+                                                            : QEvent::MouseButtonRelease,
+                                      QPointF(step.at, slider->height() / 2.0));
 }
+
+} // namespace
 
 TEST(SeekTimeSliderView, ClicksAndDragsSeekWithinTheDuration)
 {
@@ -168,7 +162,6 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
         shows(digits, segments);
         EXPECT_TRUE(meter.speedUnitImageView()->isHidden());
     }
-
     meter.show();
     meter.setSpeed(100);
     EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh").isEmpty());
@@ -183,7 +176,6 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
     TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(TorvaSpeedUnit::kKmph);
     shows("|1|2", 1);
     EXPECT_TRUE(meter.speedUnitImageView()->isHidden());
-
     // The parts scale with the view.
     meter.resize(SpeedMeterView::kDesignSize);
     const QRect digit = meter.number1()->geometry();
@@ -204,7 +196,6 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     graph->resize(100, 200);
     EXPECT_EQ(graph->baseYPoint(), 20.0f);
     graph->setGeometry(0, 0, 100, 40);
-
     // One sample: each trace is a single segment from the zero line's left
     // end to the right edge; x and z coincide, so blue covers red.
     graph->setClipData(trackOf(100, 50, 100));
@@ -217,7 +208,6 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     graph->setClipData(trackOf(100, 50, 10));
     const QImage second = background.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(countPixels(second, qRgb(255, 0, 0)), 50);
-
     // A generated drive: one point per sample, spread over the width.
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(65);
     graph->setClipData(track);
@@ -230,7 +220,6 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     background.resize(640, 90);
     graph->resize(640, 90);
     EXPECT_FALSE(TestArtifacts::saveScreenshot(&background, "gravity_graph").isEmpty());
-
     // A track without samples clears all three traces.
     graph->setClipData(TorvaClipData());
     EXPECT_TRUE(graph->gxPointList().isEmpty());

