@@ -188,14 +188,14 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
 {
     BGColorView background;
     background.setColor(QColor(0x15, 0x19, 0x20));
-    background.resize(100, 40);
+    background.resize(640, 90);
     auto *graph = new GravityGraphView(&background);
-    graph->setGeometry(0, 0, 100, 40);
-    // The zero line is fixed when the view wakes: 20 points up from the bottom.
+    graph->setGeometry(0, 0, 640, 90);
+    // The zero line is fixed when the view wakes, in the middle.
     graph->awakeFromNib();
-    graph->resize(100, 200);
-    EXPECT_EQ(graph->baseYPoint(), 20.0f);
-    graph->setGeometry(0, 0, 100, 40);
+    graph->resize(640, 200);
+    EXPECT_EQ(graph->baseYPoint(), 45.0f);
+    graph->resize(640, 90);
     // One sample: each trace is a single segment from the zero line's left
     // end to the right edge; x and z coincide, so blue covers red.
     graph->setClipData(trackOf(100, 50, 100));
@@ -204,7 +204,7 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     EXPECT_GT(countPixels(image, qRgb(0, 0, 255)), 50);
     EXPECT_GT(countPixels(image, qRgb(255, 255, 0)), 50);
     EXPECT_EQ(countPixels(image, qRgb(255, 0, 0)), 0);
-    EXPECT_NE(image.pixel(0, 40 - 1 - 20), qRgb(0x15, 0x19, 0x20));
+    EXPECT_NE(image.pixel(0, 90 - 1 - 45), qRgb(0x15, 0x19, 0x20));
     graph->setClipData(trackOf(100, 50, 10));
     const QImage second = background.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(countPixels(second, qRgb(255, 0, 0)), 50);
@@ -217,12 +217,9 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
         EXPECT_EQ(points.first().x(), double(1.0f / float(points.size())));
         EXPECT_EQ(points.last().x(), 1.0);
     }
-    background.resize(640, 90);
-    graph->resize(640, 90);
     EXPECT_FALSE(TestArtifacts::saveScreenshot(&background, "gravity_graph").isEmpty());
     // A track without samples clears all three traces.
     graph->setClipData(TorvaClipData());
-    EXPECT_TRUE(graph->gxPointList().isEmpty());
-    EXPECT_TRUE(graph->gyPointList().isEmpty());
-    EXPECT_TRUE(graph->gzPointList().isEmpty());
+    EXPECT_TRUE(graph->gxPointList().isEmpty() && graph->gyPointList().isEmpty() &&
+                graph->gzPointList().isEmpty());
 }
