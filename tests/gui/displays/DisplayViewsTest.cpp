@@ -153,29 +153,29 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
         EXPECT_EQ(gauge, QString(segments, '1').leftJustified(24, '0')) << meter.speed();
     };
     shows("||", 0);
-    const QList<std::tuple<int32_t, QString, int>> kilometres{
-        {0, "||", 0},       {8, "||", 0},       {9, "||9", 0},  {10, "|1|0", 1},
-        {105, "1|0|5", 10}, {250, "2|5|0", 24}, {47, "|4|7", 4}};
-    for (const auto &[speed, digits, segments] : kilometres) {
+    // The unit sign shows only for mph.
+    constexpr auto kmh = TorvaSpeedUnit::kKmph;
+    constexpr auto mph = TorvaSpeedUnit::kMph;
+    const QList<std::tuple<int32_t, int, QString, int>> cases{
+        {0, kmh, "||", 0},    {8, kmh, "||", 0},       {9, kmh, "||9", 0},
+        {10, kmh, "|1|0", 1}, {105, kmh, "1|0|5", 10}, {250, kmh, "2|5|0", 24},
+        {47, kmh, "|4|7", 4}, {100, mph, "|6|2", 6},   {12, mph, "||7", 0},
+        {12, kmh, "|1|2", 1}};
+    meter.show();
+    for (const auto &[speed, unit, digits, segments] : cases) {
+        TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(unit);
         meter.setSpeed(speed);
         EXPECT_EQ(meter.speed(), speed);
         shows(digits, segments);
-        EXPECT_TRUE(meter.speedUnitImageView()->isHidden());
+        EXPECT_EQ(meter.speedUnitImageView()->isHidden(), unit == kmh);
     }
-    meter.show();
-    meter.setSpeed(100);
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh").isEmpty());
-    // Choosing mph redraws the same speed at once.
-    TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(TorvaSpeedUnit::kMph);
-    EXPECT_EQ(meter.speed(), 100);
-    shows("|6|2", 6);
-    EXPECT_FALSE(meter.speedUnitImageView()->isHidden());
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
-    meter.setSpeed(12);
+    // Choosing a unit redraws the same speed at once.
+    TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(mph);
     shows("||7", 0);
-    TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(TorvaSpeedUnit::kKmph);
-    shows("|1|2", 1);
-    EXPECT_TRUE(meter.speedUnitImageView()->isHidden());
+    meter.setSpeed(100);
+    EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
+    TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(kmh);
+    shows("1|0|0", 10);
     // The parts scale with the view.
     meter.resize(SpeedMeterView::kDesignSize);
     const QRect digit = meter.number1()->geometry();
