@@ -3,30 +3,26 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QThread>
+#include <QWidget>
 
 #include <clocale>
 
-namespace {
-
 // Registered before main() runs, so every test binary that links this file
 // gets the application without a main of its own.
-[[maybe_unused]] ::testing::Environment *const kEnvironment =
+[[maybe_unused]] static ::testing::Environment *const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new GuiTestEnvironment);
-
-} // namespace
 
 void GuiTestEnvironment::SetUp()
 {
-    m_home = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_home->isValid());
-    qputenv("HOME", QFile::encodeName(m_home->path()));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".cache"))));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home->filePath(QStringLiteral(".config"))));
+    m_home = std::make_unique<TemporaryHome>();
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = m_home->filePath(QStringLiteral("runtime"));
+        const QString runtime = m_home->path(QStringLiteral("runtime"));
         QDir().mkpath(runtime);
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
@@ -37,7 +33,6 @@ void GuiTestEnvironment::SetUp()
     // The map's web engine reports its set-up at info level on every start;
     // QT_LOGGING_RULES still wins.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
-
     // Video views and web views share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     static int argc = 1;
@@ -68,7 +63,26 @@ bool GuiTestEnvironment::waitFor(const std::function<bool()> &condition, int tim
     return true;
 }
 
-void GuiTestEnvironment::wait(int milliseconds)
+void GuiTestEnvironment::sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
+                                   Qt::MouseButton button)
 {
-    waitFor([] { return false; }, milliseconds);
+    const QPointF global = widget->mapToGlobal(at);
+    if (type == QEvent::Enter) {
+        QEnterEvent event(at, at, global);
+        QApplication::sendEvent(widget, &event);
+    } else if (type == QEvent::Leave) {
+        QEvent event(type);
+        QApplication::sendEvent(widget, &event);
+    } else {
+        QMouseEvent event(type, at, global, type == QEvent::MouseMove ? Qt::NoButton : button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+void GuiTestEnvironment::sendKey(QWidget *widget, int key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }

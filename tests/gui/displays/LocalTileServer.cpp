@@ -5,11 +5,9 @@
 #include <QPainter>
 #include <QTcpSocket>
 
-namespace {
-
-// A pale tile with a grid, so that a screenshot shows where tiles are.
-QByteArray tilePng()
+LocalTileServer::LocalTileServer()
 {
+    // A pale tile with a grid, so that a screenshot shows where tiles are.
     QImage image(256, 256, QImage::Format_RGB32);
     image.fill(QColor(0xe8, 0xf0, 0xe0));
     QPainter painter(&image);
@@ -19,17 +17,9 @@ QByteArray tilePng()
         painter.drawLine(0, i, 255, i);
     }
     painter.end();
-    QByteArray png;
-    QBuffer buffer(&png);
+    QBuffer buffer(&m_tile);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    return png;
-}
-
-} // namespace
-
-LocalTileServer::LocalTileServer() : m_tile(tilePng())
-{
     m_server.listen(QHostAddress::LocalHost);
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
@@ -46,7 +36,7 @@ QString LocalTileServer::url(const QString &path) const
 
 void LocalTileServer::answer(QTcpSocket *socket)
 {
-    QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+    const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
     socket->setProperty("request", request);
     if (!request.contains("\r\n\r\n"))
         return;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QStringList>
 #include <QTcpServer>
@@ -8,8 +7,8 @@
 class QTcpSocket;
 
 // A web server on 127.0.0.1 for the map tests: answers every request with
-// the same map tile (a PNG) and keeps the request lines and the last
-// User-Agent it was sent.
+// the same map tile (a PNG) and keeps the request lines ("GET /16/55871/
+// 25368.png") and the last User-Agent it was sent.
 class LocalTileServer : public QObject
 {
     Q_OBJECT
@@ -20,7 +19,6 @@ public:
     // "http://127.0.0.1:<port>" followed by the path.
     QString url(const QString &path) const;
     QString urlTemplate() const { return url(QStringLiteral("/{z}/{x}/{y}.png")); }
-    // "GET /16/55871/25368.png" …
     QStringList requests() const { return m_requests; }
     QByteArray userAgent() const { return m_userAgent; }
 
