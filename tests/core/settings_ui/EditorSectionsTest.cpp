@@ -47,19 +47,6 @@ const Row kRows[] = {
     {Section::MemoryCardFormat, "hhhhhh-hhhhhhhhh--hh"},
 };
 
-char letter(EditorSections::Visibility visibility)
-{
-    switch (visibility) {
-    case EditorSections::Visibility::Shown:
-        return 's';
-    case EditorSections::Visibility::Hidden:
-        return 'h';
-    case EditorSections::Visibility::AsLaidOut:
-        return '-';
-    }
-    return '?';
-}
-
 } // namespace
 
 TEST(EditorSections, EachModelShowsAndHidesItsSections)
@@ -68,7 +55,7 @@ TEST(EditorSections, EachModelShowsAndHidesItsSections)
     for (const Row &row : kRows) {
         std::string byType;
         for (int type = 0; type < 20; ++type)
-            byType += letter(EditorSections::visibility(row.section, type, 0));
+            byType += "sh-"[int(EditorSections::visibility(row.section, type, 0))];
         EXPECT_EQ(byType, row.byType) << EditorSections::id(row.section).toStdString();
         EXPECT_EQ(EditorSections::fromId(EditorSections::id(row.section)), row.section);
     }

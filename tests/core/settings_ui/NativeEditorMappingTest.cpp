@@ -39,6 +39,12 @@ SettingRecord typicalRecord(const Camera &cam)
     return r;
 }
 
+SettingRecord saved(const EditorControls &controls, const Camera &cam, SettingRecord record)
+{
+    NativeEditorMapping::save(controls, cam, record);
+    return record;
+}
+
 } // namespace
 
 TEST(NativeEditorMapping, AnUntouchedOkKeepsEveryFieldOfEveryModel)
@@ -49,98 +55,83 @@ TEST(NativeEditorMapping, AnUntouchedOkKeepsEveryFieldOfEveryModel)
         for (const int32_t firmware : {0, 17}) {
             const Camera cam = camera(type, firmware);
             const SettingRecord stored = typicalRecord(cam);
-            SettingRecord saved = stored;
-            NativeEditorMapping::save(NativeEditorMapping::apply(stored, cam), cam, saved);
-            EXPECT_EQ(saved.bytes(SettingRecordLayout::kFieldCount),
+            EXPECT_EQ(saved(NativeEditorMapping::apply(stored, cam), cam, stored)
+                          .bytes(SettingRecordLayout::kFieldCount),
                       stored.bytes(SettingRecordLayout::kFieldCount))
                 << "type " << type << " firmware " << firmware;
         }
     }
 }
 
-TEST(NativeEditorMapping, ValuesTheEditorDoesNotOfferSurviveAnUntouchedOk)
+TEST(NativeEditorMapping, StoredValuesShowFoldOrSurviveUntouched)
 {
-    // A time limit of 36 h has no step on the 1-48 h slider of the R410, and
-    // 9 is no security LED mode.
-    const SettingRecord stored =
+    // 36 h has no step on the R410's time limit slider, 9 is no LED mode.
+    const SettingRecord odd =
         record({{F::parking_time_limit, 36}, {F::security_led_mode, 9}, {F::front_resolution, 4}});
-    const EditorControls controls = NativeEditorMapping::apply(stored, camera(0));
-    EXPECT_EQ(controls.value(C::TimeLimit36x), std::nullopt);
-    SettingRecord saved = stored;
-    NativeEditorMapping::save(controls, camera(0), saved);
-    EXPECT_EQ(saved.number(F::parking_time_limit), 36);
-    EXPECT_EQ(saved.number(F::security_led_mode), 9);
-    EXPECT_EQ(saved.number(F::front_resolution), 4);
-    EXPECT_EQ(saved.text(F::product_name), QStringLiteral("R410"));
-}
+    const EditorControls r410 = NativeEditorMapping::apply(odd, camera(0));
+    EXPECT_EQ(r410.value(C::TimeLimit36x), std::nullopt);
+    const SettingRecord kept = saved(r410, camera(0), odd);
+    EXPECT_EQ(kept.number(F::parking_time_limit), 36);
+    EXPECT_EQ(kept.number(F::security_led_mode), 9);
+    EXPECT_EQ(kept.number(F::front_resolution), 4);
+    EXPECT_EQ(kept.text(F::product_name), QStringLiteral("R410"));
 
-TEST(NativeEditorMapping, TheP820FoldsSomeValues)
-{
     const SettingRecord stored = record({{F::parking_time_limit, 36},
                                          {F::parking_motion_sensitivity, 4},
                                          {F::security_led_mode, 0},
-                                         {F::front_brightness, 0},
                                          {F::audio_record, 5},
                                          {F::voice_ment, 0},
                                          {F::parking_motion_set, 1}});
-    const EditorControls controls = NativeEditorMapping::apply(stored, camera(1));
-    EXPECT_EQ(controls.value(C::TimeLimit36o), 7);
-    EXPECT_EQ(controls.value(C::ParkingMotionSensitivity), 2);
-    EXPECT_EQ(controls.value(C::SecurityLed), 3);
-    EXPECT_EQ(controls.value(C::FrontBrightness), 2);
-    EXPECT_EQ(controls.value(C::AudioRecording), 1);
-    EXPECT_EQ(controls.value(C::OverwriteContinuous), 1);
-    EXPECT_FALSE(controls.isEnabled(C::VoiceVolume));
-    EXPECT_TRUE(controls.isEnabled(C::ParkingMotionSensitivity));
-
-    SettingRecord saved = stored;
-    NativeEditorMapping::save(controls, camera(1), saved);
-    EXPECT_EQ(saved.number(F::parking_time_limit), 36);
-    EXPECT_EQ(saved.number(F::parking_motion_sensitivity), 3);
-    EXPECT_EQ(saved.number(F::security_led_mode), 0);
-    EXPECT_EQ(saved.number(F::audio_record), 0);
-    EXPECT_EQ(saved.text(F::product_name), QStringLiteral("P820"));
+    const EditorControls p820 = NativeEditorMapping::apply(stored, camera(1));
+    EXPECT_EQ(p820.value(C::TimeLimit36o), 7);
+    EXPECT_EQ(p820.value(C::ParkingMotionSensitivity), 2);
+    EXPECT_EQ(p820.value(C::SecurityLed), 3);
+    EXPECT_EQ(p820.value(C::FrontBrightness), 2);
+    EXPECT_EQ(p820.value(C::OverwriteContinuous), 1);
+    EXPECT_FALSE(p820.isEnabled(C::VoiceVolume));
+    EXPECT_TRUE(p820.isEnabled(C::ParkingMotionSensitivity));
+    const SettingRecord folded = saved(p820, camera(1), stored);
+    EXPECT_EQ(folded.number(F::parking_time_limit), 36);
+    EXPECT_EQ(folded.number(F::parking_motion_sensitivity), 3);
+    EXPECT_EQ(folded.number(F::security_led_mode), 0);
+    EXPECT_EQ(folded.number(F::audio_record), 0);
 }
 
 TEST(NativeEditorMapping, TimeZoneShowsTheNamedZoneAndSavesAMatchingName)
 {
     SettingRecord stored = record({{F::gmt_offset, -570}});
     stored.setText(F::tz_key, QStringLiteral("Korea Standard Time"));
-    const auto korea = TimeZoneTable::gmtDescList().indexOf(QLatin1String("UTC+09:00"));
-    EXPECT_EQ(NativeEditorMapping::apply(stored, camera(1)).value(C::TimeZone), korea);
+    const auto position = [](const char *label) {
+        return int(TimeZoneTable::gmtDescList().indexOf(QLatin1String(label)));
+    };
+    EXPECT_EQ(NativeEditorMapping::apply(stored, camera(1)).value(C::TimeZone),
+              position("UTC+09:00"));
     // The later models keep only the offset.
-    const auto offsetOnly = TimeZoneTable::gmtDescList().indexOf(QLatin1String("UTC-09:30"));
-    EXPECT_EQ(NativeEditorMapping::apply(stored, camera(3)).value(C::TimeZone), offsetOnly);
+    EXPECT_EQ(NativeEditorMapping::apply(stored, camera(3)).value(C::TimeZone),
+              position("UTC-09:30"));
 
     EditorControls chosen;
     chosen.setValue(C::TimeZone, 0);
-    SettingRecord saved = stored;
-    NativeEditorMapping::save(chosen, camera(2), saved);
-    EXPECT_EQ(saved.number(F::gmt_offset), -720);
-    EXPECT_EQ(saved.text(F::tz_key), QStringLiteral("Dateline Standard Time"));
-    saved = stored;
-    NativeEditorMapping::save(chosen, camera(8), saved);
-    EXPECT_EQ(saved.number(F::gmt_offset), -720);
-    EXPECT_EQ(saved.text(F::tz_key), QStringLiteral("Korea Standard Time"));
+    const SettingRecord v360 = saved(chosen, camera(2), stored);
+    EXPECT_EQ(v360.number(F::gmt_offset), -720);
+    EXPECT_EQ(v360.text(F::tz_key), QStringLiteral("Dateline Standard Time"));
+    const SettingRecord v390 = saved(chosen, camera(8), stored);
+    EXPECT_EQ(v390.number(F::gmt_offset), -720);
+    EXPECT_EQ(v390.text(F::tz_key), QStringLiteral("Korea Standard Time"));
 }
 
 TEST(NativeEditorMapping, LaterModelsDeriveVoiceGuidanceFromTheVolume)
 {
     const SettingRecord stored =
         record({{F::voice_ment, 0}, {F::audio_ment_volume, 3}, {F::parking_mode_set, 0}});
-    const EditorControls controls = NativeEditorMapping::apply(stored, camera(8));
+    EditorControls controls = NativeEditorMapping::apply(stored, camera(8));
     EXPECT_EQ(controls.value(C::VoiceVolume), 0);
     EXPECT_FALSE(controls.isEnabled(C::ParkingShock)) << "parking mode off";
-
-    EditorControls louder = controls;
-    louder.setValue(C::VoiceVolume, 2);
-    SettingRecord saved = stored;
-    NativeEditorMapping::save(louder, camera(8), saved);
-    EXPECT_EQ(saved.number(F::audio_ment_volume), 2);
-    EXPECT_EQ(saved.number(F::voice_ment), 1);
-    NativeEditorMapping::save(controls, camera(8), saved);
-    EXPECT_EQ(saved.number(F::voice_ment), 0);
-    EXPECT_EQ(saved.number(F::audio_ment_volume), 0);
+    EXPECT_EQ(saved(controls, camera(8), stored).number(F::audio_ment_volume), 0);
+    controls.setValue(C::VoiceVolume, 2);
+    const SettingRecord louder = saved(controls, camera(8), stored);
+    EXPECT_EQ(louder.number(F::audio_ment_volume), 2);
+    EXPECT_EQ(louder.number(F::voice_ment), 1);
 }
 
 TEST(NativeEditorMapping, DriverAssistanceFollowsModelAndFirmware)
