@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace ViewerTestSupport;
+using Gui = GuiTestEnvironment;
 
 namespace {
 
@@ -39,7 +40,7 @@ protected:
         const auto [image, place] =
             expectPictureFillsItsPlace(scroll, scroll->viewport()->rect(), o().bigMovieView);
         TestArtifacts::saveScreenshot(scroll, QStringLiteral("large_") + name);
-        GuiTestEnvironment::wait(500);
+        Gui::wait(500);
         const auto [later, laterPlace] =
             expectPictureFillsItsPlace(scroll, scroll->viewport()->rect(), o().bigMovieView);
         EXPECT_EQ(place, laterPlace);
@@ -50,26 +51,25 @@ protected:
     // black, and the strip shows only while the pointer is near the top.
     void expectFullScreenPicture(const QString &name)
     {
-        pressKey(controller().window(), Qt::Key_Return);
+        Gui::sendKey(controller().window(), Qt::Key_Return);
         ASSERT_TRUE(controller().session().isFullScreenMode());
         auto *fullScreen = qobject_cast<FullScreenMovieWindow *>(o().bigMovieView->window());
         ASSERT_NE(fullScreen, nullptr);
-        ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return fullScreen->isFullScreen(); }));
+        ASSERT_TRUE(Gui::waitFor([&] { return fullScreen->isFullScreen(); }));
         const QWidget *strip = fullScreen->playPauseButton();
-        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return strip->isVisible(); }));
+        EXPECT_TRUE(Gui::waitFor([&] { return strip->isVisible(); }));
         moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() * 9 / 10));
-        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return !strip->isVisible(); }, 2000))
+        EXPECT_TRUE(Gui::waitFor([&] { return !strip->isVisible(); }, 2000))
             << "the strip hides when the pointer leaves the top quarter";
         expectPictureFillsItsPlace(fullScreen, fullScreen->rect(), o().bigMovieView);
         TestArtifacts::saveScreenshot(fullScreen, QStringLiteral("fullscreen_") + name);
         moveMouse(fullScreen, QPoint(fullScreen->width() / 2, fullScreen->height() / 10));
-        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return strip->isVisible(); }, 2000));
+        EXPECT_TRUE(Gui::waitFor([&] { return strip->isVisible(); }, 2000));
         // A right click over the picture takes it back.
         QWidget *under = fullScreen->childAt(fullScreen->rect().center());
         ASSERT_NE(under, nullptr);
-        sendMouse(under, QEvent::MouseButtonRelease, under->rect().center(), Qt::RightButton);
-        ASSERT_TRUE(GuiTestEnvironment::waitFor(
-            [&] { return !controller().session().isFullScreenMode(); }));
+        Gui::sendMouse(under, QEvent::MouseButtonRelease, under->rect().center(), Qt::RightButton);
+        ASSERT_TRUE(Gui::waitFor([&] { return !controller().session().isFullScreenMode(); }));
         EXPECT_EQ(o().bigMovieScrollView->widget(), o().bigMovieView);
         EXPECT_FALSE(fullScreen->isVisible());
     }
@@ -77,7 +77,7 @@ protected:
     void resizeWindow(const QSize &size)
     {
         controller().window()->resize(size);
-        GuiTestEnvironment::waitFor([&] { return controller().window()->size() == size; });
+        Gui::waitFor([&] { return controller().window()->size() == size; });
     }
 
     // The x origins of the bands that stay centred in a wider window.
@@ -132,7 +132,7 @@ TEST_F(LargePictureTest, FillsItsViewForEveryKindOfRecording)
     }
     // Never narrower than the design.
     controller().window()->resize(800, 720);
-    GuiTestEnvironment::wait(100);
+    Gui::wait(100);
     EXPECT_EQ(controller().window()->width(), 1024);
 }
 
@@ -143,13 +143,13 @@ TEST_F(LargePictureTest, ZoomKeepsItsScaleAndCentreWhenTheWindowChanges)
     controller().videoScaleUpButtonTouched();
     QScrollArea *scroll = o().bigMovieScrollView;
     const QSize before = scroll->size();
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return o().bigMovieView->width() == qRound(before.width() * 1.4); }));
+    ASSERT_TRUE(
+        Gui::waitFor([&] { return o().bigMovieView->width() == qRound(before.width() * 1.4); }));
     EXPECT_GT(o().bigMovieView->width(), scroll->viewport()->width());
 
     resizeWindow(QSize(1400, 950));
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return scroll->width() > before.width(); }));
-    GuiTestEnvironment::wait(400);
+    ASSERT_TRUE(Gui::waitFor([&] { return scroll->width() > before.width(); }));
+    Gui::wait(400);
     const QSize expected = scroll->size() * 1.4;
     EXPECT_NEAR(o().bigMovieView->width(), expected.width(), 1);
     EXPECT_NEAR(o().bigMovieView->height(), expected.height(), 1);

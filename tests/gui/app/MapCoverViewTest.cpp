@@ -22,6 +22,8 @@
 #include <functional>
 #include <memory>
 
+using Gui = GuiTestEnvironment;
+
 namespace {
 
 // The web engine starts its processes on first use; on a busy machine that
@@ -65,7 +67,7 @@ protected:
         auto result = std::make_shared<std::optional<QVariant>>();
         map().mapWebView()->page()->runJavaScript(
             script, [result](const QVariant &value) { *result = value; });
-        GuiTestEnvironment::waitFor([&] { return result->has_value(); }, kPageTimeoutMs);
+        Gui::waitFor([&] { return result->has_value(); }, kPageTimeoutMs);
         return result->value_or(QVariant());
     }
 
@@ -73,7 +75,7 @@ protected:
     QJsonObject waitForState(const std::function<bool(const QJsonObject &)> &ok = {})
     {
         QJsonObject state;
-        GuiTestEnvironment::waitFor(
+        Gui::waitFor(
             [&] {
                 state = QJsonDocument::fromJson(evaluate(kStateScript).toByteArray()).object();
                 return !ok || ok(state);
@@ -87,7 +89,7 @@ protected:
     bool waitForPicture(bool (*ok)(const QImage &), const QString &screenshot)
     {
         const bool passed =
-            GuiTestEnvironment::waitFor([&] { return ok(map().grab().toImage()); }, kPageTimeoutMs);
+            Gui::waitFor([&] { return ok(map().grab().toImage()); }, kPageTimeoutMs);
         TestArtifacts::saveScreenshot(&map(), screenshot);
         return passed;
     }
@@ -233,8 +235,7 @@ TEST_F(MapCoverViewTest, TilesComeFromTheTileServerAndThePageGoesNowhereElse)
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(60);
     map().addRoute(track);
     map().moveToLat(track.getGpsLat(300), track.getGpsLng(300));
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return !tileServer.requests().isEmpty(); },
-                                            kPageTimeoutMs));
+    ASSERT_TRUE(Gui::waitFor([&] { return !tileServer.requests().isEmpty(); }, kPageTimeoutMs));
     EXPECT_EQ(tileServer.userAgent(), MapWebPage::userAgent().toUtf8());
     EXPECT_TRUE(tileServer.requests().constFirst().endsWith(QLatin1String(".png")))
         << tileServer.requests().constFirst().toStdString();
@@ -257,7 +258,7 @@ TEST_F(MapCoverViewTest, TilesComeFromTheTileServerAndThePageGoesNowhereElse)
                                       "opened")
                            .arg(other)),
               QStringLiteral("null"));
-    GuiTestEnvironment::wait(1000);
+    Gui::wait(1000);
     EXPECT_TRUE(elsewhere.requests().isEmpty()) << elsewhere.requests().join(", ").toStdString();
     EXPECT_EQ(map().mapWebView()->url(), MapWebPage::pageUrl());
     EXPECT_TRUE(waitForState()["ready"].toBool());
@@ -267,8 +268,8 @@ TEST_F(MapCoverViewTest, APageThatFailsToLoadLeavesTheCover)
 {
     map().mapController()->load(QUrl(QStringLiteral("qrc:/map/no-such-page.html")));
     showMap();
-    EXPECT_TRUE(GuiTestEnvironment::waitFor(
-        [&] { return map().isCoverShown() && !map().isMapShown(); }, kPageTimeoutMs));
+    EXPECT_TRUE(
+        Gui::waitFor([&] { return map().isCoverShown() && !map().isMapShown(); }, kPageTimeoutMs));
     EXPECT_FALSE(map().mapController()->isPageLoaded());
     showMap();
     EXPECT_TRUE(map().isCoverShown()) << "nothing to show behind the cover";

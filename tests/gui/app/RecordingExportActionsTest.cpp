@@ -41,6 +41,7 @@
 #include <utility>
 
 using namespace ViewerTestSupport;
+using Gui = GuiTestEnvironment;
 
 namespace {
 
@@ -88,7 +89,7 @@ QStringList entries(const QString &folder)
 QString messageShown(Viewer &viewer)
 {
     RecordingExportActions *actions = viewer.controller.exportActions();
-    if (!GuiTestEnvironment::waitFor([&] { return actions->message() != nullptr; }))
+    if (!Gui::waitFor([&] { return actions->message() != nullptr; }))
         return {};
     const QString text = actions->message()->text();
     actions->message()->close();
@@ -110,7 +111,7 @@ QMenu *chooseFromContextMenu(Viewer &viewer, int row, const char *key)
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
     QApplication::sendEvent(table->viewport(), &event);
     QMenu *menu = viewer.controller.exportActions()->fileContextMenu();
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([menu] { return menu->isVisible(); }));
+    EXPECT_TRUE(Gui::waitFor([menu] { return menu->isVisible(); }));
     EXPECT_EQ(viewer.controller.selectedRow(), row) << "the menu selects its row";
     for (QAction *action : menu->actions()) {
         if (action->text() == localized(key)) {
@@ -124,7 +125,7 @@ QMenu *chooseFromContextMenu(Viewer &viewer, int row, const char *key)
 
 bool copyFinished(Viewer &viewer)
 {
-    return GuiTestEnvironment::waitFor(
+    return Gui::waitFor(
         [&] { return !viewer.controller.exportActions()->copyRunner()->isRunning(); }, 60000);
 }
 
@@ -174,9 +175,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     const MainWindow::Outlets &o = viewer.outlets();
     EXPECT_FALSE(o.snapshotButton->isEnabled()) << "nothing to picture yet";
     EXPECT_FALSE(o.printButton->isEnabled());
-    doubleClickRow(o.fileTable, rowOf(controller, "Saved_Videos/REC_20260514_083010.avi"));
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(viewer.playRow(rowOf(controller, "Saved_Videos/REC_20260514_083010.avi")));
     EXPECT_TRUE(o.snapshotButton->isEnabled());
     EXPECT_TRUE(o.printButton->isEnabled());
 
@@ -185,7 +184,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     controller.session().pauseVideo();
     o.bigMovieView->setCurrentTime(1.0);
     QImage shown;
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+    ASSERT_TRUE(Gui::waitFor(
         [&] {
             const QImage previous = std::exchange(shown, o.bigMovieView->snapshot());
             return std::abs(o.bigMovieView->currentTime() - 1.0) < 1e-6 && shown == previous;
@@ -251,9 +250,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
 
     // With the views swapped, the front row's copy is the rear camera's file.
     const int front = rowOf(controller, "evt_rec/EVT_20260514_083050_F.mp4");
-    doubleClickRow(o.fileTable, front);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(viewer.playRow(front));
     controller.toggleVideoSwithButtonTouched();
     ASSERT_EQ(controller.selectedRow(), front);
     seen = saveAs(out.path("partner.mp4"));
@@ -276,13 +273,13 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     o.saveFileButton->click();
     RecordingCopyRunner *runner = controller.exportActions()->copyRunner();
     ASSERT_TRUE(runner->isRunning()) << "the copy runs in the background";
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+    ASSERT_TRUE(Gui::waitFor(
         [&] { return runner->progressDialog() && runner->progressDialog()->isVisible(); }, 20000));
     EXPECT_TRUE(runner->progressDialog()->labelText().startsWith(localized(Texts::kCopyingKey)));
     runner->progressDialog()->findChild<QPushButton *>()->click();
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_TRUE(entries(target.path()).isEmpty());
-    GuiTestEnvironment::wait(200);
+    Gui::wait(200);
     EXPECT_EQ(controller.exportActions()->message(), nullptr)
         << "a cancelled copy needs no message";
 }
@@ -318,10 +315,8 @@ TEST(RecordingExportActions, TrackExportAndRemoval)
     const int mp4 = rowOf(controller, "evt_rec/EVT_20260514_083050_F.mp4");
     seen = saveAs(out.path("event.gpx"));
     chooseFromContextMenu(viewer, mp4, Texts::kExportTrackMenuKey);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return !seen->isEmpty(); }, kPlayTimeoutMs));
-    doubleClickRow(o.fileTable, mp4);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(Gui::waitFor([&] { return !seen->isEmpty(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(viewer.playRow(mp4));
     controller.session().pauseVideo(); // no end of the recording moves on to the next one
     expectSameTrack(out.path("event.gpx"), controller.session().clipData());
     // Being played, it exports the track it has loaded.

@@ -11,8 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -73,12 +71,26 @@ bool Viewer::play(const QString &recording)
         kPlayTimeoutMs);
 }
 
-bool Viewer::bothViewsReady()
+bool Viewer::bothViewsPlay()
 {
     const MainWindow::Outlets &o = outlets();
-    return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
-           o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
-           controller.session().state() == PlaybackSession::State::Playing;
+    return GuiTestEnvironment::waitFor(
+        [&] {
+            return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
+                   o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
+                   controller.session().state() == PlaybackSession::State::Playing;
+        },
+        kPlayTimeoutMs);
+}
+
+bool Viewer::playRow(int row)
+{
+    QTableView *table = outlets().fileTable;
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        GuiTestEnvironment::sendMouse(table->viewport(), type, at);
+    return bothViewsPlay();
 }
 
 void Viewer::ignoreMountChanges()
@@ -103,37 +115,13 @@ int rowCount(MainWindowController &controller)
     return controller.window()->outlets().fileTable->model()->rowCount();
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at, Qt::MouseButton button)
-{
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
-{
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(target, &event);
-}
-
 void moveMouse(QWidget *window, const QPoint &at)
 {
     QWidget *target = window->childAt(at);
     if (!target)
         target = window;
-    const QPoint local = target->mapFrom(window, at);
-    QMouseEvent move(QEvent::MouseMove, QPointF(local), target->mapToGlobal(QPointF(local)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
-void doubleClickRow(QTableView *table, int row)
-{
-    QWidget *viewport = table->viewport();
-    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-        sendMouse(viewport, type, at);
+    GuiTestEnvironment::sendMouse(target, QEvent::MouseMove, target->mapFrom(window, at),
+                                  Qt::NoButton);
 }
 
 namespace {

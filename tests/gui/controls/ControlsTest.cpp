@@ -6,26 +6,17 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/TorvaCancelEventView.h"
 #include "gui/controls/TorvaColor.h"
-#include "gui/controls/TorvaControls.h"
 #include "gui/controls/TorvaEventView.h"
-#include "gui/controls/TorvaImageView.h"
 #include "gui/controls/TorvaImages.h"
 #include "gui/controls/TorvaStretchableImage.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
-#include <QTextEdit>
-
-#include <memory>
 
 namespace {
 
@@ -91,20 +82,6 @@ TEST(TorvaCancelEventView, EscCancelsTheInnermostDialogOnce)
     EXPECT_TRUE(Gui::waitFor([&] { return outer.cancels.size() == 2; }));
     EXPECT_EQ(outer.cancels, (QObjectList{&outerView, &outerView}));
     EXPECT_EQ(inner.cancels, 1);
-    // A controller without the slot is left alone, and one that goes away
-    // empties the slot.
-    QObject bystander;
-    innerView.setEvnetHandlViewController(&bystander);
-    Gui::sendKey(&innerView, Qt::Key_Escape);
-    Gui::wait(20);
-    {
-        auto gone = std::make_unique<SenderController>();
-        innerView.setEvnetHandlViewController(gone.get());
-    }
-    EXPECT_EQ(TorvaCancelEventView::currentEventHandler(), nullptr);
-    Gui::sendKey(&innerView, Qt::Key_Escape);
-    innerView.restoreEventHandler();
-    EXPECT_EQ(TorvaCancelEventView::currentEventHandler(), &bystander);
 }
 
 TEST(ControlKit, EventViewAndTextFieldForwardWhatIsListenedTo)
@@ -173,30 +150,6 @@ TEST(ControlKit, ColoursAndStretchedPictures)
         TorvaStretchableImage::stretchableImageWithLeftCapWidth(QPixmap(), 6, 5, 4).isNull());
 }
 
-TEST(ControlKit, EnablingASubtree)
-{
-    QWidget root;
-    auto *box = new QWidget(&root);
-    auto *field = new QLineEdit(box);
-    auto *label = new QLabel("x", box);
-    auto *text = new QTextEdit(box);
-    text->setReadOnly(true);
-    auto *button = new QPushButton(&root);
-    const QPalette app = QApplication::palette();
-    TorvaControls::disableSubViews(&root);
-    EXPECT_FALSE(box->isEnabled() || button->isEnabled() || field->isEnabled());
-    EXPECT_EQ(text->textInteractionFlags(), Qt::NoTextInteraction);
-    EXPECT_EQ(field->palette().color(QPalette::Active, QPalette::Text),
-              app.color(QPalette::Disabled, QPalette::Text));
-    EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::WindowText),
-              app.color(QPalette::Disabled, QPalette::WindowText));
-    TorvaControls::enableSubViews(&root);
-    EXPECT_TRUE(box->isEnabled() && field->isEnabled());
-    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
-    EXPECT_EQ(field->palette().color(QPalette::Active, QPalette::Text),
-              app.color(QPalette::Active, QPalette::Text));
-}
-
 // Every picture is drawn at its size, with something to see, on a sheet of
 // them all on the skin's background for a person to look at.
 TEST(TorvaImages, EveryPictureIsDrawnAtItsSize)
@@ -237,21 +190,6 @@ TEST(TorvaImages, EveryPictureIsDrawnAtItsSize)
         EXPECT_FALSE(TorvaImages::sizeOf(name).isValid());
         EXPECT_TRUE(TorvaImages::icon(name).isNull());
     }
-}
-
-// Drawn proportionally in a wider view: centred, empty at the sides.
-TEST(TorvaImageView, DrawsProportionally)
-{
-    TorvaImageView view;
-    view.setImageName("earth1");
-    EXPECT_EQ(view.sizeHint(), QSize(32, 32));
-    view.setImageScaling(TorvaImageView::Scaling::Proportionally);
-    view.resize(64, 32);
-    QImage drawn(64, 32, QImage::Format_ARGB32);
-    drawn.fill(Qt::transparent);
-    view.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
-    EXPECT_EQ(qAlpha(drawn.pixel(4, 16)), 0);
-    EXPECT_GT(qAlpha(drawn.pixel(32, 16)), 0);
 }
 
 // Each button's picture on hover, press, release and leave, and what it
