@@ -1,5 +1,4 @@
 #include "../GuiTestEnvironment.h"
-#include "../displays/TestArtifacts.h"
 #include "ViewerTestSupport.h"
 
 #include "core/displays/TorvaSpeedUnit.h"
@@ -142,17 +141,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
 
     // The map page draws the route and the car a moment after it is shown.
     Gui::wait(800);
-    TestArtifacts::saveScreenshot(window, QStringLiteral("mainwindow_playing"));
-
-    // Swap: the large view takes the rear camera's file and plays on.
-    const QString front = o.bigMovieView->fileName();
-    const QString rear = o.smallMovieView->fileName();
-    ASSERT_FALSE(rear.isEmpty());
-    EXPECT_NE(o.bigMovieView->snapshot(), o.smallMovieView->snapshot());
-    controller.toggleVideoSwithButtonTouched();
-    EXPECT_EQ(o.bigMovieView->fileName(), rear);
-    EXPECT_EQ(o.smallMovieView->fileName(), front);
-    EXPECT_FALSE(controller.session().isVideoPaused());
+    GuiTestEnvironment::saveScreenshot(window, QStringLiteral("mainwindow_playing"));
 
     // Only the table changes with the filter: the recording that plays stays
     // selected, and its end goes on with the next row (after the last, the

@@ -79,7 +79,5 @@ template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &a
 // a moment to follow) and gives the last grab and the frame's place.
 std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
                                                     const TorvaAVView *view);
-// The share of pixels that differ between two grabs, within the area.
-double differingShare(const QImage &a, const QImage &b, const QRect &area);
 
 } // namespace ViewerTestSupport

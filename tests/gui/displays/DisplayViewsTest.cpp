@@ -1,6 +1,5 @@
 #include "../GuiTestEnvironment.h"
 #include "PlaybackTrackBuilder.h"
-#include "TestArtifacts.h"
 
 #include "core/displays/TorvaSpeedUnit.h"
 #include "gui/controls/BGColorView.h"
@@ -131,7 +130,7 @@ TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
     }
     EXPECT_TRUE(slider.isMuted());
     EXPECT_EQ(changes, (QList<float>{0.25f, 0.0f, 1.0f, 0.75f, 0.0f, 0.6f, 0.0f, 0.5f}));
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&slider, "volume_slider").isEmpty());
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&slider, "volume_slider").isEmpty());
 }
 
 TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
@@ -173,7 +172,8 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
     TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(mph);
     shows("||7", 0);
     meter.setSpeed(100);
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
+    EXPECT_FALSE(
+        GuiTestEnvironment::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
     TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(kmh);
     shows("1|0|0", 10);
     // The parts scale with the view.
@@ -217,7 +217,7 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
         EXPECT_EQ(points.first().x(), double(1.0f / float(points.size())));
         EXPECT_EQ(points.last().x(), 1.0);
     }
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&background, "gravity_graph").isEmpty());
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&background, "gravity_graph").isEmpty());
     // A track without samples clears all three traces.
     graph->setClipData(TorvaClipData());
     EXPECT_TRUE(graph->gxPointList().isEmpty() && graph->gyPointList().isEmpty() &&

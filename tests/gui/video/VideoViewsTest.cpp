@@ -1,5 +1,4 @@
 #include "../GuiTestEnvironment.h"
-#include "../displays/TestArtifacts.h"
 
 #include "core/video/ChildProcess.h"
 #include "core/video/Utils.h"
@@ -276,7 +275,7 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_TRUE(rear.shows(frontPicture));
     EXPECT_LT(difference(big.snapshot(), rearPicture), kSamePicture);
     // Each picture fills its view.
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&window, "video_views_swapped").isEmpty());
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&window, "video_views_swapped").isEmpty());
     // As for full screen: the view becomes a window of its own and plays on.
     big.play();
     big.setParent(nullptr);
