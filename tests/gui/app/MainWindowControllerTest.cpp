@@ -116,14 +116,9 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     ASSERT_EQ(o.playTimeLabel->text(), QStringLiteral("00:02/00:10"));
     Gui::sendKey(window, Qt::Key_Left);
     EXPECT_TRUE(playTimeShows(o, "00:01/00:10"));
-    EXPECT_LT(o.bigMovieView->currentTime(), 2.0);
     expectReadoutsOfTheCurrentFrame(controller);
     Gui::sendKey(window, Qt::Key_Right);
     EXPECT_TRUE(playTimeShows(o, "00:02/00:10"));
-    Gui::sendKey(window, Qt::Key_Right);
-    EXPECT_TRUE(Gui::waitFor([&] { return o.bigMovieView->currentTime() > 2.01; }));
-    Gui::wait(200);
-    expectReadoutsOfTheCurrentFrame(controller);
     EXPECT_TRUE(controller.session().isVideoPaused());
 
     // A click on the map leaves the keys to playback.

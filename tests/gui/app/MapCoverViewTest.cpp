@@ -125,15 +125,18 @@ bool isCar(QColor c)
 {
     return c.blue() > 200 && c.red() < 80 && c.green() < 150;
 }
+bool isNear(QColor c, QRgb target)
+{
+    return std::abs(c.red() - qRed(target)) < 8 && std::abs(c.green() - qGreen(target)) < 8 &&
+           std::abs(c.blue() - qBlue(target)) < 8;
+}
 bool isNotice(QColor c)
 {
-    return std::abs(c.red() - 70) < 8 && std::abs(c.green() - 73) < 8 &&
-           std::abs(c.blue() - 76) < 8;
+    return isNear(c, qRgb(70, 73, 76));
 }
 bool isTile(QColor c)
 {
-    return std::abs(c.red() - 0xe8) < 8 && std::abs(c.green() - 0xf0) < 8 &&
-           std::abs(c.blue() - 0xe0) < 8;
+    return isNear(c, qRgb(0xe8, 0xf0, 0xe0));
 }
 
 int countPixels(const QImage &image, bool (*kind)(QColor))

@@ -68,11 +68,6 @@ QStringList saveAs(const QString &path, const std::function<void()> &action,
     return *seen;
 }
 
-std::function<void()> clicking(QAbstractButton *button)
-{
-    return [button] { button->click(); };
-}
-
 // Answers the next question with the button titled by the key; gives back
 // the question and its details.
 std::shared_ptr<QStringList> answerQuestion(const char *answerKey)
@@ -201,7 +196,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
         20000));
 
     // The picture at the video's natural size, pixel for pixel.
-    EXPECT_EQ(saveAs(out.path("frame.png"), clicking(o.snapshotButton)),
+    EXPECT_EQ(saveAs(out.path("frame.png"), [&] { o.snapshotButton->click(); }),
               QStringList({"REC_20260514_083010_1000.png", localized(Texts::kSaveKey),
                            localized(Texts::kSaveKey), localized(Texts::kCancelKey)}));
     EXPECT_EQ(QImage(out.path("frame.png")).convertToFormat(QImage::Format_RGB32), shown);
@@ -209,7 +204,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     // A card that cannot be written: the user is told, nothing is left.
     LockedCard locked;
     const QString readOnly = localized(ExportFile::messageKey(ExportFile::Result::TargetReadOnly));
-    saveAs(QDir(locked.card.path()).filePath("frame.png"), clicking(o.snapshotButton));
+    saveAs(QDir(locked.card.path()).filePath("frame.png"), [&] { o.snapshotButton->click(); });
     EXPECT_EQ(messageShown(viewer), readOnly);
 
     // Printed to a PDF file through the print dialog: one landscape page.
@@ -240,13 +235,13 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     // A copy of the selected recording, and none on the locked card.
     const int row = rowOf(controller, "cont_rec/REC_20260514_083000.avi");
     controller.selectRow(row);
-    EXPECT_EQ(saveAs(out.path("copy.avi"), clicking(o.saveFileButton)).value(0),
+    EXPECT_EQ(saveAs(out.path("copy.avi"), [&] { o.saveFileButton->click(); }).value(0),
               QStringLiteral("REC_20260514_083000.avi"));
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_EQ(FileBytes::read(out.path("copy.avi")),
               FileBytes::read(controller.library().filteredVideoFileList().at(row).toLocalFile()));
     EXPECT_EQ(controller.exportActions()->message(), nullptr);
-    saveAs(QDir(locked.card.path()).filePath("copy.avi"), clicking(o.saveFileButton));
+    saveAs(QDir(locked.card.path()).filePath("copy.avi"), [&] { o.saveFileButton->click(); });
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_EQ(messageShown(viewer), readOnly);
     EXPECT_EQ(entries(locked.card.path()), QStringList{"REC_20260101_000200.avi"});
@@ -256,7 +251,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     ASSERT_TRUE(viewer.playRow(front));
     controller.toggleVideoSwithButtonTouched();
     ASSERT_EQ(controller.selectedRow(), front);
-    EXPECT_EQ(saveAs(out.path("partner.mp4"), clicking(o.saveFileButton)).value(0),
+    EXPECT_EQ(saveAs(out.path("partner.mp4"), [&] { o.saveFileButton->click(); }).value(0),
               QStringLiteral("EVT_20260514_083050_R.mp4"));
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_EQ(FileBytes::read(out.path("partner.mp4")),
@@ -271,7 +266,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     big.close();
     controller.openPath(large.path());
     TempFolder target;
-    saveAs(target.path("big.avi"), clicking(o.saveFileButton));
+    saveAs(target.path("big.avi"), [&] { o.saveFileButton->click(); });
     RecordingCopyRunner *runner = controller.exportActions()->copyRunner();
     ASSERT_TRUE(runner->isRunning()) << "the copy runs in the background";
     ASSERT_TRUE(Gui::waitFor(

@@ -105,7 +105,6 @@ TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
     slider.resize(80, 10);
     slider.show();
     EXPECT_EQ(slider.volume(), 1.0f);
-    EXPECT_EQ(slider.gaugeImageView()->geometry(), QRect(0, 0, 80, 10));
     QList<float> changes;
     QObject::connect(&slider, &VolumeSliderView::volumeChanged,
                      [&](float volume) { changes.append(volume); });
