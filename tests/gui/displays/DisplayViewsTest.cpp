@@ -207,15 +207,13 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     graph->setClipData(trackOf(100, 50, 10));
     const QImage second = background.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(countPixels(second, qRgb(255, 0, 0)), 50);
-    // A generated drive: one point per sample, spread over the width.
+    // A generated drive: one point per sample (their places are
+    // GravityGraphPoints' own test).
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(65);
     graph->setClipData(track);
     for (const QList<QPointF> &points :
-         {graph->gxPointList(), graph->gyPointList(), graph->gzPointList()}) {
-        ASSERT_EQ(points.size(), qsizetype(track.clipDataCount()));
-        EXPECT_EQ(points.first().x(), double(1.0f / float(points.size())));
-        EXPECT_EQ(points.last().x(), 1.0);
-    }
+         {graph->gxPointList(), graph->gyPointList(), graph->gzPointList()})
+        EXPECT_EQ(points.size(), qsizetype(track.clipDataCount()));
     EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&background, "gravity_graph").isEmpty());
     // A track without samples clears all three traces.
     graph->setClipData(TorvaClipData());
