@@ -267,7 +267,7 @@ TEST(MainWindowController, AlertsShortcutsFullScreenAndAShorterRearFile)
             partial << it.next();
         return partial;
     };
-    EXPECT_TRUE(Gui::waitFor([&] { return partialFiles().isEmpty(); }))
+    EXPECT_TRUE(Gui::waitFor([&] { return partialFiles().isEmpty(); }, 10000))
         << partialFiles().join(' ').toStdString();
     EXPECT_EQ(controller.unsupportedFileAlert(), nullptr);
     if (controller.session().state() == PlaybackSession::State::Converting)
