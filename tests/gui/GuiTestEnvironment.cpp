@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QThread>
 #include <QWidget>
 
@@ -85,4 +86,13 @@ void GuiTestEnvironment::sendKey(QWidget *widget, int key)
 {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+QString GuiTestEnvironment::saveScreenshot(QWidget *widget, const QString &name)
+{
+    const QString configured = qEnvironmentVariable("TORVA_TEST_ARTIFACTS");
+    const QDir folder(configured.isEmpty() ? QDir::current().filePath("artifacts") : configured);
+    folder.mkpath(QStringLiteral("."));
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    return widget->grab().save(path, "PNG") ? path : QString();
 }

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QPointF>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -35,6 +36,10 @@ public:
     static void sendMouse(QWidget *widget, QEvent::Type type, QPointF at,
                           Qt::MouseButton button = Qt::LeftButton);
     static void sendKey(QWidget *widget, int key);
+    // Saves the widget as drawn on screen as "<name>.png" for a person to
+    // look at, in $TORVA_TEST_ARTIFACTS when set, else in "artifacts" under
+    // the folder the tests run in; gives the path, empty when not written.
+    static QString saveScreenshot(QWidget *widget, const QString &name);
 
 private:
     std::unique_ptr<TemporaryHome> m_home;

@@ -1,5 +1,4 @@
 #include "../GuiTestEnvironment.h"
-#include "../displays/TestArtifacts.h"
 #include "ViewerTestSupport.h"
 
 #include "core/library/ExportFile.h"
@@ -37,18 +36,22 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <utility>
 
 using namespace ViewerTestSupport;
+using Gui = GuiTestEnvironment;
 
 namespace {
 
 using Texts = RecordingExportTexts;
 
-// Answers the next save dialog with path (and the name filter, when given);
-// gives back the name it proposed, its title and its two buttons.
-std::shared_ptr<QStringList> saveAs(const QString &path, const QString &nameFilter = {})
+// Answers the save dialog that the action opens with path (and the name
+// filter, when given); gives the name it proposed, its title and its two
+// buttons.
+QStringList saveAs(const QString &path, const std::function<void()> &action,
+                   const QString &nameFilter = {})
 {
     auto seen = std::make_shared<QStringList>();
     whenModal<QFileDialog>([seen, path, nameFilter](QFileDialog *dialog) {
@@ -60,7 +63,9 @@ std::shared_ptr<QStringList> saveAs(const QString &path, const QString &nameFilt
         name->setText(path);
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save)->click();
     });
-    return seen;
+    action();
+    EXPECT_TRUE(Gui::waitFor([&] { return !seen->isEmpty(); }, kPlayTimeoutMs));
+    return *seen;
 }
 
 // Answers the next question with the button titled by the key; gives back
@@ -70,7 +75,7 @@ std::shared_ptr<QStringList> answerQuestion(const char *answerKey)
     auto asked = std::make_shared<QStringList>();
     whenModal<QMessageBox>([asked, answer = localized(answerKey)](QMessageBox *box) {
         *asked = {box->text(), box->informativeText()};
-        TestArtifacts::saveScreenshot(box, QStringLiteral("export_remove_question"));
+        Gui::saveScreenshot(box, QStringLiteral("export_remove_question"));
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == answer)
                 button->click();
@@ -88,7 +93,7 @@ QStringList entries(const QString &folder)
 QString messageShown(Viewer &viewer)
 {
     RecordingExportActions *actions = viewer.controller.exportActions();
-    if (!GuiTestEnvironment::waitFor([&] { return actions->message() != nullptr; }))
+    if (!Gui::waitFor([&] { return actions->message() != nullptr; }))
         return {};
     const QString text = actions->message()->text();
     actions->message()->close();
@@ -110,7 +115,7 @@ QMenu *chooseFromContextMenu(Viewer &viewer, int row, const char *key)
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
     QApplication::sendEvent(table->viewport(), &event);
     QMenu *menu = viewer.controller.exportActions()->fileContextMenu();
-    EXPECT_TRUE(GuiTestEnvironment::waitFor([menu] { return menu->isVisible(); }));
+    EXPECT_TRUE(Gui::waitFor([menu] { return menu->isVisible(); }));
     EXPECT_EQ(viewer.controller.selectedRow(), row) << "the menu selects its row";
     for (QAction *action : menu->actions()) {
         if (action->text() == localized(key)) {
@@ -124,7 +129,7 @@ QMenu *chooseFromContextMenu(Viewer &viewer, int row, const char *key)
 
 bool copyFinished(Viewer &viewer)
 {
-    return GuiTestEnvironment::waitFor(
+    return Gui::waitFor(
         [&] { return !viewer.controller.exportActions()->copyRunner()->isRunning(); }, 60000);
 }
 
@@ -174,9 +179,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     const MainWindow::Outlets &o = viewer.outlets();
     EXPECT_FALSE(o.snapshotButton->isEnabled()) << "nothing to picture yet";
     EXPECT_FALSE(o.printButton->isEnabled());
-    doubleClickRow(o.fileTable, rowOf(controller, "Saved_Videos/REC_20260514_083010.avi"));
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(viewer.playRow(rowOf(controller, "Saved_Videos/REC_20260514_083010.avi")));
     EXPECT_TRUE(o.snapshotButton->isEnabled());
     EXPECT_TRUE(o.printButton->isEnabled());
 
@@ -185,7 +188,7 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     controller.session().pauseVideo();
     o.bigMovieView->setCurrentTime(1.0);
     QImage shown;
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+    ASSERT_TRUE(Gui::waitFor(
         [&] {
             const QImage previous = std::exchange(shown, o.bigMovieView->snapshot());
             return std::abs(o.bigMovieView->currentTime() - 1.0) < 1e-6 && shown == previous;
@@ -193,19 +196,15 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
         20000));
 
     // The picture at the video's natural size, pixel for pixel.
-    auto seen = saveAs(out.path("frame.png"));
-    o.snapshotButton->click();
-    ASSERT_FALSE(seen->isEmpty());
-    EXPECT_EQ(seen->value(0), QStringLiteral("REC_20260514_083010_1000.png"));
-    EXPECT_EQ(seen->mid(1), QStringList({localized(Texts::kSaveKey), localized(Texts::kSaveKey),
-                                         localized(Texts::kCancelKey)}));
+    EXPECT_EQ(saveAs(out.path("frame.png"), [&] { o.snapshotButton->click(); }),
+              QStringList({"REC_20260514_083010_1000.png", localized(Texts::kSaveKey),
+                           localized(Texts::kSaveKey), localized(Texts::kCancelKey)}));
     EXPECT_EQ(QImage(out.path("frame.png")).convertToFormat(QImage::Format_RGB32), shown);
 
     // A card that cannot be written: the user is told, nothing is left.
     LockedCard locked;
     const QString readOnly = localized(ExportFile::messageKey(ExportFile::Result::TargetReadOnly));
-    saveAs(QDir(locked.card.path()).filePath("frame.png"));
-    o.snapshotButton->click();
+    saveAs(QDir(locked.card.path()).filePath("frame.png"), [&] { o.snapshotButton->click(); });
     EXPECT_EQ(messageShown(viewer), readOnly);
 
     // Printed to a PDF file through the print dialog: one landscape page.
@@ -236,30 +235,25 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     // A copy of the selected recording, and none on the locked card.
     const int row = rowOf(controller, "cont_rec/REC_20260514_083000.avi");
     controller.selectRow(row);
-    seen = saveAs(out.path("copy.avi"));
-    o.saveFileButton->click();
+    EXPECT_EQ(saveAs(out.path("copy.avi"), [&] { o.saveFileButton->click(); }).value(0),
+              QStringLiteral("REC_20260514_083000.avi"));
     ASSERT_TRUE(copyFinished(viewer));
-    EXPECT_EQ(seen->value(0), QStringLiteral("REC_20260514_083000.avi"));
     EXPECT_EQ(FileBytes::read(out.path("copy.avi")),
               FileBytes::read(controller.library().filteredVideoFileList().at(row).toLocalFile()));
     EXPECT_EQ(controller.exportActions()->message(), nullptr);
-    saveAs(QDir(locked.card.path()).filePath("copy.avi"));
-    o.saveFileButton->click();
+    saveAs(QDir(locked.card.path()).filePath("copy.avi"), [&] { o.saveFileButton->click(); });
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_EQ(messageShown(viewer), readOnly);
     EXPECT_EQ(entries(locked.card.path()), QStringList{"REC_20260101_000200.avi"});
 
     // With the views swapped, the front row's copy is the rear camera's file.
     const int front = rowOf(controller, "evt_rec/EVT_20260514_083050_F.mp4");
-    doubleClickRow(o.fileTable, front);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_TRUE(viewer.playRow(front));
     controller.toggleVideoSwithButtonTouched();
     ASSERT_EQ(controller.selectedRow(), front);
-    seen = saveAs(out.path("partner.mp4"));
-    o.saveFileButton->click();
+    EXPECT_EQ(saveAs(out.path("partner.mp4"), [&] { o.saveFileButton->click(); }).value(0),
+              QStringLiteral("EVT_20260514_083050_R.mp4"));
     ASSERT_TRUE(copyFinished(viewer));
-    EXPECT_EQ(seen->value(0), QStringLiteral("EVT_20260514_083050_R.mp4"));
     EXPECT_EQ(FileBytes::read(out.path("partner.mp4")),
               FileBytes::read(cardFile("evt_rec/EVT_20260514_083050_R.mp4")));
 
@@ -272,17 +266,16 @@ TEST(RecordingExportActions, PictureAndRecordingAreSavedWholeOrNotAtAll)
     big.close();
     controller.openPath(large.path());
     TempFolder target;
-    saveAs(target.path("big.avi"));
-    o.saveFileButton->click();
+    saveAs(target.path("big.avi"), [&] { o.saveFileButton->click(); });
     RecordingCopyRunner *runner = controller.exportActions()->copyRunner();
     ASSERT_TRUE(runner->isRunning()) << "the copy runs in the background";
-    ASSERT_TRUE(GuiTestEnvironment::waitFor(
+    ASSERT_TRUE(Gui::waitFor(
         [&] { return runner->progressDialog() && runner->progressDialog()->isVisible(); }, 20000));
     EXPECT_TRUE(runner->progressDialog()->labelText().startsWith(localized(Texts::kCopyingKey)));
     runner->progressDialog()->findChild<QPushButton *>()->click();
     ASSERT_TRUE(copyFinished(viewer));
     EXPECT_TRUE(entries(target.path()).isEmpty());
-    GuiTestEnvironment::wait(200);
+    Gui::wait(200);
     EXPECT_EQ(controller.exportActions()->message(), nullptr)
         << "a cancelled copy needs no message";
 }
@@ -301,14 +294,13 @@ TEST(RecordingExportActions, TrackExportAndRemoval)
     ASSERT_GT(track->gpsDataCount(), 0u);
 
     TempFolder out;
-    auto seen = saveAs(out.path("track.gpx"));
-    chooseFromContextMenu(viewer, row, Texts::kExportTrackMenuKey);
-    ASSERT_FALSE(seen->isEmpty());
-    EXPECT_EQ(seen->value(0), QStringLiteral("REC_20260514_083000.gpx"));
+    const auto exportTrack = [&](int at) {
+        return [&viewer, at] { chooseFromContextMenu(viewer, at, Texts::kExportTrackMenuKey); };
+    };
+    EXPECT_EQ(saveAs(out.path("track.gpx"), exportTrack(row)).value(0),
+              QStringLiteral("REC_20260514_083000.gpx"));
     expectSameTrack(out.path("track.gpx"), *track);
-    seen = saveAs(out.path("track.csv"), QStringLiteral("CSV (*.csv)"));
-    chooseFromContextMenu(viewer, row, Texts::kExportTrackMenuKey);
-    ASSERT_FALSE(seen->isEmpty());
+    saveAs(out.path("track.csv"), exportTrack(row), QStringLiteral("CSV (*.csv)"));
     const QList<QByteArray> lines = FileBytes::read(out.path("track.csv")).trimmed().split('\n');
     EXPECT_EQ(lines.first(), "index,time,gx,gy,gz,lat,lng,speed");
     EXPECT_EQ(lines.size(), qsizetype(track->clipDataCount()) + 1);
@@ -316,18 +308,12 @@ TEST(RecordingExportActions, TrackExportAndRemoval)
     // An MP4 recording's track is in its subtitles: they are extracted
     // first, and the export has the track that playing it shows.
     const int mp4 = rowOf(controller, "evt_rec/EVT_20260514_083050_F.mp4");
-    seen = saveAs(out.path("event.gpx"));
-    chooseFromContextMenu(viewer, mp4, Texts::kExportTrackMenuKey);
-    ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return !seen->isEmpty(); }, kPlayTimeoutMs));
-    doubleClickRow(o.fileTable, mp4);
-    ASSERT_TRUE(
-        GuiTestEnvironment::waitFor([&] { return viewer.bothViewsReady(); }, kPlayTimeoutMs));
+    ASSERT_FALSE(saveAs(out.path("event.gpx"), exportTrack(mp4)).isEmpty());
+    ASSERT_TRUE(viewer.playRow(mp4));
     controller.session().pauseVideo(); // no end of the recording moves on to the next one
     expectSameTrack(out.path("event.gpx"), controller.session().clipData());
     // Being played, it exports the track it has loaded.
-    seen = saveAs(out.path("playing.gpx"));
-    chooseFromContextMenu(viewer, mp4, Texts::kExportTrackMenuKey);
-    ASSERT_FALSE(seen->isEmpty());
+    ASSERT_FALSE(saveAs(out.path("playing.gpx"), exportTrack(mp4)).isEmpty());
     EXPECT_EQ(FileBytes::read(out.path("playing.gpx")), FileBytes::read(out.path("event.gpx")));
 
     // A recording without telemetry: a plain message, no dialog.
@@ -346,7 +332,7 @@ TEST(RecordingExportActions, TrackExportAndRemoval)
     const QString second = card.path("cont_rec/REC_20260101_000100.avi");
     auto asked = answerQuestion(Texts::kNoKey);
     QMenu *menu = chooseFromContextMenu(viewer, 1, Texts::kRemoveMenuKey);
-    TestArtifacts::saveScreenshot(menu, QStringLiteral("export_context_menu"));
+    Gui::saveScreenshot(menu, QStringLiteral("export_context_menu"));
     ASSERT_EQ(asked->size(), 2);
     EXPECT_EQ(asked->at(0), localized(Texts::kRemoveQuestionKey));
     EXPECT_TRUE(asked->at(1).contains(QStringLiteral("REC_20260101_000100.avi")));

@@ -8,18 +8,16 @@
 #include "gui/video/TorvaAVView.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace ViewerTestSupport {
 
@@ -73,12 +71,26 @@ bool Viewer::play(const QString &recording)
         kPlayTimeoutMs);
 }
 
-bool Viewer::bothViewsReady()
+bool Viewer::bothViewsPlay()
 {
     const MainWindow::Outlets &o = outlets();
-    return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
-           o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
-           controller.session().state() == PlaybackSession::State::Playing;
+    return GuiTestEnvironment::waitFor(
+        [&] {
+            return o.bigMovieView->status() == VideoStatus::ReadyToPlay &&
+                   o.smallMovieView->status() == VideoStatus::ReadyToPlay &&
+                   controller.session().state() == PlaybackSession::State::Playing;
+        },
+        kPlayTimeoutMs);
+}
+
+bool Viewer::playRow(int row)
+{
+    QTableView *table = outlets().fileTable;
+    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        GuiTestEnvironment::sendMouse(table->viewport(), type, at);
+    return bothViewsPlay();
 }
 
 void Viewer::ignoreMountChanges()
@@ -103,37 +115,13 @@ int rowCount(MainWindowController &controller)
     return controller.window()->outlets().fileTable->model()->rowCount();
 }
 
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at, Qt::MouseButton button)
-{
-    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
-{
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(target, &event);
-}
-
 void moveMouse(QWidget *window, const QPoint &at)
 {
     QWidget *target = window->childAt(at);
     if (!target)
         target = window;
-    const QPoint local = target->mapFrom(window, at);
-    QMouseEvent move(QEvent::MouseMove, QPointF(local), target->mapToGlobal(QPointF(local)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
-void doubleClickRow(QTableView *table, int row)
-{
-    QWidget *viewport = table->viewport();
-    const QPoint at = table->visualRect(table->model()->index(row, 0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-        sendMouse(viewport, type, at);
+    GuiTestEnvironment::sendMouse(target, QEvent::MouseMove, target->mapFrom(window, at),
+                                  Qt::NoButton);
 }
 
 namespace {
@@ -168,56 +156,32 @@ QRect litBounds(const QImage &image, const QRect &area, double *litOutside = nul
     return bounds;
 }
 
-QString text(const QRect &r)
-{
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
 // Why the frame does not show in its place in the image, or nothing.
 QString placeFault(const QImage &image, const QRect &place, const QImage &frame)
 {
-    if (image.isNull() || frame.isNull())
-        return QStringLiteral("no picture");
-    if (place.width() < 100 || place.height() < 50 || !image.rect().contains(place))
-        return QStringLiteral("place %1 in a %2x%3 view")
-            .arg(text(place))
-            .arg(image.width())
-            .arg(image.height());
+    QString fault;
+    if (image.isNull() || frame.isNull() || place.width() < 100 || place.height() < 50 ||
+        !image.rect().contains(place)) {
+        QDebug(&fault) << "place" << place << "in" << image.size();
+        return fault;
+    }
     // Where the frame's lit part belongs in the place.
-    const QRect lit = litBounds(frame, frame.rect());
-    const double sx = double(place.width()) / frame.width();
-    const double sy = double(place.height()) / frame.height();
-    const QRect expected(
-        QPoint(place.left() + int(lit.left() * sx), place.top() + int(lit.top() * sy)),
-        QPoint(place.left() + int((lit.right() + 1) * sx) - 1,
-               place.top() + int((lit.bottom() + 1) * sy) - 1));
+    const QRect expected = QTransform::fromScale(double(place.width()) / frame.width(),
+                                                 double(place.height()) / frame.height())
+                               .mapRect(QRectF(litBounds(frame, frame.rect())))
+                               .toRect()
+                               .translated(place.topLeft());
+    const QMargins tolerance(kEdgeTolerance, kEdgeTolerance, kEdgeTolerance, kEdgeTolerance);
     double outside = 0.0;
-    const QRect shown = litBounds(
-        image, place.adjusted(-kEdgeTolerance, -kEdgeTolerance, kEdgeTolerance, kEdgeTolerance),
-        &outside);
-    const QRect difference(shown.topLeft() - expected.topLeft(),
-                           shown.bottomRight() - expected.bottomRight());
-    if (std::max({std::abs(difference.left()), std::abs(difference.top()),
-                  std::abs(difference.right()), std::abs(difference.bottom())}) > kEdgeTolerance)
-        return QStringLiteral("the picture covers %1, not %2").arg(text(shown), text(expected));
-    if (outside > 0.01)
-        return QStringLiteral("%1 of the bars around %2 is lit").arg(outside).arg(text(place));
-    return {};
+    const QRect shown = litBounds(image, place + tolerance, &outside);
+    if (!(shown + tolerance).contains(expected) || !(expected + tolerance).contains(shown))
+        QDebug(&fault) << "the picture covers" << shown << "not" << expected;
+    else if (outside > 0.01)
+        QDebug(&fault) << outside << "of the bars around" << place << "is lit";
+    return fault;
 }
 
 } // namespace
-
-double differingShare(const QImage &a, const QImage &b, const QRect &area)
-{
-    const QRect inside = area.intersected(a.rect()).intersected(b.rect());
-    if (inside.isEmpty())
-        return 0.0;
-    qint64 differing = 0;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            differing += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
-    return double(differing) / double(qint64(inside.width()) * inside.height());
-}
 
 std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
                                                     const TorvaAVView *view)

@@ -4,7 +4,6 @@
 #include "gui/app/MainWindowController.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QImage>
 #include <QPoint>
 #include <QTimer>
@@ -12,7 +11,6 @@
 #include <functional>
 #include <utility>
 
-class QTableView;
 class TorvaAVView;
 class QWidget;
 
@@ -39,8 +37,11 @@ struct Viewer
     // Opens the recording (a path, or a file of the card) and waits until the
     // large view has played a moment of it.
     bool play(const QString &recording);
-    // Both views ready and started together.
-    bool bothViewsReady();
+    // Waits until both views are ready and play together.
+    bool bothViewsPlay();
+    // Opens the table's row with a double click, as a person does, and waits
+    // until both views play.
+    bool playRow(int row);
     // The window lists the card again whenever the mount table changes, and
     // tests running beside these mount their own cards: the listing and the
     // selection stay as the test sets them.
@@ -51,13 +52,9 @@ struct Viewer
 
 QString localized(const char *key);
 int rowCount(MainWindowController &controller);
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &at,
-               Qt::MouseButton button = Qt::LeftButton);
-void pressKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // The pointer moves, without a button, to a point of the window; the widget
 // under it hears of it.
 void moveMouse(QWidget *window, const QPoint &at);
-void doubleClickRow(QTableView *table, int row);
 
 // Calls answer with the next modal dialog of the class, from a timer, while
 // the dialog runs its own event loop.
@@ -82,7 +79,5 @@ template <typename Dialog> void whenModal(const std::function<void(Dialog *)> &a
 // a moment to follow) and gives the last grab and the frame's place.
 std::pair<QImage, QRect> expectPictureFillsItsPlace(QWidget *widget, const QRect &area,
                                                     const TorvaAVView *view);
-// The share of pixels that differ between two grabs, within the area.
-double differingShare(const QImage &a, const QImage &b, const QRect &area);
 
 } // namespace ViewerTestSupport

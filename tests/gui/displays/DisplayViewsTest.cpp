@@ -1,6 +1,5 @@
 #include "../GuiTestEnvironment.h"
 #include "PlaybackTrackBuilder.h"
-#include "TestArtifacts.h"
 
 #include "core/displays/TorvaSpeedUnit.h"
 #include "gui/controls/BGColorView.h"
@@ -106,7 +105,6 @@ TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
     slider.resize(80, 10);
     slider.show();
     EXPECT_EQ(slider.volume(), 1.0f);
-    EXPECT_EQ(slider.gaugeImageView()->geometry(), QRect(0, 0, 80, 10));
     QList<float> changes;
     QObject::connect(&slider, &VolumeSliderView::volumeChanged,
                      [&](float volume) { changes.append(volume); });
@@ -131,7 +129,7 @@ TEST(VolumeSliderView, FollowsThePointerAndComesBackFromMute)
     }
     EXPECT_TRUE(slider.isMuted());
     EXPECT_EQ(changes, (QList<float>{0.25f, 0.0f, 1.0f, 0.75f, 0.0f, 0.6f, 0.0f, 0.5f}));
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&slider, "volume_slider").isEmpty());
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&slider, "volume_slider").isEmpty());
 }
 
 TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
@@ -173,7 +171,8 @@ TEST(SpeedMeterView, DigitsAndGaugeInKilometresAndMiles)
     TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(mph);
     shows("||7", 0);
     meter.setSpeed(100);
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
+    EXPECT_FALSE(
+        GuiTestEnvironment::saveScreenshot(&meter, "speed_meter_100_kmh_in_mph").isEmpty());
     TorvaSpeedUnit::SharedTorvaSpeedUnit()->setSpeedUnit(kmh);
     shows("1|0|0", 10);
     // The parts scale with the view.
@@ -208,16 +207,14 @@ TEST(GravityGraphView, PointsAndTracesOfADrive)
     graph->setClipData(trackOf(100, 50, 10));
     const QImage second = background.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(countPixels(second, qRgb(255, 0, 0)), 50);
-    // A generated drive: one point per sample, spread over the width.
+    // A generated drive: one point per sample (their places are
+    // GravityGraphPoints' own test).
     const TorvaClipData track = PlaybackTrackBuilder::demoDrive(65);
     graph->setClipData(track);
     for (const QList<QPointF> &points :
-         {graph->gxPointList(), graph->gyPointList(), graph->gzPointList()}) {
-        ASSERT_EQ(points.size(), qsizetype(track.clipDataCount()));
-        EXPECT_EQ(points.first().x(), double(1.0f / float(points.size())));
-        EXPECT_EQ(points.last().x(), 1.0);
-    }
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&background, "gravity_graph").isEmpty());
+         {graph->gxPointList(), graph->gyPointList(), graph->gzPointList()})
+        EXPECT_EQ(points.size(), qsizetype(track.clipDataCount()));
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&background, "gravity_graph").isEmpty());
     // A track without samples clears all three traces.
     graph->setClipData(TorvaClipData());
     EXPECT_TRUE(graph->gxPointList().isEmpty() && graph->gyPointList().isEmpty() &&

@@ -1,22 +1,16 @@
 #include "../GuiTestEnvironment.h"
-#include "../displays/TestArtifacts.h"
-#include "TestMedia.h"
 
 #include "core/video/ChildProcess.h"
 #include "core/video/Utils.h"
 #include "gui/video/TorvaAVView.h"
 #include "gui/video/TorvaAVViewDelegate.h"
-#include "gui/video/TorvaQTMovieView.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QProcess>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 
 #include <cmath>
 #include <memory>
@@ -133,7 +127,7 @@ public:
     int ends = 0, fullscreenRequests = 0;
 };
 
-TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
+TEST(TorvaAVView, ReportsTheStatusOfGoodAndBrokenFiles)
 {
     using enum VideoStatus;
     QWidget window;
@@ -145,7 +139,6 @@ TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
     const QString file = movie();
     view.setFileName(file);
     EXPECT_EQ(view.status(), Loading);
-    EXPECT_EQ(view.fileURL(), QUrl::fromLocalFile(file));
     EXPECT_TRUE(view.hasMovie() && view.loadingSpinner()->isVisible());
     EXPECT_TRUE(player.statuses.isEmpty()) << "status reports arrive from the event loop";
     ASSERT_TRUE(until([&] { return player.statuses.size() == 4; }));
@@ -173,17 +166,6 @@ TEST(TorvaAVView, ReportsTheStatusOfGoodBrokenAndSoundOnlyFiles)
         EXPECT_FALSE(view.hasMovie() || view.loadingSpinner()->isVisible());
         EXPECT_TRUE(view.snapshot().isNull());
     }
-    // Sound only: ready after all, so that the sound plays, over the
-    // no-video view.
-    const QString sound = dir.filePath(QStringLiteral("sound.avi"));
-    ASSERT_TRUE(TestMedia::soundOnlyAvi(sound));
-    player.statuses.clear();
-    ASSERT_TRUE(player.load(sound));
-    EXPECT_EQ(player.statuses.mid(player.statuses.indexOf(Loading)),
-              (QList{Loading, Unknown, Failed, ReadyToPlay}));
-    EXPECT_TRUE(view.noVideoView()->isVisible() && view.snapshot().isNull());
-    view.setFileName(file);
-    EXPECT_FALSE(view.noVideoView()->isVisible());
 }
 
 TEST(TorvaAVView, PlaysPausesSeeksStepsAndChangesRate)
@@ -292,7 +274,7 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_TRUE(rear.shows(frontPicture));
     EXPECT_LT(difference(big.snapshot(), rearPicture), kSamePicture);
     // Each picture fills its view.
-    EXPECT_FALSE(TestArtifacts::saveScreenshot(&window, "video_views_swapped").isEmpty());
+    EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&window, "video_views_swapped").isEmpty());
     // As for full screen: the view becomes a window of its own and plays on.
     big.play();
     big.setParent(nullptr);
@@ -307,61 +289,4 @@ TEST(TorvaAVView, SwapExchangesPlayersWhilePlayingAndAWindowOfItsOwnPlaysOn)
     EXPECT_EQ(front.ends, 0);
 }
 
-// The window behind a full-screen movie and its controller: logs the
-// controller's calls and the events that reach the window.
-class FullscreenWindow : public QWidget
-{
-    Q_OBJECT
-
-public:
-    QStringList log;
-
-public Q_SLOTS:
-    void fullscreenButtonTouched(QObject *button) { log << button->metaObject()->className(); }
-    void showFullscreenMovieControlWindow() { log << "show"; }
-    void hideFullscreenMovieControlWindow() { log << "hide"; }
-
-protected:
-    void mousePressEvent(QMouseEvent *) override { log << "press"; }
-    void wheelEvent(QWheelEvent *) override { log << "wheel"; }
-    void keyPressEvent(QKeyEvent *) override { log << "key"; }
-};
-
-TEST(TorvaQTMovieView, PassesIntentsToTheDelegateAndKeepsClicksToItself)
-{
-    FullscreenWindow window;
-    window.resize(400, 200);
-    auto *view = new TorvaQTMovieView(&window);
-    view->setGeometry(0, 0, 400, 200);
-    view->setDelegate(&window);
-    window.show();
-    // The top quarter shows the controls, the rest hides them; drags and
-    // other buttons do neither. Only keys go on to the window.
-    for (const auto &[type, y, button] : {std::tuple{QEvent::MouseMove, 40, Qt::NoButton},
-                                          {QEvent::MouseMove, 160, Qt::NoButton},
-                                          {QEvent::MouseMove, 40, Qt::LeftButton},
-                                          {QEvent::MouseButtonRelease, 100, Qt::LeftButton},
-                                          {QEvent::MouseButtonRelease, 100, Qt::RightButton},
-                                          {QEvent::MouseButtonPress, 100, Qt::LeftButton},
-                                          {QEvent::MouseButtonPress, 100, Qt::RightButton}})
-        GuiTestEnvironment::sendMouse(view, type, QPointF(200, y), button);
-    QWheelEvent wheel({200, 100}, view->mapToGlobal(QPointF(200, 100)), {}, {0, 120}, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(view, &wheel);
-    GuiTestEnvironment::sendKey(view, Qt::Key_Space);
-    EXPECT_EQ(window.log, (QStringList{"show", "hide", "TorvaQTMovieView", "key"}));
-    // A disabled view tells nothing; a delegate without the slots is fine.
-    window.log.clear();
-    view->setEnabled(false);
-    GuiTestEnvironment::sendMouse(view, QEvent::MouseButtonRelease, {200, 100}, Qt::RightButton);
-    view->setEnabled(true);
-    QObject mute;
-    view->setDelegate(&mute);
-    GuiTestEnvironment::sendMouse(view, QEvent::MouseButtonRelease, {200, 100}, Qt::RightButton);
-    GuiTestEnvironment::sendMouse(view, QEvent::MouseMove, {200, 40}, Qt::NoButton);
-    EXPECT_TRUE(window.log.isEmpty());
-}
-
 } // namespace
-
-#include "VideoViewsTest.moc"
