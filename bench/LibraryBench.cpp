@@ -10,7 +10,32 @@
 
 #include <benchmark/benchmark.h>
 
+#include <iterator>
+
 namespace {
+
+const char *const kFolders[] = {
+    "cont_rec",     "motion_rec", "evt_rec", "manual_rec", "parking_rec", "motion_timelapse_rec",
+    "Saved_Videos", "option_rec", "sos_rec",
+};
+
+// count recordings spread over the nine recording folders: front and rear
+// files of one moment each, every fifth moment in AVI, half of the event
+// recordings one folder deeper.
+void addTypicalCard(const RecordingCardBuilder &card, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const int moment = i / 2;
+        QString path = QString::fromLatin1(kFolders[size_t(moment) % std::size(kFolders)]);
+        if (path == QLatin1String("evt_rec") && moment % 2)
+            path += QStringLiteral("/2024");
+        path += QStringLiteral("/REC_%1_%2.%3")
+                    .arg(moment, 8, 10, QLatin1Char('0'))
+                    .arg(i % 2 ? QLatin1Char('R') : QLatin1Char('F'))
+                    .arg(moment % 5 == 4 ? QLatin1String("avi") : QLatin1String("mp4"));
+        card.add(path);
+    }
+}
 
 const RecordingCardBuilder &typicalCard()
 {
@@ -20,7 +45,7 @@ const RecordingCardBuilder &typicalCard()
                               ? qEnvironmentVariableIntValue("TORVA_BENCH_RECORDINGS")
                               : 10000;
         RecordingCardBuilder builder(dir.path());
-        builder.addTypicalCard(count);
+        addTypicalCard(builder, count);
         return builder;
     }();
     return card;

@@ -7,25 +7,34 @@
 
 #include <gtest/gtest.h>
 
-CliRun CliRun::torva(const QStringList &args)
-{
-    CliRun run;
-    CliOutput output(&run.out, &run.err);
-    run.code = TorvaCli::run(QStringList{QStringLiteral("torva")} + args, output);
-    return run;
-}
+namespace {
 
-CliRun CliRun::program(const QStringList &args, const QProcessEnvironment &environment,
-                       const QStringList &prefix)
+struct Printed
 {
-    const QStringList command = prefix + QStringList{QStringLiteral(TORVA_CLI_PATH)} + args;
+    int code = 0;
+    QByteArray out;
+    QByteArray err;
+};
+
+// args without the program name: {"telemetry", FILE}; code -1 when the
+// program could not run.
+Printed run(const QStringList &args, const std::optional<QProcessEnvironment> &environment)
+{
+    Printed printed;
+    if (!environment) {
+        CliOutput output(&printed.out, &printed.err);
+        printed.code = TorvaCli::run(QStringList{QStringLiteral("torva")} + args, output);
+        return printed;
+    }
     QProcess torva;
-    torva.setProcessEnvironment(environment);
-    torva.start(command.first(), command.mid(1));
+    torva.setProcessEnvironment(*environment);
+    torva.start(QStringLiteral(TORVA_CLI_PATH), args);
     if (!torva.waitForFinished(60000) || torva.exitStatus() != QProcess::NormalExit)
         return {-1, {}, torva.errorString().toUtf8()};
     return {torva.exitCode(), torva.readAllStandardOutput(), torva.readAllStandardError()};
 }
+
+} // namespace
 
 void CliRun::expect(const QList<Case> &cases, const QMap<QString, QString> &paths,
                     const std::optional<QProcessEnvironment> &environment)
@@ -40,15 +49,11 @@ void CliRun::expect(const QList<Case> &cases, const QMap<QString, QString> &path
         QStringList args = row.args.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (QString &arg : args)
             arg = fill(arg);
-        const CliRun run = environment ? program(args, *environment) : torva(args);
-        EXPECT_EQ(run.code, row.code) << run.err.constData();
-        EXPECT_EQ(row.code == 0 ? run.err : run.out, "");
-        const QByteArray &printed = row.code == 0 ? run.out : run.err;
+        const Printed result = run(args, environment);
+        EXPECT_EQ(result.code, row.code) << result.err.constData();
+        EXPECT_EQ(row.code == 0 ? result.err : result.out, "");
+        const QByteArray &printed = row.code == 0 ? result.out : result.err;
         const QByteArray says = fill(row.says).toUtf8();
-        if (row.whole) {
-            EXPECT_EQ(printed, says);
-        } else {
-            EXPECT_TRUE(printed.contains(says)) << printed.constData();
-        }
+        EXPECT_TRUE(row.whole ? printed == says : printed.contains(says)) << printed.constData();
     }
 }

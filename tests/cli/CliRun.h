@@ -1,19 +1,14 @@
 #pragma once
 
-#include <QByteArray>
 #include <QMap>
 #include <QProcessEnvironment>
 #include <QStringList>
 
 #include <optional>
 
-// One run of the torva command line, with what it printed.
+// Runs of the torva command line, checked against table rows.
 struct CliRun
 {
-    int code = 0;
-    QByteArray out;
-    QByteArray err;
-
     // A table row: the arguments, split at spaces, @NAME standing for a path;
     // the exit code; and some of what was printed (all of it when whole), on
     // standard output for a success, else on standard error, nothing on the other.
@@ -25,16 +20,8 @@ struct CliRun
         bool whole = false;
     };
 
-    // In this process; args without the program name: {"telemetry", FILE}.
-    static CliRun torva(const QStringList &args);
-    // In a process of its own, started through prefix (setpriv ...) when given;
-    // code is -1 when it could not run.
-    static CliRun
-    program(const QStringList &args,
-            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
-            const QStringList &prefix = {});
-    // Runs each case, as a program when given its environment; no name in
-    // paths may begin another.
+    // Runs each case in this process, or as a program of its own when given
+    // its environment; no name in paths may begin another.
     static void expect(const QList<Case> &cases, const QMap<QString, QString> &paths = {},
                        const std::optional<QProcessEnvironment> &environment = {});
 };

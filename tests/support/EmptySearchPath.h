@@ -13,8 +13,6 @@ public:
     EmptySearchPath(const EmptySearchPath &) = delete;
     EmptySearchPath &operator=(const EmptySearchPath &) = delete;
 
-    QString path() const { return m_dir.path(); }
-
 private:
     QTemporaryDir m_dir;
     QByteArray m_path;

@@ -17,11 +17,6 @@ public:
     QString add(const QString &relativePath) const;
     QStringList add(const QStringList &relativePaths) const;
 
-    // count recordings spread over the nine recording folders: front and rear
-    // files of one moment each, every fifth moment in AVI, half of the event
-    // recordings one folder deeper.
-    void addTypicalCard(int count) const;
-
     QString root() const { return m_root; }
     QUrl rootUrl() const { return QUrl::fromLocalFile(m_root); }
     // The recordings' paths relative to the root, for short expectations.

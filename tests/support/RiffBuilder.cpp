@@ -1,12 +1,13 @@
 #include "RiffBuilder.h"
 
+#include <QtEndian>
+
 namespace {
 
 QByteArray littleEndian32(uint32_t value)
 {
     QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, bytes.data());
     return bytes;
 }
 

@@ -1,13 +1,13 @@
 #include "SetupCfgBuilder.h"
 
+#include <QtEndian>
+
 SetupCfgBuilder::SetupCfgBuilder(int length) : m_bytes(length, '\0') {}
 
 SetupCfgBuilder &SetupCfgBuilder::int32At(int offset, int32_t value)
 {
-    const auto bits = uint32_t(value);
     QByteArray little(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        little[i] = char((bits >> (8 * i)) & 0xFF);
+    qToLittleEndian(value, little.data());
     return bytesAt(offset, little);
 }
 

@@ -11,24 +11,16 @@
 class SetupCfgBuilder
 {
 public:
-    // Offsets of the fields that identify a card.
-    static constexpr int kChecksumOffset = 0;
-    static constexpr int kProductNameOffset = 8;
-    static constexpr int kVersionOffset = 40;
-    static constexpr int kLocalIDOffset = 460;
-
     explicit SetupCfgBuilder(int length);
 
     SetupCfgBuilder &int32At(int offset, int32_t value);
     SetupCfgBuilder &bytesAt(int offset, const QByteArray &bytes);
-    SetupCfgBuilder &productName(const QByteArray &name)
-    {
-        return bytesAt(kProductNameOffset, name);
-    }
-    SetupCfgBuilder &version(const QByteArray &text) { return bytesAt(kVersionOffset, text); }
-    SetupCfgBuilder &localID(int32_t id) { return int32At(kLocalIDOffset, id); }
-    // The first four bytes hold the record's own length.
-    SetupCfgBuilder &selfDescribing() { return int32At(kChecksumOffset, int32_t(m_bytes.size())); }
+    // The fields that identify a card.
+    SetupCfgBuilder &productName(const QByteArray &name) { return bytesAt(8, name); }
+    SetupCfgBuilder &version(const QByteArray &text) { return bytesAt(40, text); }
+    SetupCfgBuilder &localID(int32_t id) { return int32At(460, id); }
+    // The first four bytes, the checksum field, hold the record's own length.
+    SetupCfgBuilder &selfDescribing() { return int32At(0, int32_t(m_bytes.size())); }
 
     QByteArray bytes() const { return m_bytes; }
 

@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-TempFolder::TempFolder() = default;
-
 QString TempFolder::path(const QString &name) const
 {
     return name.isEmpty() ? m_dir.path() : m_dir.filePath(name);

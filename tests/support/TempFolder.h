@@ -8,7 +8,6 @@
 class TempFolder
 {
 public:
-    TempFolder();
     // Writes the bytes to name inside the folder and returns the full path.
     QString write(const QString &name, const QByteArray &bytes) const;
     QString path(const QString &name = {}) const;

@@ -1,5 +1,4 @@
 #include "core/app/MainWindowLayout.h"
-#include "core/playback/PlayAnimation.h"
 #include "core/playback/VolumeControl.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +24,6 @@ TEST(MainWindowLayout, DraggingAndFullScreenControls)
               QRectF(2460, 253, 200, 50));
     EXPECT_EQ(MainWindowLayout::fullscreenControlFrame(QRectF(0, 0, 800, 480), {300, 80}),
               QRectF(250, 0, 300, 80));
-}
-
-TEST(PlayAnimation, FramesAlternate)
-{
-    PlayAnimation animation;
-    for (const int frame : {1, 2, 1})
-        EXPECT_EQ(animation.playAnimationTimerCallback(), frame);
 }
 
 TEST(VolumeControl, StepsLandOnSilenceAndFullVolume)

@@ -1,4 +1,7 @@
 #include "core/controls/StretchableImageLayout.h"
+#include "core/controls/ImageButtonNames.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -40,4 +43,18 @@ TEST(StretchableImageLayout, ThreePartsJoinCapsAndMiddle)
     // A zero middle width leaves the middle empty.
     EXPECT_EQ(pieces(StretchableImageLayout::threePartPieces(source, 6, 0, 4)),
               "0,0 6x24>0,0 6x24;16,0 4x24>6,0 4x24");
+}
+
+TEST(ImageButtonNames, TheLastCharacterBecomesOneTwoThree)
+{
+    // A file ending does not belong to the picture's name; no name gives no names.
+    const std::pair<QString, QString> cases[] = {
+        {"play_3", "play_"}, {"x", ""}, {"norvane1.png", "norvane"}, {".png", {}}, {{}, {}}};
+    for (const auto &[image, stem] : cases) {
+        const ImageButtonNames names(image);
+        EXPECT_EQ(QStringList({names.normalImageName, names.hoverImageName, names.clickImageName}),
+                  stem.isNull() ? QStringList({"", "", ""})
+                                : QStringList({stem + '1', stem + '2', stem + '3'}))
+            << image.toStdString();
+    }
 }

@@ -3,7 +3,6 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -35,16 +34,4 @@ TEST(MapTileSource, TileRequestsGoToTheTemplatesServerOnly)
     const MapTileSource local("http://127.0.0.1:9/{z}/{x}/{y}.png");
     EXPECT_TRUE(local.isTileRequest(QUrl("http://127.0.0.1:9/0/0/0.png")));
     EXPECT_FALSE(local.isTileRequest(QUrl("http://127.0.0.1/0/0/0.png")));
-}
-
-TEST(MapTileSource, TheNoticeIsTranslated)
-{
-    for (const char *code : {"en", "fr", "ja", "pt"}) {
-        QTranslator table;
-        ASSERT_TRUE(table.load(QStringLiteral(":/i18n/torva_%1.qm").arg(QLatin1String(code))));
-        const QString text =
-            table.translate("Localizable_P820", MapTileSource::kTilesUnavailableKey);
-        EXPECT_NE(text, QString()) << code;
-        EXPECT_NE(text, QString::fromUtf8(MapTileSource::kTilesUnavailableKey)) << code;
-    }
 }

@@ -1,5 +1,4 @@
 #include "FileBytes.h"
-#include "FolderListing.h"
 #include "ReadOnlyCard.h"
 #include "TempFolder.h"
 
@@ -21,7 +20,7 @@ TEST(FileIO, WritesReplaceTheFileAndReadsAreBounded)
     const QString file = folder.path(QStringLiteral("SETTING/lang/setup.cfg"));
     ASSERT_TRUE(FileIO::saveToFile(file, "first").ok());
     ASSERT_TRUE(FileIO::saveToFile(file, "0123456789").ok());
-    EXPECT_EQ(FolderListing::entries(folder.path(QStringLiteral("SETTING/lang"))),
+    EXPECT_EQ(FileBytes::entries(folder.path(QStringLiteral("SETTING/lang"))),
               QStringList{"setup.cfg"});
     const std::tuple<QString, qint64, bool, ReadError, QByteArray> cases[] = {
         // path, limit, head only; error, bytes
@@ -60,7 +59,7 @@ TEST(FileIO, ReadOnlyOrFullCardKeepsTheOldFiles)
     const auto expectUntouched = [&] {
         for (const auto &[path, bytes] : files)
             EXPECT_EQ(FileBytes::read(path), bytes);
-        EXPECT_EQ(FolderListing::entries(setting), QStringList({"blackbox.cfg", "setup.cfg"}));
+        EXPECT_EQ(FileBytes::entries(setting), QStringList({"blackbox.cfg", "setup.cfg"}));
     };
     P820SettingManager p820;
     p820.setSettingDirPath(card.path());
@@ -84,5 +83,5 @@ TEST(FileIO, ReadOnlyOrFullCardKeepsTheOldFiles)
     EXPECT_FALSE(p820.saveFieldsInPlace({SettingField::front_resolution}));
     EXPECT_EQ(compact.saveData(card.path()), QMVSettingManager::SaveResult::CannotWrite);
     expectUntouched();
-    EXPECT_EQ(FolderListing::entries(card.path()), QStringList{"SETTING"});
+    EXPECT_EQ(FileBytes::entries(card.path()), QStringList{"SETTING"});
 }

@@ -1,5 +1,4 @@
 #include "FileBytes.h"
-#include "FolderListing.h"
 #include "ReadOnlyCard.h"
 #include "TempFolder.h"
 
@@ -41,13 +40,13 @@ TEST(ExportFile, CopiesChunkAfterChunkAndABrokenCopyLeavesNothing)
     for (const auto &[progress, result] : rows) {
         from.write("REC_0001.avi", bytes);
         EXPECT_EQ(ExportFile::copyFile(source, target, progress, 4096), result);
-        EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
+        EXPECT_TRUE(FileBytes::entries(to.path()).isEmpty());
     }
     from.write("REC_0001.avi", bytes);
     EXPECT_EQ(ExportFile::copyFile(from.path("missing.avi"), target), Result::SourceUnreadable);
     EXPECT_EQ(ExportFile::copyFile(source, to.path("no/such/folder/copy.avi")),
               Result::TargetNotWritable);
-    EXPECT_TRUE(FolderListing::entries(to.path()).isEmpty());
+    EXPECT_TRUE(FileBytes::entries(to.path()).isEmpty());
     // A cancelled copy keeps an older file of that name as it was; a whole one replaces it.
     to.write("copy.avi", "old");
     EXPECT_EQ(ExportFile::copyFile(source, target, rows[0].first, 4096), Result::Cancelled);
@@ -64,7 +63,7 @@ TEST(ExportFile, CopiesChunkAfterChunkAndABrokenCopyLeavesNothing)
     EXPECT_EQ(QFileInfo(target).lastModified(), QFileInfo(source).lastModified());
     EXPECT_EQ(ExportFile::writeFile(to.path("picture.png"), bytes), Result::Written);
     EXPECT_EQ(FileBytes::read(to.path("picture.png")), bytes);
-    EXPECT_EQ(FolderListing::entries(to.path()), QStringList({"copy.avi", "picture.png"}));
+    EXPECT_EQ(FileBytes::entries(to.path()), QStringList({"copy.avi", "picture.png"}));
 }
 
 TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
@@ -80,19 +79,19 @@ TEST(ExportFile, ReadOnlyOrFullCardLeavesNothing)
     const QString onReadOnly = readOnly.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(small, onReadOnly), Result::TargetReadOnly);
     EXPECT_EQ(ExportFile::writeFile(onReadOnly, "png"), Result::TargetReadOnly);
-    EXPECT_TRUE(FolderListing::entries(readOnly.path()).isEmpty());
+    EXPECT_TRUE(FileBytes::entries(readOnly.path()).isEmpty());
     // The 256 KiB card runs out of room in the middle of the copy.
     ReadOnlyCard smallCard;
     const QString onSmall = smallCard.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(large, onSmall, {}, 16 * 1024), Result::DiskFull);
-    EXPECT_TRUE(FolderListing::entries(smallCard.path()).isEmpty());
+    EXPECT_TRUE(FileBytes::entries(smallCard.path()).isEmpty());
 
     ReadOnlyCard fullCard;
     fullCard.fill();
     const QString onFull = fullCard.path() + "/copy.avi";
     EXPECT_EQ(ExportFile::copyFile(small, onFull), Result::DiskFull);
     EXPECT_EQ(ExportFile::writeFile(onFull, pattern(8192)), Result::DiskFull);
-    EXPECT_EQ(FolderListing::entries(fullCard.path()), QStringList{"filler"});
+    EXPECT_EQ(FileBytes::entries(fullCard.path()), QStringList{"filler"});
 }
 
 TEST(ExportFile, EveryFailureHasAMessageInEveryLanguage)

@@ -1,7 +1,7 @@
 #include "MapTargetLog.h"
-#include "TempFolder.h"
 
 #include "core/playback/PlaybackSession.h"
+#include "core/playback/VideoZoom.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +137,7 @@ TEST(PlaybackSession, ViewsThatCannotPlay)
     }
 }
 
-TEST(PlaybackSession, RecordingThatCannotBeMadePlayable)
+TEST(PlaybackSession, RecordingThatCannotBeMadePlayableAndLateAnswers)
 {
     for (const char *answer : {"none > alert", "0 > alert", "ffmpeg > ffmpeg-alert"}) {
         SessionRig rig;
@@ -147,12 +147,8 @@ TEST(PlaybackSession, RecordingThatCannotBeMadePlayable)
         EXPECT_TRUE(rig.session.currentVideoUrl().isEmpty());
         EXPECT_TRUE(rig.session.bigVideoFilePath().isEmpty());
     }
-}
-
-TEST(PlaybackSession, LateAnswersForEarlierRecordingsAreIgnored)
-{
+    // Late answers for earlier recordings are ignored; each is answered once only.
     SessionRig rig;
-    // Answered once only.
     rig.run("prepare a.mov; prepare b.mov; answer a.mov 1 >; end large >; "
             "answer b.mov 1 > prepared; answer b.mov none >");
     EXPECT_EQ(rig.session.currentVideoUrl(), file("b.mov"));
@@ -174,7 +170,8 @@ TEST(PlaybackSession, TransportSwapAndVolume)
 {
     SessionRig rig;
     rig.play();
-    rig.run("playpause > pause; playpause > play; stop > pause stopped; stop > stopped");
+    rig.run("playpause > pause; playpause > play; stop > pause stopped; stop > "
+            "stopped");
     EXPECT_EQ(rig.session.state(), State::Paused);
     // Swapping resumes playback; the front camera's sound follows its player.
     EXPECT_EQ(rig.volumes(), std::pair(0.5f, 0.0f));
@@ -204,26 +201,49 @@ TEST(PlaybackSession, FullScreenTakesTheSoundAndHidesTheMap)
     EXPECT_EQ(rig.volumes(), std::pair(0.5f, 0.0f));
     rig.step("prepare next.mov");
     EXPECT_EQ(rig.session.zoom().videoScale(), 1.0);
+    rig.session.map().showCover();
+    rig.session.showFullScreenMovie(View::Small);
+    rig.session.hideFullScreenMovie();
+    EXPECT_TRUE(rig.map.mapHidden() && !rig.map.coverHidden());
 }
 
-TEST(PlaybackSession, Mp4RecordingsReadTheirSubtitles)
+TEST(VideoZoom, ScaleStaysOnItsGridWithinOneToFive)
 {
-    TempFolder folder;
-    folder.write("REC_0101F_f.srt",
-                 "1\n00:00:01,000 --> 00:00:01,100\n"
-                 "gsensori,1,128,128,0,0;GPRMC,1,A,3730.0000,N,12715.0000,E,0.0\n\n");
-    SessionRig rig;
-    const auto open = [&](const QString &name) {
-        const QUrl url = QUrl::fromLocalFile(folder.path(name));
-        rig.session.prepareVideoToPlay(url);
-        rig.session.conversionFinished(url,
-                                       {{QUrl::fromLocalFile(folder.path("REC_0101F_f.mov"))}});
-        return rig.session.subtitleData() != nullptr;
-    };
-    EXPECT_TRUE(open("REC_0101F.MP4"));
-    EXPECT_TRUE(rig.session.hasGps());
-    EXPECT_EQ(rig.session.playVideoTimerCallback(1.0, 10.0).acceleration->x, "1.000");
-    EXPECT_EQ(rig.map.take().last(), "move 37.500000,127.250000");
-    // Another kind of recording drops them.
-    EXPECT_FALSE(open("FILE0001.avi"));
+    VideoZoom zoom;
+    // Steps up or down, and the scale after them.
+    for (const auto &[count, scale] : {std::pair{5, 2.0}, {16, 5.0}, {-1, 4.8}, {-30, 1.0}}) {
+        for (int i = 0; i < std::abs(count); ++i)
+            count > 0 ? zoom.videoScaleUp() : zoom.videoScaleDown();
+        EXPECT_EQ(zoom.videoScale(), scale) << count;
+    }
+    // A step below 1.0 keeps 1.0 and centres the picture again.
+    zoom.videoScaleUp();
+    zoom.boundDidChange(QPointF(3, 0), QSizeF(120, 60), QSizeF(100, 50));
+    zoom.videoScaleDown();
+    EXPECT_TRUE(zoom.touchedBigMovieScroll());
+    zoom.videoScaleDown();
+    EXPECT_FALSE(zoom.touchedBigMovieScroll());
+}
+
+TEST(VideoZoom, FrameAndScrollersFollowScaleAndPanMode)
+{
+    VideoZoom zoom;
+    for (int i = 0; i < 3; ++i)
+        zoom.videoScaleUp();
+    zoom.boundDidChange(QPointF(0, 0), QSizeF(1024, 576), QSizeF(640, 360));
+    zoom.enterScrollMode();
+    // A new recording: 1.0, pan mode off, centred.
+    zoom.resetForNewRecording();
+    EXPECT_EQ(zoom.videoScale(), 1.0);
+    EXPECT_FALSE(zoom.touchedBigMovieScroll() || zoom.enableBigMovieViewScroll());
+    for (int i = 0; i < 3; ++i)
+        zoom.videoScaleUp();
+    VideoZoom::Frame frame = zoom.changeVideoScale(QSizeF(640, 360));
+    EXPECT_EQ(frame.viewSize, QSizeF(1024, 576));
+    EXPECT_FALSE(frame.horizontalScroller || frame.verticalScroller);
+    zoom.enterScrollMode();
+    frame = zoom.changeVideoScale(QSizeF(640, 360));
+    EXPECT_TRUE(frame.horizontalScroller && frame.verticalScroller);
+    zoom.resetVideoScale();
+    EXPECT_FALSE(zoom.changeVideoScale(QSizeF(640, 360)).horizontalScroller);
 }

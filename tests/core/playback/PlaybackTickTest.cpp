@@ -123,7 +123,7 @@ TEST(PlaybackTick, GatesLimitReadoutsAndMapWhilePlaying)
     EXPECT_EQ(rig.log.moves(), 19);
 }
 
-TEST(PlaybackTick, Mp4TakesTelemetryFromSubtitles)
+TEST(PlaybackTick, Mp4TakesTelemetryFromSubtitlesOnAOneSecondMapBeat)
 {
     // The track would say otherwise: the subtitles win. The read-out gate
     // opens at 0.3 s already (0.3 in single precision). Between fixes the
@@ -143,26 +143,42 @@ TEST(PlaybackTick, Mp4TakesTelemetryFromSubtitles)
     // No fix within a second: the cover, the gauge at 0.
     EXPECT_EQ(rig.at(45.0), "- - 0");
     EXPECT_EQ(rig.log.take(), QStringList({"cover shown", "map hidden"}));
+
+    TickRig beat(PlaybackTrackBuilder::clipData(10));
+    beat.subtitlesOf({{1000, 37.1f}, {2500, 37.25f}, {5500, 37.55f}});
+    // The map keeps a one-second beat: 1.5 s after the last update one second
+    // on, 3.5 s after the current time. A block without an acceleration record
+    // (-512 on every axis) is no reading.
+    for (const auto &[t, mapTime] : {std::pair{1.0, 1.0}, {2.5, 2.0}, {5.5, 5.5}}) {
+        EXPECT_EQ(beat.at(t).substr(0, 5), "- 37.") << t;
+        EXPECT_DOUBLE_EQ(beat.tick.lastUpdatedMapTime(), mapTime);
+    }
+    EXPECT_EQ(beat.log.moves(), 3);
+    EXPECT_DOUBLE_EQ(beat.tick.lastUpdatedSensorInfoTime(), 0.0);
 }
 
-TEST(PlaybackTick, Mp4MapTimeKeepsAOneSecondBeat)
+TEST(MapPresenter, MovesOnlyToNewPositions)
 {
-    TickRig rig(PlaybackTrackBuilder::clipData(10));
-    rig.subtitlesOf({{1000, 37.1f}, {2500, 37.25f}, {5500, 37.55f}});
-    // 1.5 s after the last update: one second on; 3.5 s after: the current
-    // time. A block without an acceleration record (-512 on every axis) is
-    // no reading.
-    for (const auto &[t, mapTime] : {std::pair{1.0, 1.0}, {2.5, 2.0}, {5.5, 5.5}}) {
-        EXPECT_EQ(rig.at(t).substr(0, 5), "- 37.") << t;
-        EXPECT_DOUBLE_EQ(rig.tick.lastUpdatedMapTime(), mapTime);
-    }
-    EXPECT_EQ(rig.log.moves(), 3);
-    EXPECT_DOUBLE_EQ(rig.tick.lastUpdatedSensorInfoTime(), 0.0);
-
-    // A recording without GPS keeps the map covered whatever the subtitles say.
-    TickRig noGps(PlaybackTrackBuilder::clipData(0));
-    noGps.subtitlesOf({{1000, 37.5f}});
-    EXPECT_EQ(noGps.at(1.0).substr(0, 18), "- 37.5000,127.2500");
-    EXPECT_EQ(noGps.log.moves(), 0);
-    EXPECT_TRUE(noGps.log.mapHidden());
+    MapTargetLog log;
+    MapPresenter map(log);
+    map.showRouteOf(PlaybackTrackBuilder::clipData(30));
+    // The same position moves the marker once. A moment without a fix, only
+    // (0, 0), covers the map; the next fix shows it again, moving only to a
+    // new position. Forgotten (stop, new recording), the same one is sent again.
+    map.updateMapWithLat(37.5f, 127.25f);
+    map.updateMapWithLat(37.5f, 127.25f);
+    map.updateMapWithLat(0.0f, 0.0f);
+    map.updateMapWithLat(37.5f, 127.25f);
+    map.updateMapWithLat(0.0f, 127.25f);
+    map.updateMapWithLat(37.5f, 0.0f);
+    map.forgetPosition();
+    map.updateMapWithLat(37.5f, 0.0f);
+    EXPECT_EQ(log.take(), QStringList({"removeMapLine", "addRoute 30", "cover hidden", "map shown",
+                                       "move 37.500000,127.250000", "cover shown", "map hidden",
+                                       "cover hidden", "map shown", "move 0.000000,127.250000",
+                                       "move 37.500000,0.000000", "move 37.500000,0.000000"}));
+    // A recording without GPS keeps the cover.
+    map.showRouteOf(PlaybackTrackBuilder::clipData(30, 30));
+    map.updateMapWithLat(37.5f, 127.25f);
+    EXPECT_EQ(log.take(), QStringList({"removeMapLine", "cover shown", "map hidden"}));
 }

@@ -1,5 +1,4 @@
 #include "FileBytes.h"
-#include "FolderListing.h"
 #include "TempFolder.h"
 
 #include "core/settings/QMVSettingManager.h"
@@ -48,7 +47,7 @@ TEST(QMVSettingManager, CardFileIsWrittenBackWhereItWasRead)
             continue;
         ASSERT_EQ(manager.saveData(card.path()), SaveResult::Saved);
         EXPECT_EQ(FileBytes::read(card.path(savedName)), saved);
-        EXPECT_EQ(FolderListing::entries(card.path()), QStringList{savedName.section('/', 0, 0)});
+        EXPECT_EQ(FileBytes::entries(card.path()), QStringList{savedName.section('/', 0, 0)});
     }
     QMVSettingManager manager;
     ASSERT_EQ(manager.loadData(QString()), LoadResult::DefaultFile);
@@ -136,5 +135,5 @@ TEST(QMVSettingManager, NoCardOrAVanishedCardWritesNothing)
     folder.write(QStringLiteral("card/SETTING"), "not a folder");
     EXPECT_EQ(manager.saveData(folder.path(QStringLiteral("card"))), SaveResult::CannotWrite);
     EXPECT_EQ(FileBytes::read(folder.path(QStringLiteral("card/SETTING"))), "not a folder");
-    EXPECT_EQ(FolderListing::entries(folder.path()), QStringList{"card"});
+    EXPECT_EQ(FileBytes::entries(folder.path()), QStringList{"card"});
 }

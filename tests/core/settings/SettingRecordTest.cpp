@@ -1,5 +1,4 @@
 #include "FileBytes.h"
-#include "FolderListing.h"
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
@@ -190,7 +189,7 @@ TEST(P820SettingRecord, SaveGoesWhereTheCardKeepsItsRecord)
     onLowerCase.setFront_resolution(3);
     ASSERT_TRUE(onLowerCase.saveData());
     EXPECT_EQ(FileBytes::read(path).mid(52, 4), QByteArray("\x03\0\0\0", 4));
-    EXPECT_EQ(FolderListing::entries(card.path()), QStringList{"setting"});
+    EXPECT_EQ(FileBytes::entries(card.path()), QStringList{"setting"});
 }
 
 TEST(P820SettingRecord, FactoryFileFillsAsManyFieldsAsItHolds)

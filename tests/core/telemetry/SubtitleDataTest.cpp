@@ -1,4 +1,8 @@
+#include "TempFolder.h"
+
+#include "core/telemetry/DemoDrive.h"
 #include "core/telemetry/SubtitleData.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <gtest/gtest.h>
 
@@ -85,17 +89,20 @@ TEST(SubtitleData, PositionsComeFromTheNearestFixes)
                     37.0f);
 }
 
-TEST(SubtitleEntry, CoordinatesAndShortRecords)
+TEST(DemoDrive, SubtitleTextReadsBackThroughBothReaders)
 {
-    EXPECT_FLOAT_EQ(SubtitleEntry::degree("3723.2475", "S"), -37.387458f);
-    EXPECT_EQ(SubtitleEntry::degree("3", "N"), 0.0f);
-    EXPECT_EQ(SubtitleEntry::degree("3723", ""), 0.0f);
-    SubtitleEntry entry;
-    entry.parseSensorI(TextFields("gsensori,0,5,1,1,1", ','));
-    EXPECT_EQ(entry.gx(), -512); // no scale: unchanged
-    entry.parseGprmc(TextFields("GPRMC,1,A,3723.2475", ','));
-    EXPECT_EQ(entry.lat(), 0.0f); // no hemisphere
-    EXPECT_EQ(entry.speed(), 0u);
-    entry.parseSensor(TextFields("gsensor,-900", ','));
-    EXPECT_EQ(V({entry.gx(), entry.gy()}), (V{-512, 0}));
+    DemoDrive::Options options;
+    options.seconds = 12;
+    const DemoDrive drive(options);
+    SubtitleData subtitles;
+    subtitles.loadFromText(drive.srtText());
+    EXPECT_EQ(subtitles.entries().size(), 120u);
+    EXPECT_NEAR(subtitles.entries()[55].gz(), 128, 8); // about one g down
+
+    // The first two seconds have no fix yet.
+    TempFolder folder;
+    TorvaClipData track;
+    track.loadVideoFileCilpDataFromFilePath(folder.write("drive.srt", drive.srtText()));
+    EXPECT_EQ(track.clipDataCount(), 120u);
+    EXPECT_EQ(track.gpsDataCount(), 100u);
 }

@@ -1,13 +1,9 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
-#include "core/telemetry/Mp4TelemetryScanner.h"
 #include "core/telemetry/P820TelemetryRecords.h"
 #include "core/telemetry/TailBlockReader.h"
 #include "core/telemetry/TelemetrySource.h"
-
-#include <QBuffer>
-#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -175,35 +171,6 @@ TEST(Mp4TelemetryScanner, TagsGroupsAndFixes)
     for (const QByteArray &nothing : {QByteArray("xx02t"), tagged("gsensor,\xFF,1,1"),
                                       QByteArray("02tx") + QByteArray(9, '\0')})
         expectReading(read(Reader::Mp4Tags, nothing), 0, 0);
-}
-
-TEST(Mp4TelemetryScanner, BlockBoundariesDoNotChangeTheResult)
-{
-    // Random filler with tags and zero runs everywhere, scanned whole and in
-    // tiny blocks that cut tags, padding and records apart.
-    QRandomGenerator random(42);
-    QByteArray bytes;
-    for (int i = 0; i < 400; ++i) {
-        bytes += QByteArray(int(random.bounded(40)), char('0' + random.bounded(4)));
-        const QByteArray value = QByteArray::number(random.bounded(200));
-        const QByteArray records[] = {"gsensor," + value + ",1,2",
-                                      "gsensori,1,128," + value + ",2,3",
-                                      i % 7 == 0 ? QByteArray("GNRMC,1,V") : kRmc};
-        bytes += tagged(records[random.bounded(3)], int(random.bounded(300)));
-    }
-    const auto scan = [&bytes](int64_t blockSize) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        return Mp4TelemetryScanner::scan(buffer, blockSize);
-    };
-    const TelemetryReading whole = scan(bytes.size() + 1);
-    ASSERT_GT(whole.count, 100);
-    for (const int64_t block : {1, 2, 3, 5, 64, 119, 120, 4096}) {
-        const TelemetryReading pieces = scan(block);
-        EXPECT_EQ(V({pieces.count, int(pieces.gpsCount)}), V({whole.count, int(whole.gpsCount)}));
-        EXPECT_TRUE(pieces.samples.gx == whole.samples.gx) << block;
-        EXPECT_TRUE(pieces.samples.gpsInfoLat == whole.samples.gpsInfoLat) << block;
-    }
 }
 
 TEST(SrtTelemetryReader, RecordsCarsAndFixes)

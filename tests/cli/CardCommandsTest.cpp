@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 #include "ReadOnlyCard.h"
+#include "RecordingCardBuilder.h"
 #include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 
@@ -139,11 +140,10 @@ const QList<CliRun::Case> kRefusals = {
 
 const QList<CliRun::Case> kReadings = {
     {"card @v580", 0,
-     "{\n  \"root\": \"@v580\",\n  \"modelType\": 3,\n  \"modelName\": \"V580\",\n  \"localID\": "
-     "3,\n"
-     "  \"version\": \"1.0.17\",\n  \"firmwareVersionInt\": 17,\n  \"languages\": "
-     "[[0,\"en\"],[1,\"ko\"]],\n"
-     "  \"fields\": 78,\n  \"recordBytes\": 504,\n  \"editor\": \"native\"\n}\n",
+     "{\n  \"root\": \"@v580\",\n  \"modelType\": 3,\n  \"modelName\": \"V580\",\n"
+     "  \"localID\": 3,\n  \"version\": \"1.0.17\",\n  \"firmwareVersionInt\": 17,\n"
+     "  \"languages\": [[0,\"en\"],[1,\"ko\"]],\n  \"fields\": 78,\n  \"recordBytes\": 504,\n"
+     "  \"editor\": \"native\"\n}\n",
      true},
     {"card @x900", 0, "\"modelType\": 26,\n  \"modelName\": \"Cam-X900\","},
     {"card @x900", 0, "\"recordBytes\": 596,\n  \"editor\": \"web\"\n}"},
@@ -164,10 +164,16 @@ const QList<CliRun::Case> kReadings = {
      "torva: @empty: no camera recognised on the card (name one with --model TYPE)\n"},
     // A key the file repeats shows its first line.
     {"settings show @v120", 0,
-     "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n  \"park_mode\": "
-     "\"1\"\n}\n",
+     "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n"
+     "  \"park_mode\": \"1\"\n}\n",
      true},
 };
+
+// A printed row: the recording, its colour and the file of its large view.
+QString row(const QString &file, const char *colour = "normal", const QString &large = {})
+{
+    return file + '\t' + colour + '\t' + (large.isEmpty() ? file : large) + '\n';
+}
 
 } // namespace
 
@@ -227,30 +233,16 @@ TEST(CardSettingsCommand, SetDefaultsAndResetWriteTheRecord)
     }
 }
 
-TEST(CardSettingsCommand, CompactResetKeepsTheCamerasVersion)
-{
-    TempFolder folder;
-    CliRun::expect({{"settings reset @v120", 0, "@v120/SETTING/blackbox.cfg: written\n", true}},
-                   layCards(folder));
-    EXPECT_TRUE(
-        FileBytes::read(folder.path("v120/SETTING/blackbox.cfg")).contains("version=1.2\r\n"));
-}
-
 TEST(CardSettingsCommand, SetOnAReadOnlyCardFailsCleanly)
 {
     ReadOnlyCard card;
     if (!card.error().isEmpty())
         GTEST_SKIP() << qPrintable(card.error()) << " (needs root to mount a read-only card)";
-    const QString path = QDir(card.path()).filePath(kRecord);
-    QDir(card.path()).mkdir(QStringLiteral("SETTING"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(kP820), kP820.size());
-    file.close();
+    const QMap<QString, QString> paths = {{"card", card.path()}};
+    CliRun::expect({{"settings defaults @card --model 1", 0, ": 432 bytes written\n"}}, paths);
     ASSERT_TRUE(card.makeReadOnly());
-    CliRun::expect({{"settings set @card front_quality=1", 1, "torva: @card: "}},
-                   {{"card", card.path()}});
-    EXPECT_EQ(FileBytes::read(path), kP820);
+    CliRun::expect({{"settings set @card front_quality=1", 1, "torva: @card: "}}, paths);
+    EXPECT_EQ(FileBytes::read(card.path() + '/' + kRecord), defaultRecord(1));
 }
 
 TEST(CardSettingsCommand, CardFindsTheCardAmongTheVolumes)
@@ -264,4 +256,32 @@ TEST(CardSettingsCommand, CardFindsTheCardAmongTheVolumes)
         {{"card", 0, "{\n  \"root\": \"@B\",\n  \"modelType\": 1,\n  \"modelName\": \"P820\",\n"}},
         {{"B", volumes.path("B")}});
     qunsetenv("TORVA_VOLUMES_DIR");
+}
+
+TEST(ListCommand, OneRowPerRecordingWithColourAndLargeViewFile)
+{
+    TempFolder folder;
+    RecordingCardBuilder(folder.path("card"))
+        .add({"cont_rec/a_F.mp4", "cont_rec/a_R.mp4", "Saved_Videos/s.mov", "sos_rec/-x y.avi",
+              "photo/p.mp4"});
+    RecordingCardBuilder(folder.path("-card"))
+        .add({"quote's \"x\".mp4", "Überfahrt 서울.mp4", "tab\there.mp4", "line\nbreak.mp4"});
+    const QString front = "@card/cont_rec/a_F.mp4", rear = "@card/cont_rec/a_R.mp4";
+    const QString manual = row("@card/sos_rec/-x y.avi", "manual");
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    CliRun::expect(
+        {{"list @card", 0,
+          row("@card/Saved_Videos/s.mov", "saved") + manual + row(front) + row(rear), true},
+         {"list --swapped --filter continuous @card", 0,
+          row(front, "normal", rear) + row(rear, "normal", front), true},
+         {"list --filter=manual @card", 0, manual, true},
+         {"list --filter=event @card", 0, "", true},
+         // Paths are absolute; a tab or line break in a name cannot split a row.
+         {"list -- -card", 0,
+          row("@dashed/line\\nbreak.mp4") + row("@dashed/quote's \"x\".mp4") +
+              row("@dashed/tab\\there.mp4") + row("@dashed/Überfahrt 서울.mp4"),
+          true}},
+        {{"card", folder.path("card")}, {"dashed", folder.path("-card")}});
+    QDir::setCurrent(previous);
 }
