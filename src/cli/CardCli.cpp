@@ -4,6 +4,7 @@
 
 #include "core/i18n/TorvaLanguages.h"
 #include "core/settings/CameraModelTable.h"
+#include "core/settings/CardFolder.h"
 #include "core/settings/MemoryCardAlert.h"
 #include "core/settings/P820SettingManager.h"
 
@@ -48,4 +49,41 @@ int CardCli::memoryCardError(CliOutput &output, const QString &root)
         root, languages.localized(QString::fromUtf8(MemoryCardAlert::kTitleKey)) +
                   QStringLiteral(": ") +
                   languages.localized(QString::fromUtf8(MemoryCardAlert::kMessageKey)));
+}
+
+QString CardCli::recordPath(const P820SettingManager &manager)
+{
+    return CardFolder::settingFile(manager.settingDirPath(), QStringLiteral("setup.cfg"));
+}
+
+int CardCli::saveRecord(P820SettingManager &manager, CliOutput &output)
+{
+    if (!manager.saveData())
+        return memoryCardError(output, manager.settingDirPath());
+    output.write(QStringLiteral("%1: %2 bytes written\n")
+                     .arg(recordPath(manager))
+                     .arg(manager.getSaveDataSize())
+                     .toUtf8());
+    return CliOutput::kOk;
+}
+
+bool CardCli::readRecord(P820SettingManager &manager, CliOutput &output, MissingRecord whenMissing)
+{
+    switch (manager.readRecordFromCard()) {
+    case P820SettingManager::RecordRead::Read:
+        return true;
+    case P820SettingManager::RecordRead::Missing:
+        if (whenMissing == MissingRecord::TakesDefaults)
+            manager.loadDefaultValue();
+        if (whenMissing != MissingRecord::IsAnError)
+            return true;
+        output.error(manager.settingDirPath() +
+                     QStringLiteral(": no settings record (SETTING/setup.cfg)"));
+        return false;
+    case P820SettingManager::RecordRead::Unreadable:
+        output.error(manager.settingDirPath() +
+                     QStringLiteral(": the settings record cannot be read"));
+        return false;
+    }
+    return false;
 }

@@ -20,6 +20,20 @@ public:
     // A fresh settings manager of the command's own (the viewer's shared one
     // is never touched) with the identity of the card at root.
     static std::shared_ptr<P820SettingManager> inspect(const QString &root);
+    enum class MissingRecord
+    {
+        IsAnError,
+        LeavesFields,  // the fields keep their values
+        TakesDefaults, // the model's built-in defaults, as the editor opens them
+    };
+    // The manager's record read from the card; prints why not and returns false.
+    static bool readRecord(P820SettingManager &manager, CliOutput &output,
+                           MissingRecord whenMissing = MissingRecord::IsAnError);
+    // Where the card's settings record is.
+    static QString recordPath(const P820SettingManager &manager);
+    // Writes the manager's record to its card and says so; the memory card
+    // alert when it cannot.
+    static int saveRecord(P820SettingManager &manager, CliOutput &output);
     // The memory card alert in the user's language; returns kInputError.
     static int memoryCardError(CliOutput &output, const QString &root);
 };

@@ -5,9 +5,9 @@
 #include "cli/CommandArguments.h"
 #include "cli/CompactSettingsCommand.h"
 #include "cli/OrderedJsonObject.h"
+#include "cli/SettingsMenuCommand.h"
 
 #include "core/settings/CameraModelTable.h"
-#include "core/settings/CardFolder.h"
 #include "core/settings/P820SettingManager.h"
 
 #include <QFileInfo>
@@ -24,6 +24,7 @@ struct Options
     std::optional<qint64> modelType;
     std::optional<qint64> localID;
     QStringList assignments;
+    bool json = false;
 };
 
 QString unexpected(const QString &argument)
@@ -37,8 +38,8 @@ QString parseArguments(const QStringList &args, Options &options)
 {
     const QString model = QStringLiteral("--model");
     const QString localID = QStringLiteral("--local-id");
-    const CommandArguments parsed =
-        CommandArguments::parse(args, {{}, {model, localID}, QStringLiteral("argument"), -1});
+    const CommandArguments parsed = CommandArguments::parse(
+        args, {{QStringLiteral("--json")}, {model, localID}, QStringLiteral("argument"), -1});
     if (!parsed.error().isEmpty())
         return parsed.error();
     const QStringList &positionals = parsed.positionals();
@@ -48,8 +49,13 @@ QString parseArguments(const QStringList &args, Options &options)
     options.root = positionals[1];
     options.assignments = positionals.mid(2);
     const bool isDefaults = options.action == QLatin1String("defaults");
-    if (options.action != QLatin1String("set") && !options.assignments.isEmpty())
+    const bool takesAssignments =
+        options.action == QLatin1String("set") || options.action == QLatin1String("choose");
+    if (!takesAssignments && !options.assignments.isEmpty())
         return unexpected(options.assignments.constFirst());
+    options.json = parsed.isSet(QStringLiteral("--json"));
+    if (options.json && options.action != QLatin1String("menu"))
+        return unexpected(QStringLiteral("--json"));
     if (const auto value = parsed.value(model)) {
         if (!isDefaults && options.action != QLatin1String("show"))
             return unexpected(model);
@@ -107,49 +113,13 @@ QString assign(SettingRecord &record, SettingField field, const QString &value)
     return {};
 }
 
-// The manager's record read from the card; prints why not and returns false.
-bool readRecord(P820SettingManager &manager, CliOutput &output, bool mayBeMissing = false)
-{
-    switch (manager.readRecordFromCard()) {
-    case P820SettingManager::RecordRead::Read:
-        return true;
-    case P820SettingManager::RecordRead::Missing:
-        if (mayBeMissing)
-            return true;
-        output.error(manager.settingDirPath() +
-                     QStringLiteral(": no settings record (SETTING/setup.cfg)"));
-        return false;
-    case P820SettingManager::RecordRead::Unreadable:
-        output.error(manager.settingDirPath() +
-                     QStringLiteral(": the settings record cannot be read"));
-        return false;
-    }
-    return false;
-}
-
-QString recordPath(const P820SettingManager &manager)
-{
-    return CardFolder::settingFile(manager.settingDirPath(), QStringLiteral("setup.cfg"));
-}
-
-int save(P820SettingManager &manager, CliOutput &output)
-{
-    if (!manager.saveData())
-        return CardCli::memoryCardError(output, manager.settingDirPath());
-    output.write(QStringLiteral("%1: %2 bytes written\n")
-                     .arg(recordPath(manager))
-                     .arg(manager.getSaveDataSize())
-                     .toUtf8());
-    return CliOutput::kOk;
-}
-
 // The card's own record keeps its length: only the fields' bytes change.
 int saveInPlace(P820SettingManager &manager, const QList<SettingField> &fields, CliOutput &output)
 {
     if (!manager.saveFieldsInPlace(fields))
         return CardCli::memoryCardError(output, manager.settingDirPath());
     output.write(QStringLiteral("%1: %2 fields written in place\n")
-                     .arg(recordPath(manager))
+                     .arg(CardCli::recordPath(manager))
                      .arg(fields.size())
                      .toUtf8());
     return CliOutput::kOk;
@@ -157,7 +127,7 @@ int saveInPlace(P820SettingManager &manager, const QList<SettingField> &fields, 
 
 int show(P820SettingManager &manager, CliOutput &output)
 {
-    if (!readRecord(manager, output))
+    if (!CardCli::readRecord(manager, output))
         return CliOutput::kInputError;
     OrderedJsonObject fields;
     const SettingRecord &record = manager.record();
@@ -174,10 +144,10 @@ int show(P820SettingManager &manager, CliOutput &output)
 
 int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &output)
 {
-    if (!readRecord(manager, output))
+    if (!CardCli::readRecord(manager, output))
         return CliOutput::kInputError;
     const bool inPlace = CameraModelTable::cardOwnsSettings(manager.modelType());
-    const qint64 recordBytes = QFileInfo(recordPath(manager)).size();
+    const qint64 recordBytes = QFileInfo(CardCli::recordPath(manager)).size();
     // Every assignment is checked before anything is written.
     SettingRecord edited = manager.record();
     QList<SettingField> fields;
@@ -211,11 +181,23 @@ int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &
         fields.append(*field);
     }
     manager.record() = edited;
-    return inPlace ? saveInPlace(manager, fields, output) : save(manager, output);
+    return inPlace ? saveInPlace(manager, fields, output) : CardCli::saveRecord(manager, output);
 }
 
 // Why the card's own settings page keeps defaults and reset to itself, or
 // nothing when this program may write them.
+// Why menu and choose do not serve the model.
+QString editorElsewhere(qint64 type)
+{
+    if (type == CameraModelTable::kCompactModel)
+        return QStringLiteral("the %1 has a settings editor of its own, which menu and choose "
+                              "do not offer yet (use show and set)")
+            .arg(modelLabel(type));
+    return QStringLiteral("the %1's settings are edited on the card's own settings page "
+                          "(set changes single fields)")
+        .arg(modelLabel(type));
+}
+
 QString resetOwnedByCard(const QString &action, qint64 cardType, qint64 chosenType)
 {
     const qint64 owner = CameraModelTable::cardOwnsSettings(cardType) ? cardType : chosenType;
@@ -241,16 +223,16 @@ int writeDefaults(P820SettingManager &manager, const Options &options, CliOutput
     if (type == 3 || type == 4)
         manager.setLocalID(
             options.localID.value_or(type == 4 ? P820SettingManager::kUnitedKingdomLocalID : 0));
-    if (!readRecord(manager, output, true))
+    if (!CardCli::readRecord(manager, output, CardCli::MissingRecord::LeavesFields))
         return CliOutput::kInputError;
     manager.loadDefaultValue();
-    return save(manager, output);
+    return CardCli::saveRecord(manager, output);
 }
 
 // The card's factory file when it has one, else the built-in defaults.
 int reset(P820SettingManager &current, CliOutput &output)
 {
-    if (!readRecord(current, output))
+    if (!CardCli::readRecord(current, output))
         return CliOutput::kInputError;
     P820SettingManager factory;
     factory.setSettingDirPath(current.settingDirPath());
@@ -259,7 +241,7 @@ int reset(P820SettingManager &current, CliOutput &output)
         factory.setVersion(current.version());
         factory.setFirmwareVersionInt(current.firmwareVersionInt());
         factory.setDriving_guide_version(current.driving_guide_version());
-        return save(factory, output);
+        return CardCli::saveRecord(factory, output);
     }
     if (!CameraModelTable::hasBuiltInDefaults(current.modelType())) {
         output.error(
@@ -268,7 +250,7 @@ int reset(P820SettingManager &current, CliOutput &output)
         return CliOutput::kInputError;
     }
     current.loadDefaultValue();
-    return save(current, output);
+    return CardCli::saveRecord(current, output);
 }
 
 } // namespace
@@ -276,7 +258,8 @@ int reset(P820SettingManager &current, CliOutput &output)
 const char *SettingsCommand::usage()
 {
     return "torva settings show ROOT [--model TYPE] | set ROOT FIELD=VALUE... | "
-           "defaults ROOT --model TYPE [--local-id N] | reset ROOT";
+           "defaults ROOT --model TYPE [--local-id N] | reset ROOT | menu ROOT [--json] | "
+           "choose ROOT NAME=VALUE...";
 }
 
 int SettingsCommand::run(const QStringList &args, CliOutput &output)
@@ -284,8 +267,9 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
     Options options;
     if (const QString problem = parseArguments(args, options); !problem.isEmpty())
         return output.usageError(problem, usage());
-    const QStringList actions = {QStringLiteral("show"), QStringLiteral("set"),
-                                 QStringLiteral("defaults"), QStringLiteral("reset")};
+    const QStringList actions = {QStringLiteral("show"),     QStringLiteral("set"),
+                                 QStringLiteral("defaults"), QStringLiteral("reset"),
+                                 QStringLiteral("menu"),     QStringLiteral("choose")};
     if (!actions.contains(options.action))
         return output.usageError(QStringLiteral("unknown action \"%1\"").arg(options.action),
                                  usage());
@@ -306,6 +290,14 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
         if (const QString problem = resetOwnedByCard(options.action, manager.modelType(), type);
             !problem.isEmpty())
             return output.inputError(options.root, problem);
+    }
+    if (options.action == QLatin1String("menu") || options.action == QLatin1String("choose")) {
+        if (CameraModelTable::editorFor(type) != CameraModelTable::Editor::Native)
+            return output.inputError(options.root, editorElsewhere(type));
+        manager.setModelType(type);
+        return options.action == QLatin1String("menu")
+                   ? SettingsMenuCommand::menu(manager, options.json, output)
+                   : SettingsMenuCommand::choose(manager, options.assignments, output);
     }
     if (type == CameraModelTable::kCompactModel) {
         if (options.action == QLatin1String("show"))

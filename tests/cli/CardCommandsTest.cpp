@@ -136,6 +136,18 @@ const QList<CliRun::Case> kRefusals = {
      "there"},
     {"settings set @v120 park=1 osd_speed=2", 1, "osd_speed: no such key in SETTING/blackbox.cfg"},
     {"settings set @v120 =2", 1, "torva: \"=2\": KEY=VALUE expected\n"},
+    {"settings menu @v120", 1, "the V120 (6) has a settings editor of its own"},
+    {"settings choose @x900", 1, "settings are edited on the card's own settings page"},
+    {"settings show @p820 --json", 2, "unexpected argument \"--json\""},
+    // The editor's own rules: what the model hides, what it does not offer, what
+    // another setting switches off.
+    {"settings choose @p820 acceleration_sensor=3 wdr=0", 1,
+     "torva: this camera's editor has no control \"wdr\"\n"},
+    {"settings choose @p820 parking_mode_set=2", 1, "torva: parking_mode_set takes 0 to 1\n"},
+    {"settings choose @p820 acceleration_sensor=0", 1, "acceleration_sensor takes 1 to 10"},
+    {"settings choose @p820 audio_ment_volume=2", 1,
+     "torva: audio_ment_volume is switched off by another setting\n"},
+    {"settings choose @p820 acceleration_sensor", 1, "\"acceleration_sensor\": NAME=NUMBER"},
 };
 
 const QList<CliRun::Case> kReadings = {
@@ -163,6 +175,12 @@ const QList<CliRun::Case> kReadings = {
     {"settings show @empty", 1,
      "torva: @empty: no camera recognised on the card (name one with --model TYPE)\n"},
     // A key the file repeats shows its first line.
+    {"settings menu @p820", 0, "Parking Mode\n  Parking Mode: Off (On | Off)\n"},
+    {"settings menu @v580", 0, "  Language: English (English | Korean)\n"},
+    {"settings menu @v580", 0, "Lane Departure Detection Speed: 50km (50km | 60km | 80km | 100km)"},
+    {"settings menu @p940 --json", 0,
+     "\"enabled\": false,\n                        \"field\": \"ldws_depart_Sensitivity\","},
+    {"settings menu @p940 --json", 0, "\"ratios\": [\n                    61,\n"},
     {"settings show @v120", 0,
      "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n"
      "  \"park_mode\": \"1\"\n}\n",
@@ -231,6 +249,35 @@ TEST(CardSettingsCommand, SetDefaultsAndResetWriteTheRecord)
         const QString file = card == "v120" ? "SETTING/blackbox.cfg" : kRecord;
         EXPECT_EQ(FileBytes::read(paths[card] + '/' + file), written) << qPrintable(args);
     }
+}
+
+TEST(CardSettingsCommand, ChooseSetsControlsAsTheEditorDoes)
+{
+    TempFolder folder;
+    const QMap<QString, QString> paths = layCards(folder);
+    CliRun::expect(
+        {{"settings choose @p820 voice_ment=0 audio_ment_volume=2 parking_mode_set=0", 0,
+          "@p820/SETTING/setup.cfg: 432 bytes written\n", true},
+         {"settings choose @v580 ldws_onoff=0 ldws_depart_speed=3", 0, "bytes written"},
+         {"settings choose @v390", 0, "@v390/SETTING/setup.cfg: 516 bytes written\n", true}},
+        paths);
+    const auto card = [&paths](const char *name, qint64 type) {
+        P820SettingManager manager;
+        manager.setSettingDirPath(paths[name]);
+        manager.loadCardIdentity();
+        EXPECT_EQ(manager.modelType(), type) << name;
+        EXPECT_EQ(manager.readRecordFromCard(), P820SettingManager::RecordRead::Read);
+        return manager.record();
+    };
+    const SettingRecord p820 = card("p820", 1);
+    EXPECT_EQ(p820.number(SettingField::voice_ment), 1);
+    EXPECT_EQ(p820.number(SettingField::audio_ment_volume), 2);
+    EXPECT_EQ(p820.number(SettingField::parking_mode_set), 1);
+    EXPECT_EQ(p820.number(SettingField::front_resolution), 2) << "untouched";
+    const SettingRecord v580 = card("v580", 3);
+    EXPECT_EQ(v580.number(SettingField::ldws_onoff), 1);
+    EXPECT_EQ(v580.number(SettingField::ldws_depart_speed), 3);
+    EXPECT_EQ(card("v390", 8).text(SettingField::product_name), QStringLiteral("V390"));
 }
 
 TEST(CardSettingsCommand, SetOnAReadOnlyCardFailsCleanly)

@@ -53,8 +53,12 @@ QString TorvaLanguages::localized(const QString &key) const
 {
     const QStringList preferred =
         TorvaPreferences().value(TorvaPreferences::kAppleLanguagesKey).toStringList();
-    const QTranslator *table =
-        tableFor(supportedOrFallback(preferred.isEmpty() ? QString() : preferred.first()));
+    return localizedIn(key, preferred.isEmpty() ? QString() : preferred.first());
+}
+
+QString TorvaLanguages::localizedIn(const QString &key, const QString &code) const
+{
+    const QTranslator *table = tableFor(supportedOrFallback(code));
     const QString text = table ? table->translate(kContext, key.toUtf8().constData()) : QString();
     return text.isEmpty() ? key : text;
 }

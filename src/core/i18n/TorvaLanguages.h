@@ -31,6 +31,8 @@ public:
     // The key's text in the language of the "AppleLanguages" preference, read
     // afresh on every call; a key the table lacks comes back unchanged.
     QString localized(const QString &key) const;
+    // The key's text in a given supported language, whatever the preference.
+    QString localizedIn(const QString &key, const QString &code) const;
     // The shared instance's text for a key written in the code (UTF-8).
     static QString text(const char *key);
 

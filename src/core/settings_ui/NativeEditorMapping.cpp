@@ -214,7 +214,9 @@ EditorControls NativeEditorMapping::apply(const SettingRecord &record, const Cam
     const int zone = TimeZoneTable::positionFor(zoneName, record.number(F::gmt_offset));
     if (zone >= 0)
         controls.setValue(C::TimeZone, zone);
+    // Continuous recordings are always overwritten.
     controls.setValue(C::OverwriteContinuous, 1);
+    controls.setEnabled(C::OverwriteContinuous, false);
     if (!oldGroup && record.number(F::voice_ment) == 0)
         controls.setValue(C::VoiceVolume, 0);
     applyEnabling(controls, record, camera.modelType);
