@@ -131,9 +131,9 @@ QString controlText(const NativeEditorSession &session, const Layout::Control &c
         const auto guide = value && range ? SliderSteps::guideIndex(*range, *value) : std::nullopt;
         index = guide.value_or(-1);
     }
-    const QString chosen = index >= 0 && index < choices.size()
-                               ? choices.at(index)
-                               : (value ? QString::number(*value) : QStringLiteral("as laid out"));
+    QString chosen = index >= 0 && index < choices.size()
+                         ? choices.at(index)
+                         : (value ? QString::number(*value) : QStringLiteral("as laid out"));
     if (control.kind == Kind::Combo)
         return chosen;
     return QStringLiteral("%1 (%2)").arg(chosen, choices.join(QStringLiteral(" | ")));

@@ -63,12 +63,13 @@ struct Builder
         return {control, Kind::Slider, range ? range->guides : QStringList()};
     }
 
-    void add(const char *id, Page page, const char *titleKey, QList<Layout::Control> controls)
+    void add(const char *id, Page page, const char *titleKey,
+             const QList<Layout::Control> &controls)
     {
         sections.append({QString::fromLatin1(id), page, QString::fromUtf8(titleKey), controls});
     }
     void addIf(Row row, const char *id, Page page, const char *titleKey,
-               QList<Layout::Control> controls)
+               const QList<Layout::Control> &controls)
     {
         if (offers(row, controls))
             add(id, page, titleKey, controls);
