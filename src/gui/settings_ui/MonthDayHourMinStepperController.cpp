@@ -4,8 +4,10 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyleOptionSpinBox>
 
 namespace {
 
@@ -43,8 +45,13 @@ MonthDayHourMinStepperController::MonthDayHourMinStepperController(QWidget *pare
                 &MonthDayHourMinStepperController::textfieldChaned);
     }
     // Only the arrows of the stepper show: the field it steps shows the value.
-    m_stepper->setFixedWidth(m_stepper->sizeHint().height() * 3 / 4);
-    m_stepper->setAlignment(Qt::AlignRight);
+    m_stepper->findChild<QLineEdit *>()->hide();
+    QStyleOptionSpinBox option;
+    option.initFrom(m_stepper);
+    option.rect = QRect(QPoint(), m_stepper->sizeHint());
+    const QRect arrows = m_stepper->style()->subControlRect(QStyle::CC_SpinBox, &option,
+                                                            QStyle::SC_SpinBoxUp, m_stepper);
+    m_stepper->setFixedWidth(option.rect.width() - arrows.left() + 2);
     layout->addWidget(m_stepper);
     layout->addStretch();
     connect(m_stepper, &QSpinBox::valueChanged, this,

@@ -11,10 +11,12 @@
 namespace {
 
 // The gauge's place: room on the left for the first step's number, and a
-// thin bar through the middle of the step buttons.
+// thin bar through the middle of the step buttons. The level picture has a
+// transparent margin around its bar; it lies over the bar's white track.
 constexpr int kGaugeX = 10;
-constexpr int kGaugeY = 5;
-constexpr int kGaugeHeight = 5;
+constexpr int kGaugeY = 7;
+constexpr int kGaugeHeight = 6;
+constexpr int kLevelMargin = 2;
 constexpr int kLabelWidth = 20;
 constexpr int kValueWidth = 30;
 
@@ -33,8 +35,9 @@ void RangeSelectViewController::loadView(int gaugeWidth)
     const QRect gauge(kGaugeX, kGaugeY, gaugeWidth, kGaugeHeight);
     m_gaugeBGView->setColor(Qt::white);
     m_gaugeBGView->setGeometry(gauge);
-    m_gaugeImageView->setImageName(QStringLiteral("progress_bar"));
-    m_gaugeImageView->setGeometry(gauge.x(), gauge.y(), 0, gauge.height());
+    m_gaugeImageView->setImageName(QStringLiteral("volume_level"));
+    m_gaugeImageView->setGeometry(gauge.x(), gauge.y() - kLevelMargin, 0,
+                                  gauge.height() + 2 * kLevelMargin);
     const int buttonsY = gauge.center().y() - kButtonHeight / 2;
     const int labelsY = buttonsY + kButtonHeight;
     const double step = m_rangeCount < 2 ? 0.0 : double(gaugeWidth) / double(m_rangeCount - 1);

@@ -302,6 +302,9 @@ TEST(SettingsKit, DialogScreenshot)
     QPalette palette = dialog.palette();
     palette.setColor(QPalette::Window, QColor(0x1b, 0x1f, 0x26));
     palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Button, QColor(0x2a, 0x2f, 0x37));
+    palette.setColor(QPalette::ButtonText, Qt::white);
     palette.setColor(QPalette::Base, QColor(0x0f, 0x12, 0x17));
     dialog.setPalette(palette);
     dialog.setAutoFillBackground(true);
