@@ -20,6 +20,11 @@ ActionTextField *twoDigitField(QWidget *parent)
     return field;
 }
 
+qint64 valueOf(const ActionTextField *field)
+{
+    return field->text().toLongLong();
+}
+
 void showTwoDigits(ActionTextField *field, qint64 value)
 {
     field->setText(QString::asprintf("%02ld", long(value)));
@@ -66,7 +71,7 @@ MonthDayHourMinStepperController::MonthDayHourMinStepperController(QWidget *pare
 
 qint64 MonthDayHourMinStepperController::month() const
 {
-    return m_monthTextField->text().toLongLong();
+    return valueOf(m_monthTextField);
 }
 
 void MonthDayHourMinStepperController::setMonth(qint64 value)
@@ -76,7 +81,7 @@ void MonthDayHourMinStepperController::setMonth(qint64 value)
 
 qint64 MonthDayHourMinStepperController::day() const
 {
-    return m_dayTextField->text().toLongLong();
+    return valueOf(m_dayTextField);
 }
 
 void MonthDayHourMinStepperController::setDay(qint64 value)
@@ -86,7 +91,7 @@ void MonthDayHourMinStepperController::setDay(qint64 value)
 
 qint64 MonthDayHourMinStepperController::hour() const
 {
-    return m_hourTextField->text().toLongLong();
+    return valueOf(m_hourTextField);
 }
 
 void MonthDayHourMinStepperController::setHour(qint64 value)
@@ -96,7 +101,7 @@ void MonthDayHourMinStepperController::setHour(qint64 value)
 
 qint64 MonthDayHourMinStepperController::min() const
 {
-    return m_minTextField->text().toLongLong();
+    return valueOf(m_minTextField);
 }
 
 void MonthDayHourMinStepperController::setMin(qint64 value)
@@ -123,7 +128,7 @@ void MonthDayHourMinStepperController::setSelectedTextField(ActionTextField *fie
     // Taking the field's range and value is no step.
     const QSignalBlocker blocker(m_stepper);
     m_stepper->setRange(low, high);
-    m_stepper->setValue(int(field->text().toLongLong()));
+    m_stepper->setValue(int(valueOf(field)));
     setFocusHighlight();
 }
 

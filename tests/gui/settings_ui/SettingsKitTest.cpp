@@ -56,14 +56,13 @@ public:
 // group 4 as it was, and a button that changes group or dies leaves its own.
 TEST(RadioButton, SelectingDeselectsOnlyItsGroup)
 {
+    std::unique_ptr<RadioButton> owner[5];
     QList<RadioButton *> buttons;
     for (int i = 0; i < 5; ++i) {
-        buttons << new RadioButton;
+        owner[i] = std::make_unique<RadioButton>();
+        buttons << owner[i].get();
         buttons.last()->setRadioGroupID(i < 3 ? 3 : 4);
     }
-    std::unique_ptr<RadioButton> owner[5];
-    for (int i = 0; i < 5; ++i)
-        owner[i].reset(buttons[i]);
     buttons[3]->setIsSelected(true);
     press(buttons[0]);
     EXPECT_EQ(selection(buttons), "*--*-");
@@ -282,10 +281,7 @@ TEST(SettingWindow, RunsModallyOverTheMainWindow)
         EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return controller.applied == 2; }));
         window.done(1);
     });
-    EXPECT_EQ(window.showModalWindow(mainWindow.centralWidget() ? mainWindow.centralWidget()
-                                                                : &mainWindow,
-                                     &controller, &controller, false),
-              1);
+    EXPECT_EQ(window.showModalWindow(&mainWindow, &controller, &controller, false), 1);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(controller.parentWidget(), nullptr);
     EXPECT_EQ(TorvaPreferences().value(TorvaPreferences::kAppleLanguagesKey).toStringList(),
@@ -309,29 +305,21 @@ TEST(SettingsKit, DialogScreenshot)
     dialog.setPalette(palette);
     dialog.setAutoFillBackground(true);
     auto *form = new QFormLayout(&dialog);
-    auto *radios = new QHBoxLayout;
+    const QStringList titles{
+        "Low", "Middle", "High sensitivity", "Off (parking mode)", "Record sound", "Beep on start"};
+    QHBoxLayout *lines[2] = {new QHBoxLayout, new QHBoxLayout};
     QList<RadioButton *> buttons;
-    for (const char *title : {"Low", "Middle", "High sensitivity"}) {
-        buttons << new RadioButton(QString::fromUtf8(title));
-        buttons.last()->setRadioGroupID(41);
-        radios->addWidget(buttons.last());
+    for (int i = 0; i < titles.size(); ++i) {
+        // Four radio buttons, the last disabled, then two check boxes.
+        buttons << new RadioButton(titles[i]);
+        buttons.last()->setRadioGroupID(i < 4 ? 41 : 42 + i);
+        buttons.last()->setIsCheckBoxMode(i >= 4);
+        buttons.last()->setIsSelected(i == 1 || i == 4);
+        buttons.last()->setRadioEnabled(i != 3);
+        lines[i / 4]->addWidget(buttons.last());
     }
-    buttons[1]->setIsSelected(true);
-    buttons << new RadioButton(QStringLiteral("Off (parking mode)"));
-    buttons.last()->setRadioEnabled(false);
-    buttons.last()->setRadioGroupID(41);
-    radios->addWidget(buttons.last());
-    form->addRow(QStringLiteral("Impact"), radios);
-    auto *sound = new RadioButton(QStringLiteral("Record sound"));
-    sound->setIsCheckBoxMode(true);
-    sound->setIsToggleMode(true);
-    sound->setIsSelected(true);
-    auto *beep = new RadioButton(QStringLiteral("Beep on start"));
-    beep->setIsCheckBoxMode(true);
-    auto *checks = new QHBoxLayout;
-    checks->addWidget(sound);
-    checks->addWidget(beep);
-    form->addRow(QStringLiteral("Sound"), checks);
+    form->addRow(QStringLiteral("Impact"), lines[0]);
+    form->addRow(QStringLiteral("Sound"), lines[1]);
     auto *range = new RangeSelectViewController(5, 200);
     range->setSelectedValue(3);
     form->addRow(QStringLiteral("Volume"), range);
@@ -342,7 +330,7 @@ TEST(SettingsKit, DialogScreenshot)
     dialog.show();
     ASSERT_TRUE(GuiTestEnvironment::waitFor([&] { return dialog.isVisible(); }));
     GuiTestEnvironment::wait(100);
-    for (const RadioButton *button : buttons + QList<RadioButton *>{sound, beep})
+    for (const RadioButton *button : buttons)
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
     EXPECT_FALSE(GuiTestEnvironment::saveScreenshot(&dialog, "settings_kit_dialog").isEmpty());
 }
