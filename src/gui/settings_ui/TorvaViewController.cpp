@@ -1,0 +1,45 @@
+#include "gui/settings_ui/TorvaViewController.h"
+
+#include "core/i18n/TorvaLanguages.h"
+#include "gui/controls/ImageButton.h"
+#include "gui/controls/TorvaCancelEventView.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+TorvaViewController::TorvaViewController(QWidget *parent) : QWidget(parent)
+{
+    // Queued: the preference is written before any view reads it back.
+    connect(TorvaLanguages::SharedTorvaLanguages(), &TorvaLanguages::refreshLanguage, this,
+            &TorvaViewController::applyLanguageSettings, Qt::QueuedConnection);
+}
+
+TorvaViewController::~TorvaViewController()
+{
+    // The buttons die after this part of the controller: none may reach it
+    // on the way.
+    for (ImageButton *button : findChildren<ImageButton *>())
+        button->disconnect(this);
+}
+
+void TorvaViewController::loadView(QWidget *view)
+{
+    m_view = view;
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
+    if (auto *cancelView = qobject_cast<TorvaCancelEventView *>(view))
+        cancelView->setEvnetHandlViewController(this);
+    applyLanguageSettings();
+}
+
+void TorvaViewController::restoreEventHandler()
+{
+    if (auto *cancelView = qobject_cast<TorvaCancelEventView *>(m_view))
+        cancelView->restoreEventHandler();
+}
+
+void TorvaViewController::keyDown(QKeyEvent *event)
+{
+    event->ignore();
+}

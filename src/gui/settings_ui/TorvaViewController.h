@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QKeyEvent;
+
+// Base of the dialogs' controllers: the controller is the widget that holds
+// the dialog's view. It re-applies its texts whenever the interface language
+// changes, and when the view is an Esc-to-cancel view it takes the Esc key
+// for as long as the dialog is open.
+class TorvaViewController : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TorvaViewController(QWidget *parent = nullptr);
+    ~TorvaViewController() override;
+
+    // Puts view into the controller, filling it, hooks the Esc key when the
+    // view is a TorvaCancelEventView and sets the texts. Subclasses call it
+    // once their view is built.
+    void loadView(QWidget *view);
+    QWidget *view() const { return m_view; }
+
+    // Gives Esc back to the dialog that had it before this one.
+    void restoreEventHandler();
+
+    // Sets every text in the current language; nothing here.
+    virtual void applyLanguageSettings() {}
+    // A key the dialog's window did not handle; ignored here.
+    virtual void keyDown(QKeyEvent *event);
+
+private:
+    QWidget *m_view = nullptr;
+};
