@@ -71,12 +71,20 @@ QString NativeEditorSession::choose(const QString &name, int value)
     const NativeEditorLayout::Control *control = controlNamed(name);
     if (!control)
         return QStringLiteral("this camera's editor has no control \"%1\"").arg(name);
-    const auto [first, last] = positions(*control);
+    const QString problem = set(*control, value);
+    return problem.isEmpty() ? problem : name + QLatin1Char(' ') + problem;
+}
+
+QString NativeEditorSession::set(const NativeEditorLayout::Control &control, int value)
+{
+    if (!control.control)
+        return QStringLiteral("holds no value");
+    const auto [first, last] = positions(control);
     if (value < first || value > last)
-        return QStringLiteral("%1 takes %2 to %3").arg(name).arg(first).arg(last);
-    const EditorControl which = *control->control;
+        return QStringLiteral("takes %1 to %2").arg(first).arg(last);
+    const EditorControl which = *control.control;
     if (!m_controls.isEnabled(which))
-        return QStringLiteral("%1 is switched off by another setting").arg(name);
+        return QStringLiteral("is switched off by another setting");
     m_controls.setValue(which, value);
     EditorRules::controlChanged(m_controls, which);
     if (which == EditorControl::ParkingMode) {
@@ -87,6 +95,11 @@ QString NativeEditorSession::choose(const QString &name, int value)
             m_controls.setEnabled(disabled, false);
     }
     return {};
+}
+
+void NativeEditorSession::applyRecord(const SettingRecord &record)
+{
+    m_controls = NativeEditorMapping::apply(record, m_camera);
 }
 
 void NativeEditorSession::save(SettingRecord &record) const

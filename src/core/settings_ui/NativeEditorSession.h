@@ -33,6 +33,11 @@ public:
     // where the section's one control has no field, as the user would.
     // Returns why it cannot be set; empty when it was.
     QString choose(const QString &name, int value);
+    // Sets a control as the user would, with the rules that follow it.
+    // Returns why it cannot be set; empty when it was.
+    QString set(const NativeEditorLayout::Control &control, int value);
+    // Replaces the controls, as a Reset does with another record.
+    void applyRecord(const SettingRecord &record);
 
     // The record as OK writes it.
     void save(SettingRecord &record) const;
