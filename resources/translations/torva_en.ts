@@ -699,5 +699,11 @@ Please wait.</translation>
         <source>이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치한 다음 다시 여십시오.</source>
         <translation>ffmpeg is needed to play this recording. Install the ffmpeg package with &quot;sudo apt install ffmpeg&quot;, then open the recording again.</translation>
     </message>
+    <message>
+        <source>블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 해당 모델의 기본 설정값이 적용됩니다.</source>
+        <translation>The dashcam's information cannot be read.
+Choosing a model name applies that model's default settings.</translation>
+    </message>
 </context>
 </TS>

@@ -699,5 +699,11 @@ Torvaviewを終了してから再度フォーマットしてください。
         <source>이 녹화 영상을 재생하려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치한 다음 다시 여십시오.</source>
         <translation>この録画を再生するには ffmpeg が必要です。「sudo apt install ffmpeg」で ffmpeg パッケージをインストールしてから、もう一度開いてください。</translation>
     </message>
+    <message>
+        <source>블랙박스 정보를 읽을 수 없습니다.
+모델명을 선택하면 해당 모델의 기본 설정값이 적용됩니다.</source>
+        <translation>ドライブレコーダーの情報を読み取れません。
+モデル名を選ぶと、そのモデルの初期設定が適用されます。</translation>
+    </message>
 </context>
 </TS>

@@ -91,3 +91,8 @@ void SettingWindow::languageChange(const QString &code)
 {
     TorvaLanguages::SharedTorvaLanguages()->languageChange(code);
 }
+
+MainWindowMenus *SettingWindow::pWindowController() const
+{
+    return m_pWindowController;
+}

@@ -37,7 +37,7 @@ public:
 
     TorvaViewController *keyEventDelegate() const { return m_keyEventDelegate; }
     // The main window's language menu, which marks the language chosen here.
-    MainWindowMenus *pWindowController() const { return m_pWindowController; }
+    MainWindowMenus *pWindowController() const;
 
     void languageChangeToEnglish();
     void languageChangeToFrench();

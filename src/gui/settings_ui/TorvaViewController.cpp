@@ -4,6 +4,7 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/TorvaCancelEventView.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -31,6 +32,12 @@ void TorvaViewController::loadView(QWidget *view)
     if (auto *cancelView = qobject_cast<TorvaCancelEventView *>(view))
         cancelView->setEvnetHandlViewController(this);
     applyLanguageSettings();
+}
+
+void TorvaViewController::endModal(int code)
+{
+    if (auto *window = qobject_cast<QDialog *>(m_view ? m_view->window() : nullptr))
+        window->done(code);
 }
 
 void TorvaViewController::restoreEventHandler()

@@ -22,6 +22,9 @@ public:
     void loadView(QWidget *view);
     QWidget *view() const { return m_view; }
 
+    // Ends the modal run of the window showing the view with code (1 for
+    // OK, 0 for Cancel).
+    void endModal(int code);
     // Gives Esc back to the dialog that had it before this one.
     void restoreEventHandler();
 
