@@ -119,8 +119,8 @@ void NativeEditorControlRow::buildCombo(const QStringList &items)
 
 void NativeEditorControlRow::showGuide()
 {
-    const auto index = m_range ? SliderSteps::guideIndex(*m_range, m_slider->value())
-                               : std::nullopt;
+    const auto index =
+        m_range ? SliderSteps::guideIndex(*m_range, m_slider->value()) : std::nullopt;
     for (int at = 0; at < m_guides.size(); ++at)
         m_guides.at(at)->setVisible(m_currentMouseDownSlider == m_slider && index == at);
 }

@@ -301,8 +301,9 @@ void P820SettingViewController::resetButtonTouched()
 void P820SettingViewController::touchCalibrationButtonTouched()
 {
     if (!alert({}, QStringLiteral("초기화하기"),
-               QStringLiteral("주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.\r\n초기화하려면 "
-                              "(예)를, 취소하려면 (아니오)를 선택 하십시오."),
+               QStringLiteral(
+                   "주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.\r\n초기화하려면 "
+                   "(예)를, 취소하려면 (아니오)를 선택 하십시오."),
                true))
         return;
     TouchCalibrationRequest::write(m_manager->settingDirPath());
