@@ -5,8 +5,10 @@
 #include "core/i18n/TorvaLanguages.h"
 #include "core/settings/CameraLanguages.h"
 #include "core/settings/P820SettingManager.h"
+#include "core/settings_ui/CameraClockFile.h"
 #include "core/settings_ui/ParkingModeChoice.h"
 #include "core/settings_ui/SliderSteps.h"
+#include "core/settings_ui/TouchCalibrationRequest.h"
 #include "gui/app/MainWindowMenus.h"
 #include "gui/settings_ui/MouseEventSlider.h"
 #include "gui/settings_ui/NativeEditorControlRow.h"
@@ -17,7 +19,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -315,4 +320,48 @@ TEST(P820SettingViewController, ParkingModeQuestion)
                       ParkingModeChoice::accepted(model.type, asked).parkingModeSet);
         });
     }
+}
+
+// The V360 shows the camera clock and the touch calibration; Reset shows its
+// built-in settings again.
+TEST(P820SettingViewController, ClockTouchCalibrationAndReset)
+{
+    EditorCard card({2, 0, "V360"});
+    const QString root = card.folder.path();
+    P820SettingViewController editor(card.manager);
+    ASSERT_NE(editor.clockCheckBox(), nullptr);
+    EXPECT_FALSE(editor.clockPicker()->isEnabled());
+    const QDateTime time(QDate(2026, 5, 4), QTime(3, 2, 1));
+    EXPECT_EQ(runEditor(editor,
+                        [&] {
+                            const auto stored =
+                                editor.session().controls().value(EditorControl::SpeedUnit);
+                            toggleSpeedUnit(editor);
+                            click(editor.resetButton());
+                            EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit),
+                                      stored);
+
+                            editor.tabView()->setCurrentIndex(3);
+                            QPushButton *touch = nullptr;
+                            for (QPushButton *button : editor.findChildren<QPushButton *>()) {
+                                if (button->text() == localized("초기화하기"))
+                                    touch = button;
+                            }
+                            ASSERT_NE(touch, nullptr);
+                            const auto question = answerAlert(localized("예"));
+                            click(touch);
+                            EXPECT_EQ(*question, localized("초기화하기"));
+                            EXPECT_TRUE(QFileInfo::exists(TouchCalibrationRequest::path(root)));
+                            const auto done = answerAlert(QStringLiteral("OK"));
+                            EXPECT_TRUE(
+                                GuiTestEnvironment::waitFor([&] { return !done->isEmpty(); }));
+
+                            editor.tabView()->setCurrentIndex(0);
+                            click(editor.clockCheckBox());
+                            EXPECT_TRUE(editor.clockPicker()->isEnabled());
+                            editor.clockPicker()->setDateTime(time);
+                            click(editor.okButton());
+                        }),
+              1);
+    EXPECT_EQ(CameraClockFile::read(root), time);
 }
