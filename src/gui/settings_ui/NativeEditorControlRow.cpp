@@ -79,7 +79,7 @@ void NativeEditorControlRow::buildSlider(qint64 modelType)
     m_slider->setRange(m_range ? m_range->minimum : 0, m_range ? m_range->maximum : 0);
     m_slider->setPageStep(1);
     m_slider->setTickPosition(QSlider::TicksBelow);
-    layout->addWidget(m_slider, 0, 0, 1, m_range ? int(m_range->guides.size()) + 1 : 1);
+    layout->addWidget(m_slider, 0, 0);
     for (int index = 0; m_range && index < m_range->guides.size(); ++index) {
         auto *guide = new QLabel(m_range->guides.at(index), this);
         guide->setAlignment(Qt::AlignCenter);
@@ -88,7 +88,8 @@ void NativeEditorControlRow::buildSlider(qint64 modelType)
         QSizePolicy policy = guide->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         guide->setSizePolicy(policy);
-        layout->addWidget(guide, 1, 0, 1, int(m_range->guides.size()) + 1, Qt::AlignCenter);
+        // The guides share one place under the slider; one shows at a time.
+        layout->addWidget(guide, 1, 0, Qt::AlignCenter);
         m_guides.append(guide);
     }
     connect(m_slider, &MouseEventSlider::sliderTouchedDown, this, [this](MouseEventSlider *s) {
