@@ -27,11 +27,18 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("path"),
                                  QStringLiteral("A memory card, folder or recording to open."),
                                  QStringLiteral("[PATH]"));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("Open the camera settings of the card at PATH, or of the card found, "
+                       "without playing anything."));
+    parser.addOption(settings);
     parser.process(application);
     const QStringList paths = parser.positionalArguments();
 
     AppDelegate delegate;
-    delegate.applicationDidFinishLaunching(paths.isEmpty() ? QString() : paths.constFirst());
+    delegate.applicationDidFinishLaunching(paths.isEmpty() ? QString() : paths.constFirst(),
+                                           parser.isSet(settings) ? AppDelegate::Start::Settings
+                                                                  : AppDelegate::Start::Viewer);
     const int status = QApplication::exec();
     delegate.applicationWillTerminate();
     return status;

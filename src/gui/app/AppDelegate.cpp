@@ -27,8 +27,9 @@ AppDelegate::AppDelegate(QObject *parent) : QObject(parent) {}
 
 AppDelegate::~AppDelegate() = default;
 
-void AppDelegate::applicationDidFinishLaunching(const QString &path)
+void AppDelegate::applicationDidFinishLaunching(const QString &path, Start start)
 {
+    m_start = start;
     TorvaLanguages::SharedTorvaLanguages()->initializeLanguageSetting();
     m_conversionCache = std::make_unique<ConversionCache>();
     m_path = path;
@@ -45,6 +46,11 @@ void AppDelegate::showMainWindow()
     centreOnScreen(m_controller->window());
     m_controller->showMainWindow();
     m_splash->close();
+    if (m_start == Start::Settings) {
+        // Once the window is up: the settings open over it.
+        QTimer::singleShot(0, this, [this] { m_controller->openSettings(m_path); });
+        return;
+    }
     if (!m_path.isEmpty())
         m_controller->openPath(m_path);
 }

@@ -22,8 +22,13 @@ public:
     explicit AppDelegate(QObject *parent = nullptr);
     ~AppDelegate() override;
 
-    // path: a folder or recording to open, or empty.
-    void applicationDidFinishLaunching(const QString &path);
+    enum class Start
+    {
+        Viewer,   // opens path in the viewer
+        Settings, // opens the camera settings of the card at path
+    };
+    // path: a folder or recording, or empty.
+    void applicationDidFinishLaunching(const QString &path, Start start = Start::Viewer);
     void applicationWillTerminate();
 
     MainWindowController *controller() const { return m_controller.get(); }
@@ -35,4 +40,5 @@ private:
     std::unique_ptr<MainWindowController> m_controller;
     std::unique_ptr<SplashWindowController> m_splash;
     QString m_path;
+    Start m_start = Start::Viewer;
 };

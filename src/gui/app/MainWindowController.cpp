@@ -17,6 +17,7 @@
 #include "gui/app/PlaybackAlert.h"
 #include "gui/app/RecordingExportActions.h"
 #include "gui/app/RecordingTableModel.h"
+#include "gui/app/SettingsOpening.h"
 #include "gui/app/TelemetryDashboard.h"
 #include "gui/controls/ElidingLabel.h"
 #include "gui/controls/ImageButton.h"
@@ -83,6 +84,8 @@ MainWindowController::MainWindowController(QObject *parent)
     m_alert = new PlaybackAlert(m_window, this);
     m_sound = new MovieSound(
         *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
+    m_settingsOpening = new SettingsOpening(
+        m_window, {[this] { m_session->pauseVideo(); }, [this] { updateModelInfo(); }}, this);
     o.bigMovieView->setFront(true);
     o.smallMovieView->setFront(false);
     o.bigMovieView->setDelegate(this);
@@ -281,8 +284,12 @@ void MainWindowController::applyLanguageSettings()
 
 void MainWindowController::settingButtonTouched()
 {
-    // The settings editors open from here; the video never plays on behind them.
-    m_session->pauseVideo();
+    m_settingsOpening->settingButtonTouched();
+}
+
+void MainWindowController::openSettings(const QString &root)
+{
+    m_settingsOpening->openSettingsFor(root);
 }
 
 void MainWindowController::homePageButtonTouched()

@@ -19,6 +19,7 @@ class LargePictureZoom;
 class MainWindow;
 class MainWindowMenus;
 class MovieSound;
+class SettingsOpening;
 class PlaybackAlert;
 class QMessageBox;
 class RecordingExportActions;
@@ -66,6 +67,8 @@ public:
     void updateModelInfo();
     void applyLanguageSettings();
     void settingButtonTouched();
+    // The camera settings of the card at root, or of the card in use.
+    void openSettings(const QString &root);
     // The brand picture: tells which version this is.
     void homePageButtonTouched();
 
@@ -152,6 +155,7 @@ private:
     TelemetryDashboard *m_dashboard;
     PlaybackAlert *m_alert;
     MovieSound *m_sound;
+    SettingsOpening *m_settingsOpening;
     QTimer m_videoPlayTimer;
     // A frame step was asked for and the large view has not landed on it.
     bool m_awaitingFrameStep = false;

@@ -1,0 +1,127 @@
+#include "gui/app/SettingsOpening.h"
+
+#include "core/settings/CameraModelTable.h"
+#include "core/settings/P820SettingManager.h"
+#include "core/video/Utils.h"
+#include "gui/settings_ui/P820SettingViewController.h"
+#include "gui/settings_ui/SelectDeviceViewController.h"
+#include "gui/settings_ui/SelectFlashMemoryViewController.h"
+#include "gui/settings_ui/SettingWindow.h"
+
+#include <QDebug>
+#include <QUrl>
+
+namespace {
+
+std::shared_ptr<P820SettingManager> sharedManager()
+{
+    return P820SettingManager::SharedP820SettingManager();
+}
+
+} // namespace
+
+SettingsOpening::SettingsOpening(QWidget *mainWindow, Hooks hooks, QObject *parent)
+    : QObject(parent), m_mainWindow(mainWindow), m_hooks(std::move(hooks))
+{
+}
+
+void SettingsOpening::settingButtonTouched()
+{
+    m_hooks.pauseVideo();
+    const auto manager = sharedManager();
+    const QString folder = manager->settingDirPath();
+    if (folder.isEmpty() || !Utils::isEXteranlMemoryWithURL(QUrl::fromLocalFile(folder))) {
+        showSelectFlashMemoryWindow();
+        return;
+    }
+    manager->loadCardIdentity();
+    if (manager->modelType() == CameraModelTable::kNoModel) {
+        showSelectModelWindow();
+        return;
+    }
+    openEditorForModel();
+}
+
+void SettingsOpening::openSettingsFor(const QString &root)
+{
+    if (root.isEmpty()) {
+        settingButtonTouched();
+        return;
+    }
+    const auto manager = sharedManager();
+    manager->setSettingDirPath(root);
+    manager->loadCardIdentity();
+    if (manager->modelType() == CameraModelTable::kNoModel)
+        showSelectModelWindow();
+    else
+        openEditorForModel();
+}
+
+void SettingsOpening::showSelectFlashMemoryWindow()
+{
+    SelectFlashMemoryViewController dialog;
+    SettingWindow window(m_mainWindow);
+    if (window.showModalWindow(m_mainWindow, &dialog, &dialog, true) != 1)
+        return;
+    const auto manager = sharedManager();
+    manager->setSettingDirPath(dialog.selectedFlashMeoryUrl().toLocalFile());
+    // The card the user chose, not the first one among the volumes.
+    manager->loadCardIdentity();
+    if (manager->modelType() == CameraModelTable::kNoModel) {
+        showSelectModelWindow();
+        return;
+    }
+    openEditorForModel();
+}
+
+void SettingsOpening::showSelectModelWindow()
+{
+    const auto manager = sharedManager();
+    SelectDeviceViewController dialog(manager->modelNameList());
+    SettingWindow window(m_mainWindow);
+    if (window.showModalWindow(m_mainWindow, &dialog, &dialog, true) != 1) {
+        manager->setSettingDirPath(QString());
+        return;
+    }
+    const qint64 type = dialog.selectedModelType();
+    manager->setModelType(type);
+    // The UK model differs by its local id alone.
+    if (type == 4)
+        manager->setLocalID(P820SettingManager::kUnitedKingdomLocalID);
+    else if (type == 3)
+        manager->setLocalID(0);
+    openEditorForModel();
+}
+
+void SettingsOpening::openEditorForModel()
+{
+    const auto manager = sharedManager();
+    switch (CameraModelTable::editorFor(manager->modelType())) {
+    case CameraModelTable::Editor::Native:
+        // A card that cannot take the rewritten record still shows its
+        // settings; OK then says the card cannot be written.
+        if (!manager->loadData())
+            qWarning() << "settings: the record could not be rewritten on"
+                       << manager->settingDirPath();
+        m_hooks.updateModelInfo();
+        showSettingWindow();
+        return;
+    case CameraModelTable::Editor::Compact:
+    case CameraModelTable::Editor::Web:
+    case CameraModelTable::Editor::None:
+        // These cameras' editors are not part of the viewer yet.
+        qInfo() << "settings: no editor yet for model type" << manager->modelType();
+        return;
+    }
+}
+
+void SettingsOpening::showSettingWindow()
+{
+    const auto manager = sharedManager();
+    if (CameraModelTable::editorFor(manager->modelType()) != CameraModelTable::Editor::Native)
+        return;
+    P820SettingViewController editor(manager);
+    SettingWindow window(m_mainWindow);
+    if (window.showModalWindow(m_mainWindow, &editor, &editor, false) == 1)
+        m_hooks.updateModelInfo();
+}

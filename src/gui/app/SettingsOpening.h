@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+// The settings button's way to an editor: a memory card first (asked for
+// when the card in use is not removable), a camera model (asked for when
+// the card does not say), then the model's editor in a modal window.
+class SettingsOpening : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks
+    {
+        std::function<void()> pauseVideo;
+        // The main window shows the card's model and recordings anew.
+        std::function<void()> updateModelInfo;
+    };
+
+    SettingsOpening(QWidget *mainWindow, Hooks hooks, QObject *parent = nullptr);
+
+    void settingButtonTouched();
+    // The settings of the card at root straight away, whether or not it is
+    // removable; an empty root goes the settings button's way.
+    void openSettingsFor(const QString &root);
+    void showSelectFlashMemoryWindow();
+    void showSelectModelWindow();
+    void showSettingWindow();
+
+private:
+    // Loads the card's record for the model and opens its editor.
+    void openEditorForModel();
+
+    QWidget *m_mainWindow;
+    Hooks m_hooks;
+};

@@ -1,0 +1,53 @@
+#include "../GuiTestEnvironment.h"
+#include "FileBytes.h"
+#include "ViewerTestSupport.h"
+
+#include "core/settings/P820SettingManager.h"
+#include "gui/settings_ui/P820SettingViewController.h"
+#include "gui/settings_ui/SelectFlashMemoryViewController.h"
+#include "gui/settings_ui/SettingWindow.h"
+
+#include <QDir>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace ViewerTestSupport;
+
+// The settings button opens the card's editor, and asks for a card when the
+// one in use has gone; cancelling either writes nothing.
+TEST(SettingsOpening, TheButtonOpensTheCardsEditorOrAsksForACard)
+{
+    ASSERT_TRUE(insertCard());
+    Viewer viewer;
+    viewer.ignoreMountChanges();
+    const QString record = QDir(cardPath()).filePath("SETTING/setup.cfg");
+    const QByteArray before = FileBytes::read(record);
+
+    bool editorShown = false;
+    whenModal<SettingWindow>([&](SettingWindow *window) {
+        editorShown = window->findChild<P820SettingViewController *>() != nullptr;
+        GuiTestEnvironment::saveScreenshot(window, "settings_from_the_button");
+        GuiTestEnvironment::sendKey(window->focusWidget() ? window->focusWidget() : window,
+                                    Qt::Key_Escape);
+    });
+    viewer.outlets().settingButton->click();
+    EXPECT_TRUE(editorShown);
+    EXPECT_EQ(FileBytes::read(record), before);
+
+    // The card has gone: the dialog offers the volumes, none of them a card.
+    ASSERT_TRUE(takeCardOut(true));
+    bool cardAsked = false;
+    whenModal<SettingWindow>([&](SettingWindow *window) {
+        auto *dialog = window->findChild<SelectFlashMemoryViewController *>();
+        cardAsked = dialog && !dialog->okButton()->isEnabled();
+        if (dialog)
+            dialog->cancelButton()->click();
+        else
+            window->done(0);
+    });
+    viewer.outlets().settingButton->click();
+    EXPECT_TRUE(cardAsked);
+    ASSERT_TRUE(takeCardOut(false));
+    EXPECT_EQ(FileBytes::read(record), before);
+}
