@@ -283,12 +283,12 @@ void P820SettingViewController::okButtonTouched()
         else
             CameraClockFile::remove(root);
     }
-    endRun(1);
+    endModal(1);
 }
 
 void P820SettingViewController::cancelButtonTouched()
 {
-    endRun(0);
+    endModal(0);
 }
 
 void P820SettingViewController::resetButtonTouched()
@@ -306,15 +306,14 @@ void P820SettingViewController::touchCalibrationButtonTouched()
                    "(예)를, 취소하려면 (아니오)를 선택 하십시오."),
                true))
         return;
-    TouchCalibrationRequest::write(m_manager->settingDirPath());
-    QTimer::singleShot(0, this, [this] {
-        alert({}, QStringLiteral("초기화하기"),
-              QStringLiteral("화면 터치 정확도 초기화가 완료되었습니다."), false);
+    // A card that cannot take the request file says so instead.
+    const bool written = TouchCalibrationRequest::write(m_manager->settingDirPath()).ok();
+    QTimer::singleShot(0, this, [this, written] {
+        if (written)
+            alert({}, QStringLiteral("초기화하기"),
+                  QStringLiteral("화면 터치 정확도 초기화가 완료되었습니다."), false);
+        else
+            alert({}, QString::fromUtf8(MemoryCardAlert::kTitleKey),
+                  QString::fromUtf8(MemoryCardAlert::kMessageKey), false);
     });
-}
-
-void P820SettingViewController::endRun(int code)
-{
-    if (auto *dialog = qobject_cast<QDialog *>(window()))
-        dialog->done(code);
 }

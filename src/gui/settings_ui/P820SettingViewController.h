@@ -68,7 +68,6 @@ private:
     // for "Yes".
     bool alert(const QString &titleKey, const QString &textKey, const QString &informativeKey,
                bool question);
-    void endRun(int code);
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;
