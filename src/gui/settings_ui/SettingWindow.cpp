@@ -43,6 +43,9 @@ qint64 SettingWindow::showModalWindow(QWidget *parent, QWidget *view,
     // The title bar's height is known once the window is on screen.
     QTimer::singleShot(0, this, [this, parentFrame, viewSize, view] {
         move(modalOrigin(parentFrame, viewSize, frameGeometry().height() - geometry().height()));
+        // A borderless window is not made active by every window manager
+        // (nor without one): the keys must come here, Esc among them.
+        activateWindow();
         view->setFocus();
     });
     const int code = exec();

@@ -4,6 +4,7 @@
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/TorvaCancelEventView.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -48,5 +49,11 @@ void TorvaViewController::restoreEventHandler()
 
 void TorvaViewController::keyDown(QKeyEvent *event)
 {
+    // Esc reaches the window when nothing in the view has the focus: the
+    // view still turns it into Cancel (and takes it, so it comes back no more).
+    if (event->key() == Qt::Key_Escape && qobject_cast<TorvaCancelEventView *>(m_view)) {
+        QCoreApplication::sendEvent(m_view, event);
+        return;
+    }
     event->ignore();
 }

@@ -30,7 +30,8 @@ public:
 
     // Sets every text in the current language; nothing here.
     virtual void applyLanguageSettings() {}
-    // A key the dialog's window did not handle; ignored here.
+    // A key the dialog's window did not handle; ignored here, but Esc,
+    // which the Esc-to-cancel view gets.
     virtual void keyDown(QKeyEvent *event);
 
 private:
