@@ -1,10 +1,13 @@
 #include "core/settings_ui/NativeEditorLayout.h"
 
+#include "core/i18n/TorvaLanguages.h"
 #include "core/settings_ui/EditorSections.h"
 #include "core/settings_ui/NativeEditorMapping.h"
 #include "core/settings_ui/SettingsFamily.h"
 #include "core/settings_ui/SliderSteps.h"
 #include "core/settings_ui/TimeZoneTable.h"
+
+#include <QLocale>
 
 #include <algorithm>
 
@@ -257,4 +260,18 @@ QString NativeEditorLayout::kindName(Kind kind)
     static const char *const kNames[] = {"radio", "slider", "check", "combo",
                                          "popup", "date",   "button"};
     return QString::fromLatin1(kNames[int(kind)]);
+}
+
+QStringList NativeEditorLayout::videoDateFormatTitles(const QDate &today)
+{
+    const TorvaLanguages *languages = TorvaLanguages::SharedTorvaLanguages();
+    const QString example = languages->localized(QStringLiteral("e.g.)"));
+    // The cameras' own wording, the parenthesis of the first one included.
+    return {QStringLiteral("%1  %2)%3")
+                .arg(languages->localized(QStringLiteral("yyyy-MM-dd")), example,
+                     today.toString(QStringLiteral("yyyy-MM-dd"))),
+            QStringLiteral("%1  %2%3")
+                .arg(languages->localized(QStringLiteral("MMM-dd-yyyy")), example,
+                     QLocale(QLocale::English, QLocale::UnitedStates)
+                         .toString(today, QStringLiteral("MMM-dd-yyyy")))};
 }

@@ -2,6 +2,7 @@
 
 #include "core/settings_ui/EditorControl.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,6 +55,10 @@ public:
     };
 
     static QList<Section> forModel(qint64 modelType, int32_t firmwareVersionInt);
+
+    // The video date format's two choices, each with today's date as its
+    // example, in the interface language.
+    static QStringList videoDateFormatTitles(const QDate &today);
 
     // "common", "always", "parking", "etc".
     static QString pageId(Page page);

@@ -154,11 +154,14 @@ QWidget *P820SettingViewController::buildClockRow()
     const auto stored = CameraClockFile::read(m_manager->settingDirPath());
     m_clockCheckBox->setChecked(stored.has_value());
     m_clockPicker->setDateTime(stored.value_or(QDateTime::currentDateTime()));
-    m_clockPicker->setEnabled(stored.has_value());
-    connect(m_clockCheckBox, &QCheckBox::toggled, m_clockPicker, &QWidget::setEnabled);
     auto *now = keyed(new QPushButton(row), QStringLiteral("현재 시간 가져오기"));
     connect(now, &QPushButton::clicked, this,
             [this] { m_clockPicker->setDateTime(QDateTime::currentDateTime()); });
+    // The check box switches the picker and its "current time" button together.
+    for (QWidget *follower : {static_cast<QWidget *>(m_clockPicker), static_cast<QWidget *>(now)}) {
+        follower->setEnabled(stored.has_value());
+        connect(m_clockCheckBox, &QCheckBox::toggled, follower, &QWidget::setEnabled);
+    }
     layout->addWidget(m_clockCheckBox);
     layout->addWidget(m_clockPicker);
     layout->addWidget(now);
@@ -192,6 +195,8 @@ void P820SettingViewController::applyLanguageSettings()
         setText();
     for (NativeEditorControlRow *row : std::as_const(m_rows))
         row->applyLanguageSettings();
+    if (NativeEditorControlRow *dateFormat = rowFor(EditorControl::VideoDateFormat))
+        dateFormat->setTitles(NativeEditorLayout::videoDateFormatTitles(QDate::currentDate()));
     if (m_partitionBars)
         m_partitionBars->applyLanguageSettings();
 }

@@ -46,3 +46,9 @@ TEST(NativeEditorLayout, SectionsFollowTheModel)
         }
     }
 }
+
+TEST(NativeEditorLayout, DateFormatsShowTodayAsTheirExample)
+{
+    EXPECT_EQ(NativeEditorLayout::videoDateFormatTitles(QDate(2026, 12, 7)),
+              (QStringList{"yyyy-MM-dd  e.g.))2026-12-07", "MMM-dd-yyyy  e.g.)Dec-07-2026"}));
+}
