@@ -34,12 +34,7 @@ void SettingsOpening::settingButtonTouched()
         showSelectFlashMemoryWindow();
         return;
     }
-    manager->loadCardIdentity();
-    if (manager->modelType() == CameraModelTable::kNoModel) {
-        showSelectModelWindow();
-        return;
-    }
-    openEditorForModel();
+    openCardSettings();
 }
 
 void SettingsOpening::openSettingsFor(const QString &root)
@@ -50,11 +45,7 @@ void SettingsOpening::openSettingsFor(const QString &root)
     }
     const auto manager = sharedManager();
     manager->setSettingDirPath(root);
-    manager->loadCardIdentity();
-    if (manager->modelType() == CameraModelTable::kNoModel)
-        showSelectModelWindow();
-    else
-        openEditorForModel();
+    openCardSettings();
 }
 
 void SettingsOpening::showSelectFlashMemoryWindow()
@@ -66,12 +57,7 @@ void SettingsOpening::showSelectFlashMemoryWindow()
     const auto manager = sharedManager();
     manager->setSettingDirPath(dialog.selectedFlashMeoryUrl().toLocalFile());
     // The card the user chose, not the first one among the volumes.
-    manager->loadCardIdentity();
-    if (manager->modelType() == CameraModelTable::kNoModel) {
-        showSelectModelWindow();
-        return;
-    }
-    openEditorForModel();
+    openCardSettings();
 }
 
 void SettingsOpening::showSelectModelWindow()
@@ -91,6 +77,16 @@ void SettingsOpening::showSelectModelWindow()
     else if (type == 3)
         manager->setLocalID(0);
     openEditorForModel();
+}
+
+void SettingsOpening::openCardSettings()
+{
+    const auto manager = sharedManager();
+    manager->loadCardIdentity();
+    if (manager->modelType() == CameraModelTable::kNoModel)
+        showSelectModelWindow();
+    else
+        openEditorForModel();
 }
 
 void SettingsOpening::openEditorForModel()

@@ -32,6 +32,9 @@ public:
     void showSettingWindow();
 
 private:
+    // Reads which camera the card at the manager's folder belongs to, asks
+    // for the model when it does not say, and opens the model's editor.
+    void openCardSettings();
     // Loads the card's record for the model and opens its editor.
     void openEditorForModel();
 
