@@ -26,6 +26,45 @@ const QStringList kQuality{QStringLiteral("낮음"), QStringLiteral("보통"), Q
 const QStringList kThreeSettings{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
 const QStringList kTwoSettings{QStringLiteral("1"), QStringLiteral("2")};
 
+QString sliderTitleKey(C control)
+{
+    switch (control) {
+    case C::FrontBrightness:
+        return QStringLiteral("전방");
+    case C::LdwsLeftSensitivity:
+        return QStringLiteral("왼쪽");
+    case C::TimeLimit36x:
+    case C::TimeLimit36o:
+        return QStringLiteral("시간");
+    case C::Battery12V:
+        return QStringLiteral("차량전압 12V");
+    case C::Battery24V:
+        return QStringLiteral("차량전압 24V");
+    default:
+        return {};
+    }
+}
+
+QStringList sliderEndKeys(C control)
+{
+    switch (control) {
+    case C::FrontBrightness:
+    case C::RearBrightness:
+        return {QStringLiteral("밝게"), QStringLiteral("어둡게")};
+    case C::LcdBrightness:
+        return {QStringLiteral("어두움"), QStringLiteral("밝음")};
+    case C::AlwaysShock:
+    case C::ParkingShock:
+    case C::LdwsLeftSensitivity:
+    case C::LdwsRightSensitivity:
+    case C::FcwsSensitivity:
+    case C::ParkingMotionSensitivity:
+        return {QStringLiteral("둔감"), QStringLiteral("민감")};
+    default:
+        return {};
+    }
+}
+
 struct Builder
 {
     qint64 type;
@@ -63,7 +102,8 @@ struct Builder
     Layout::Control slider(C control) const
     {
         const auto range = SliderSteps::forSlider(control, type);
-        return {control, Kind::Slider, range ? range->guides : QStringList()};
+        return {control, Kind::Slider, range ? range->guides : QStringList(),
+                sliderTitleKey(control), sliderEndKeys(control)};
     }
 
     void add(const char *id, Page page, const char *titleKey,
@@ -141,7 +181,8 @@ void addCommonPage(Builder &b)
             {b.radio(C::VoiceGuidance, kOnOff)});
     b.add("voice_volume", p, "볼륨", {b.slider(C::VoiceVolume)});
     b.addIf(Row::CameraClock, "camera_clock", p, "시간설정",
-            {{std::nullopt, Kind::Date, {}},
+            // The date's check box says whether OK sets the camera's clock.
+            {{std::nullopt, Kind::Date, {}, QStringLiteral("설정")},
              {std::nullopt, Kind::Button, {QStringLiteral("현재 시간 가져오기")}}});
     b.add("time_zone", p, "표준시간대", {{C::TimeZone, Kind::Combo, TimeZoneTable::gmtDescList()}});
     b.add("daylight_saving", p, "DST",

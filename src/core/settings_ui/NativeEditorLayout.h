@@ -44,6 +44,11 @@ public:
         // Radio cells and check box titles as keys; slider guides and the
         // time zones as they are shown. Pop-ups list the camera's languages.
         QStringList choices;
+        // A title of the control's own, where its section holds more than one.
+        QString titleKey = {};
+        // What the two ends of a slider mean, low end first; empty where the
+        // guides say it.
+        QStringList endKeys = {};
     };
 
     struct Section

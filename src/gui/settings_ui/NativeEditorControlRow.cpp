@@ -79,7 +79,18 @@ void NativeEditorControlRow::buildSlider(qint64 modelType)
     m_slider->setRange(m_range ? m_range->minimum : 0, m_range ? m_range->maximum : 0);
     m_slider->setPageStep(1);
     m_slider->setTickPosition(QSlider::TicksBelow);
-    layout->addWidget(m_slider, 0, 0);
+    constexpr int kSliderColumn = 2;
+    if (!m_control.titleKey.isEmpty()) {
+        QLabel *title = keyedLabel(m_control.titleKey);
+        title->setMinimumWidth(110);
+        layout->addWidget(title, 0, 0);
+    }
+    if (m_control.endKeys.size() == 2) {
+        layout->addWidget(keyedLabel(m_control.endKeys.at(0)), 0, kSliderColumn - 1);
+        layout->addWidget(keyedLabel(m_control.endKeys.at(1)), 0, kSliderColumn + 1);
+    }
+    layout->addWidget(m_slider, 0, kSliderColumn);
+    layout->setColumnStretch(kSliderColumn, 1);
     for (int index = 0; m_range && index < m_range->guides.size(); ++index) {
         auto *guide = new QLabel(m_range->guides.at(index), this);
         guide->setAlignment(Qt::AlignCenter);
@@ -89,21 +100,28 @@ void NativeEditorControlRow::buildSlider(qint64 modelType)
         policy.setRetainSizeWhenHidden(true);
         guide->setSizePolicy(policy);
         // The guides share one place under the slider; one shows at a time.
-        layout->addWidget(guide, 1, 0, Qt::AlignCenter);
+        layout->addWidget(guide, 1, kSliderColumn, Qt::AlignCenter);
         m_guides.append(guide);
     }
-    connect(m_slider, &MouseEventSlider::sliderTouchedDown, this, [this](MouseEventSlider *s) {
-        m_currentMouseDownSlider = s;
-        showGuide();
-    });
+    // Resting on the slider only marks it; its guide shows while the user
+    // moves it, and goes at release or when the pointer leaves.
+    connect(m_slider, &MouseEventSlider::sliderTouchedDown, this,
+            [this](MouseEventSlider *s) { m_currentMouseDownSlider = s; });
     connect(m_slider, &MouseEventSlider::sliderTouchedUp, this, [this] {
         m_currentMouseDownSlider = nullptr;
-        showGuide();
+        showGuide(false);
     });
     connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
-        showGuide();
+        showGuide(true);
         Q_EMIT chosen(this, value);
     });
+}
+
+QLabel *NativeEditorControlRow::keyedLabel(const QString &key)
+{
+    auto *label = new QLabel(this);
+    m_keyedLabels.append({label, key});
+    return label;
 }
 
 void NativeEditorControlRow::buildCombo(const QStringList &items)
@@ -118,12 +136,13 @@ void NativeEditorControlRow::buildCombo(const QStringList &items)
             [this](int index) { Q_EMIT chosen(this, index); });
 }
 
-void NativeEditorControlRow::showGuide()
+void NativeEditorControlRow::showGuide(bool moved)
 {
     const auto index =
         m_range ? SliderSteps::guideIndex(*m_range, m_slider->value()) : std::nullopt;
+    const bool touched = moved && m_currentMouseDownSlider == m_slider;
     for (int at = 0; at < m_guides.size(); ++at)
-        m_guides.at(at)->setVisible(m_currentMouseDownSlider == m_slider && index == at);
+        m_guides.at(at)->setVisible(touched && index == at);
 }
 
 void NativeEditorControlRow::showControls(const EditorControls &controls)
@@ -140,7 +159,6 @@ void NativeEditorControlRow::showControls(const EditorControls &controls)
         m_slider->setEnabled(enabled);
         if (value)
             m_slider->setValue(*value);
-        showGuide();
     }
     if (m_combo) {
         m_combo->setEnabled(enabled);
@@ -161,4 +179,6 @@ void NativeEditorControlRow::applyLanguageSettings()
     const TorvaLanguages *languages = TorvaLanguages::SharedTorvaLanguages();
     for (int index = 0; index < m_radios.size() && index < m_titleKeys.size(); ++index)
         m_radios.at(index)->setText(languages->localized(m_titleKeys.at(index)));
+    for (const auto &[label, key] : m_keyedLabels)
+        label->setText(languages->localized(key));
 }

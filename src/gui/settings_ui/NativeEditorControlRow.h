@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 class MouseEventSlider;
 class QComboBox;
@@ -51,8 +52,10 @@ private:
     void buildRadios(const QStringList &titleKeys, bool checkBox);
     void buildSlider(qint64 modelType);
     void buildCombo(const QStringList &items);
-    // The step's guide shows only while its slider is the one touched down.
-    void showGuide();
+    // A label whose text follows the interface language.
+    QLabel *keyedLabel(const QString &key);
+    // The step's guide shows only when the slider touched down was moved.
+    void showGuide(bool moved);
 
     NativeEditorLayout::Control m_control;
     QStringList m_titleKeys;
@@ -60,6 +63,7 @@ private:
     MouseEventSlider *m_slider = nullptr;
     std::optional<SliderSteps::Range> m_range;
     QList<QLabel *> m_guides;
+    QList<std::pair<QLabel *, QString>> m_keyedLabels;
     QPointer<MouseEventSlider> m_currentMouseDownSlider;
     QComboBox *m_combo = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "core/settings_ui/TouchCalibrationRequest.h"
 #include "gui/controls/BGColorView.h"
 #include "gui/controls/TorvaCancelEventView.h"
+#include "gui/settings_ui/DialogSkin.h"
 #include "gui/settings_ui/NativeEditorControlRow.h"
 #include "gui/settings_ui/PartitionBarsView.h"
 
@@ -63,11 +64,11 @@ P820SettingViewController::P820SettingViewController(std::shared_ptr<P820Setting
       m_session(m_manager->record(), cameraOf(*m_manager))
 {
     auto *view = new TorvaCancelEventView;
+    view->setObjectName(QStringLiteral("nativeSettingView"));
+    DialogSkin::paintEditor(view);
     auto *layout = new QVBoxLayout(view);
     auto *title = keyed(new QLabel(view), QStringLiteral("블랙박스 설정"));
-    QFont font = title->font();
-    font.setBold(true);
-    title->setFont(font);
+    title->setObjectName(QStringLiteral("dialogTitle"));
     layout->addWidget(title);
     m_tabs = new QTabWidget(view);
     for (int page = 0; page < Layout::kPageCount; ++page) {
@@ -118,12 +119,12 @@ QWidget *P820SettingViewController::buildSection(const Layout::Section &section)
     const QStringList languages = languageTitles(*m_manager);
     for (const Layout::Control &control : section.controls) {
         if (control.kind == Kind::Date) {
-            layout->addWidget(buildClockRow());
+            layout->addWidget(buildClockRow(control));
         } else if (control.kind == Kind::Button) {
             // The clock's button belongs to its row; the format section never shows.
             if (section.id != QLatin1String("touch_calibration"))
                 continue;
-            auto *button = keyed(new QPushButton(box), control.choices.value(0));
+            auto *button = keyed(DialogSkin::button(box), control.choices.value(0));
             connect(button, &QPushButton::clicked, this,
                     &P820SettingViewController::touchCalibrationButtonTouched);
             layout->addWidget(button, 0, Qt::AlignLeft);
@@ -142,19 +143,19 @@ QWidget *P820SettingViewController::buildSection(const Layout::Section &section)
     return box;
 }
 
-QWidget *P820SettingViewController::buildClockRow()
+QWidget *P820SettingViewController::buildClockRow(const Layout::Control &date)
 {
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_clockCheckBox = new QCheckBox(row);
+    m_clockCheckBox = keyed(new QCheckBox(row), date.titleKey);
     m_clockPicker = new QDateTimeEdit(row);
     m_clockPicker->setLocale(QLocale(QStringLiteral("en")));
     m_clockPicker->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     const auto stored = CameraClockFile::read(m_manager->settingDirPath());
     m_clockCheckBox->setChecked(stored.has_value());
     m_clockPicker->setDateTime(stored.value_or(QDateTime::currentDateTime()));
-    auto *now = keyed(new QPushButton(row), QStringLiteral("현재 시간 가져오기"));
+    auto *now = keyed(DialogSkin::button(row), QStringLiteral("현재 시간 가져오기"));
     connect(now, &QPushButton::clicked, this,
             [this] { m_clockPicker->setDateTime(QDateTime::currentDateTime()); });
     // The check box switches the picker and its "current time" button together.
@@ -173,9 +174,9 @@ QWidget *P820SettingViewController::buildButtonRow()
 {
     auto *row = new QWidget;
     auto *layout = new QHBoxLayout(row);
-    m_resetButton = keyed(new QPushButton(row), QStringLiteral("설정값 초기화"));
-    m_okButton = keyed(new QPushButton(row), QStringLiteral("확인"));
-    m_cancelButton = keyed(new QPushButton(row), QStringLiteral("취소"));
+    m_resetButton = keyed(DialogSkin::button(row), QStringLiteral("설정값 초기화"));
+    m_okButton = keyed(DialogSkin::button(row), QStringLiteral("확인"));
+    m_cancelButton = keyed(DialogSkin::button(row), QStringLiteral("취소"));
     connect(m_resetButton, &QPushButton::clicked, this,
             &P820SettingViewController::resetButtonTouched);
     connect(m_okButton, &QPushButton::clicked, this, &P820SettingViewController::okButtonTouched);

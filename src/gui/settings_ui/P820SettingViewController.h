@@ -55,7 +55,7 @@ public:
 private:
     QWidget *buildPage(NativeEditorLayout::Page page);
     QWidget *buildSection(const NativeEditorLayout::Section &section);
-    QWidget *buildClockRow();
+    QWidget *buildClockRow(const NativeEditorLayout::Control &date);
     QWidget *buildButtonRow();
     // Sets the widget's text from the key now and on every language change.
     template <typename Widget> Widget *keyed(Widget *widget, const QString &key);

@@ -2,6 +2,7 @@
 
 #include "core/i18n/TorvaLanguages.h"
 #include "gui/controls/TorvaCancelEventView.h"
+#include "gui/settings_ui/DialogSkin.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -9,38 +10,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The button picture stretched around its title, its edges kept.
-QPushButton *dialogButton(QWidget *parent)
-{
-    auto *button = new QPushButton(parent);
-    button->setMinimumSize(96, 28);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; border-width: 6px 10px 4px 10px;"
-        " border-image: url(:/images/dialog_button_1.svg) 6 10 4 10 stretch; }"
-        "QPushButton:pressed { border-image: url(:/images/dialog_button_2.svg) 6 10 4 10 stretch; }"
-        "QPushButton:disabled { color: #7f8a96; }"));
-    return button;
-}
-
-} // namespace
-
 SelectFromListViewController::SelectFromListViewController(const char *titleKey, QWidget *parent)
     : TorvaViewController(parent), m_titleKey(titleKey)
 {
     auto *view = new TorvaCancelEventView;
     view->setObjectName(QStringLiteral("selectFromListView"));
-    view->setAttribute(Qt::WA_StyledBackground);
-    view->setStyleSheet(QStringLiteral("#selectFromListView { border-image: "
-                                       "url(:/images/dialog_bg.svg) 8 8 8 8 stretch; }"
-                                       "QLabel { color: white; }"));
+    DialogSkin::paintDialog(view);
     m_titleLabel = new QLabel(view);
     m_titleLabel->setWordWrap(true);
     m_titleLabel->setAlignment(Qt::AlignCenter);
     m_comboBox = new QComboBox(view);
-    m_okButton = dialogButton(view);
-    m_cancelButton = dialogButton(view);
+    m_okButton = DialogSkin::button(view);
+    m_cancelButton = DialogSkin::button(view);
     connect(m_okButton, &QPushButton::clicked, this,
             &SelectFromListViewController::okButtonTouched);
     connect(m_cancelButton, &QPushButton::clicked, this,
