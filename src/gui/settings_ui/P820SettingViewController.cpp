@@ -2,25 +2,25 @@
 
 #include "core/i18n/LanguageNames.h"
 #include "core/i18n/TorvaLanguages.h"
-#include "core/settings/MemoryCardAlert.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/settings_ui/CameraClockFile.h"
 #include "core/settings_ui/EditorReset.h"
 #include "core/settings_ui/EditorRules.h"
 #include "core/settings_ui/ParkingModeChoice.h"
+#include "core/settings_ui/PartitionRatios.h"
 #include "core/settings_ui/TouchCalibrationRequest.h"
 #include "gui/controls/BGColorView.h"
 #include "gui/controls/TorvaCancelEventView.h"
 #include "gui/settings_ui/DialogSkin.h"
 #include "gui/settings_ui/NativeEditorControlRow.h"
 #include "gui/settings_ui/PartitionBarsView.h"
+#include "gui/settings_ui/SettingsAlert.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -34,6 +34,13 @@ namespace {
 
 constexpr QSize kViewSize(760, 720);
 const char *const kPageTitleKeys[] = {"공통", "상시모드", "주차모드", "부가기능"};
+const QList<PartitionBarsView::Bar> kPartitionBars = {
+    {QStringLiteral("상시녹화"), Qt::green},
+    {QStringLiteral("상시충격"), Qt::yellow},
+    {QStringLiteral("주차모션"), QColor(0xff, 0xa5, 0x00)},
+    {QStringLiteral("주차충격"), Qt::red},
+    {QStringLiteral("수동녹화"), Qt::blue},
+};
 
 QString localized(const QString &key)
 {
@@ -137,7 +144,7 @@ QWidget *P820SettingViewController::buildSection(const Layout::Section &section)
         }
     }
     if (section.id == QLatin1String("memory_partition")) {
-        m_partitionBars = new PartitionBarsView(box);
+        m_partitionBars = new PartitionBarsView(kPartitionBars, box);
         layout->addWidget(m_partitionBars);
     }
     return box;
@@ -230,7 +237,7 @@ void P820SettingViewController::parkingModeChosen(NativeEditorControlRow *row, i
     const auto question = ParkingModeChoice::questionKey(model, value);
     if (!question) {
         m_session.set(row->control(), value);
-    } else if (alert(ParkingModeChoice::titleKey(), *question, {}, true)) {
+    } else if (SettingsAlert::show(this, ParkingModeChoice::titleKey(), *question, {}, true)) {
         m_session.set(row->control(), value);
         m_manager->setParking_mode_set(ParkingModeChoice::accepted(model, value).parkingModeSet);
     } else {
@@ -250,36 +257,17 @@ void P820SettingViewController::showControls()
             speed->setTitles(titles);
     }
     if (m_partitionBars) {
-        m_partitionBars->showPartition(m_manager->modelType(),
-                                       controls.value(EditorControl::Partition).value_or(0));
+        const PartitionRatios::Ratios ratios = PartitionRatios::forModel(
+            m_manager->modelType(), controls.value(EditorControl::Partition).value_or(0));
+        m_partitionBars->showShares(QList<double>(ratios.cbegin(), ratios.cend()), 1);
     }
-}
-
-bool P820SettingViewController::alert(const QString &titleKey, const QString &textKey,
-                                      const QString &informativeKey, bool question)
-{
-    QMessageBox box(this);
-    box.setWindowModality(Qt::WindowModal);
-    if (!titleKey.isEmpty())
-        box.setWindowTitle(localized(titleKey));
-    box.setText(localized(textKey));
-    if (!informativeKey.isEmpty())
-        box.setInformativeText(localized(informativeKey));
-    QAbstractButton *yes = nullptr;
-    if (question) {
-        box.addButton(localized(QStringLiteral("아니오")), QMessageBox::NoRole);
-        yes = box.addButton(localized(QStringLiteral("예")), QMessageBox::YesRole);
-    }
-    box.exec();
-    return yes && box.clickedButton() == yes;
 }
 
 void P820SettingViewController::okButtonTouched()
 {
     m_session.save(m_manager->record());
     if (!m_manager->saveData()) {
-        alert({}, QString::fromUtf8(MemoryCardAlert::kTitleKey),
-              QString::fromUtf8(MemoryCardAlert::kMessageKey), false);
+        SettingsAlert::showMemoryCardAlert(this);
         return;
     }
     if (m_clockCheckBox) {
@@ -306,20 +294,20 @@ void P820SettingViewController::resetButtonTouched()
 
 void P820SettingViewController::touchCalibrationButtonTouched()
 {
-    if (!alert({}, QStringLiteral("초기화하기"),
-               QStringLiteral(
-                   "주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.\r\n초기화하려면 "
-                   "(예)를, 취소하려면 (아니오)를 선택 하십시오."),
-               true))
+    if (!SettingsAlert::show(
+            this, {}, QStringLiteral("초기화하기"),
+            QStringLiteral(
+                "주의 : 현재 설정된 화면 터치 정확도 값이 초기화 됩니다.\r\n초기화하려면 "
+                "(예)를, 취소하려면 (아니오)를 선택 하십시오."),
+            true))
         return;
     // A card that cannot take the request file says so instead.
     const bool written = TouchCalibrationRequest::write(m_manager->settingDirPath()).ok();
     QTimer::singleShot(0, this, [this, written] {
         if (written)
-            alert({}, QStringLiteral("초기화하기"),
-                  QStringLiteral("화면 터치 정확도 초기화가 완료되었습니다."), false);
+            SettingsAlert::show(this, {}, QStringLiteral("초기화하기"),
+                                QStringLiteral("화면 터치 정확도 초기화가 완료되었습니다."), false);
         else
-            alert({}, QString::fromUtf8(MemoryCardAlert::kTitleKey),
-                  QString::fromUtf8(MemoryCardAlert::kMessageKey), false);
+            SettingsAlert::showMemoryCardAlert(this);
     });
 }

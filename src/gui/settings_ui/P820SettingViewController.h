@@ -64,10 +64,6 @@ private:
     void parkingModeChosen(NativeEditorControlRow *row, int value);
     // Every widget as the session's controls show it.
     void showControls();
-    // A window-modal alert; with question, "No" and "Yes" buttons and true
-    // for "Yes".
-    bool alert(const QString &titleKey, const QString &textKey, const QString &informativeKey,
-               bool question);
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;

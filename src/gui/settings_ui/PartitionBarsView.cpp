@@ -1,30 +1,25 @@
 #include "gui/settings_ui/PartitionBarsView.h"
 
 #include "core/i18n/TorvaLanguages.h"
-#include "core/settings_ui/PartitionRatios.h"
 #include "gui/controls/BGColorView.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
-#include <iterator>
-
 namespace {
 
 constexpr int kBarHeight = 14;
-// Continuous, always shock, parking motion, parking shock, manual.
-const char *const kNameKeys[] = {"상시녹화", "상시충격", "주차모션", "주차충격", "수동녹화"};
-const QColor kColors[] = {Qt::green, Qt::yellow, QColor(0xff, 0xa5, 0x00), Qt::red, Qt::blue};
 
 } // namespace
 
-PartitionBarsView::PartitionBarsView(QWidget *parent) : QWidget(parent)
+PartitionBarsView::PartitionBarsView(const QList<Bar> &bars, QWidget *parent)
+    : QWidget(parent), m_specs(bars)
 {
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, kBarHeight + 4, 0, 0);
-    for (int index = 0; index < int(std::size(kNameKeys)); ++index) {
+    for (int index = 0; index < bars.size(); ++index) {
         auto *bar = new BGColorView(this);
-        bar->setColor(kColors[index]);
+        bar->setColor(bars.at(index).color);
         m_bars.append(bar);
         auto *name = new QLabel(this);
         auto *percent = new QLabel(this);
@@ -39,20 +34,21 @@ PartitionBarsView::PartitionBarsView(QWidget *parent) : QWidget(parent)
     applyLanguageSettings();
 }
 
-void PartitionBarsView::showPartition(qint64 modelType, int column)
+void PartitionBarsView::showShares(const QList<double> &shares, int decimals)
 {
-    const PartitionRatios::Ratios ratios = PartitionRatios::forModel(modelType, column);
-    for (int index = 0; index < m_percents.size(); ++index) {
-        m_shares[index] = ratios.at(size_t(index));
-        m_percents.at(index)->setText(QString::asprintf("%.1f%%", ratios.at(size_t(index))));
+    for (int index = 0; index < m_percents.size() && index < shares.size(); ++index) {
+        m_shares[index] = shares.at(index);
+        m_percents.at(index)->setText(QString::number(shares.at(index), 'f', decimals) +
+                                      QLatin1Char('%'));
     }
     placeBars();
 }
 
 void PartitionBarsView::applyLanguageSettings()
 {
+    const TorvaLanguages *languages = TorvaLanguages::SharedTorvaLanguages();
     for (int index = 0; index < m_names.size(); ++index)
-        m_names.at(index)->setText(TorvaLanguages::text(kNameKeys[index]));
+        m_names.at(index)->setText(languages->localized(m_specs.at(index).nameKey));
 }
 
 void PartitionBarsView::resizeEvent(QResizeEvent *event)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
+#include <QString>
 #include <QWidget>
 
 class BGColorView;
@@ -13,13 +15,20 @@ class PartitionBarsView : public QWidget
     Q_OBJECT
 
 public:
-    explicit PartitionBarsView(QWidget *parent = nullptr);
+    struct Bar
+    {
+        QString nameKey;
+        QColor color;
+    };
 
-    // The model's shares for a partition column.
-    void showPartition(qint64 modelType, int column);
+    explicit PartitionBarsView(const QList<Bar> &bars, QWidget *parent = nullptr);
+
+    // Each bar's share in percent, shown with that many decimals.
+    void showShares(const QList<double> &shares, int decimals);
     void applyLanguageSettings();
 
     const QList<QLabel *> &percentLabels() const { return m_percents; }
+    const QList<BGColorView *> &bars() const { return m_bars; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -27,6 +36,7 @@ protected:
 private:
     void placeBars();
 
+    QList<Bar> m_specs;
     QList<BGColorView *> m_bars;
     QList<QLabel *> m_names;
     QList<QLabel *> m_percents;
