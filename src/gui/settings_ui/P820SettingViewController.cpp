@@ -42,11 +42,6 @@ const QList<PartitionBarsView::Bar> kPartitionBars = {
     {QStringLiteral("수동녹화"), Qt::blue},
 };
 
-QString localized(const QString &key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localized(key);
-}
-
 NativeEditorMapping::Camera cameraOf(const P820SettingManager &manager)
 {
     NativeEditorMapping::Camera camera{manager.modelType(), manager.firmwareVersionInt(), {}};
@@ -81,20 +76,13 @@ P820SettingViewController::P820SettingViewController(std::shared_ptr<P820Setting
     for (int page = 0; page < Layout::kPageCount; ++page) {
         m_tabs->addTab(buildPage(Layout::Page(page)), QString());
         const QString key = QString::fromUtf8(kPageTitleKeys[page]);
-        m_texts.append([this, page, key] { m_tabs->setTabText(page, localized(key)); });
+        onLanguage([this, page, key] { m_tabs->setTabText(page, localizedText(key)); });
     }
     layout->addWidget(m_tabs);
     layout->addWidget(buildButtonRow());
     resize(kViewSize);
     showControls();
     loadView(view);
-}
-
-template <typename Widget>
-Widget *P820SettingViewController::keyed(Widget *widget, const QString &key)
-{
-    m_texts.append([widget, key] { widget->setText(localized(key)); });
-    return widget;
 }
 
 QWidget *P820SettingViewController::buildPage(Layout::Page page)
@@ -198,9 +186,8 @@ QWidget *P820SettingViewController::buildButtonRow()
 
 void P820SettingViewController::applyLanguageSettings()
 {
-    setWindowTitle(localized(QStringLiteral("블랙박스 설정")));
-    for (const auto &setText : std::as_const(m_texts))
-        setText();
+    setWindowTitle(localizedText(QStringLiteral("블랙박스 설정")));
+    applyKeyedTexts();
     for (NativeEditorControlRow *row : std::as_const(m_rows))
         row->applyLanguageSettings();
     if (NativeEditorControlRow *dateFormat = rowFor(EditorControl::VideoDateFormat))

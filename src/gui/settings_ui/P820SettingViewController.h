@@ -57,8 +57,6 @@ private:
     QWidget *buildSection(const NativeEditorLayout::Section &section);
     QWidget *buildClockRow(const NativeEditorLayout::Control &date);
     QWidget *buildButtonRow();
-    // Sets the widget's text from the key now and on every language change.
-    template <typename Widget> Widget *keyed(Widget *widget, const QString &key);
 
     void controlChosen(NativeEditorControlRow *row, int value);
     void parkingModeChosen(NativeEditorControlRow *row, int value);
@@ -67,7 +65,6 @@ private:
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;
-    QList<std::function<void()>> m_texts;
     QList<NativeEditorControlRow *> m_rows;
     QTabWidget *m_tabs = nullptr;
     QPushButton *m_okButton = nullptr;

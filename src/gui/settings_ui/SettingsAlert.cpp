@@ -3,8 +3,8 @@
 #include "core/i18n/TorvaLanguages.h"
 #include "core/settings/MemoryCardAlert.h"
 
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 

@@ -57,3 +57,20 @@ void TorvaViewController::keyDown(QKeyEvent *event)
     }
     event->ignore();
 }
+
+void TorvaViewController::onLanguage(const std::function<void()> &setText)
+{
+    m_keyedTexts.append(setText);
+    setText();
+}
+
+void TorvaViewController::applyKeyedTexts() const
+{
+    for (const auto &setText : m_keyedTexts)
+        setText();
+}
+
+QString TorvaViewController::localizedText(const QString &key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localized(key);
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class QKeyEvent;
 
@@ -34,6 +38,20 @@ public:
     // which the Esc-to-cancel view gets.
     virtual void keyDown(QKeyEvent *event);
 
+protected:
+    // Sets the widget's text from the key now and at every applyKeyedTexts.
+    template <typename Widget> Widget *keyed(Widget *widget, const QString &key)
+    {
+        onLanguage([widget, key] { widget->setText(localizedText(key)); });
+        return widget;
+    }
+    // Runs setText now and at every applyKeyedTexts.
+    void onLanguage(const std::function<void()> &setText);
+    // The texts of keyed and onLanguage in the current language.
+    void applyKeyedTexts() const;
+    static QString localizedText(const QString &key);
+
 private:
     QWidget *m_view = nullptr;
+    QList<std::function<void()>> m_keyedTexts;
 };
