@@ -2,11 +2,14 @@
 
 #include "core/settings/CameraModelTable.h"
 #include "core/settings/P820SettingManager.h"
+#include "core/settings/QMVSettingManager.h"
 #include "core/video/Utils.h"
 #include "gui/settings_ui/P820SettingViewController.h"
+#include "gui/settings_ui/QMVSettingViewController.h"
 #include "gui/settings_ui/SelectDeviceViewController.h"
 #include "gui/settings_ui/SelectFlashMemoryViewController.h"
 #include "gui/settings_ui/SettingWindow.h"
+#include "gui/settings_ui/SettingsAlert.h"
 
 #include <QDebug>
 #include <QUrl>
@@ -103,6 +106,14 @@ void SettingsOpening::openEditorForModel()
         showSettingWindow();
         return;
     case CameraModelTable::Editor::Compact:
+        if (QMVSettingManager::SharedQMVSettingManager().loadData(manager->settingDirPath()) ==
+            QMVSettingManager::LoadResult::Unreadable) {
+            SettingsAlert::showMemoryCardAlert(m_mainWindow);
+            return;
+        }
+        m_hooks.updateModelInfo();
+        showSettingWindow_QMV();
+        return;
     case CameraModelTable::Editor::Web:
     case CameraModelTable::Editor::None:
         // These cameras' editors are not part of the viewer yet.
@@ -117,6 +128,16 @@ void SettingsOpening::showSettingWindow()
     if (CameraModelTable::editorFor(manager->modelType()) != CameraModelTable::Editor::Native)
         return;
     P820SettingViewController editor(manager);
+    SettingWindow window(m_mainWindow);
+    if (window.showModalWindow(m_mainWindow, &editor, &editor, false) == 1)
+        m_hooks.updateModelInfo();
+}
+
+void SettingsOpening::showSettingWindow_QMV()
+{
+    const auto manager = sharedManager();
+    QMVSettingViewController editor(QMVSettingManager::SharedQMVSettingManager(),
+                                    manager->settingDirPath(), manager->modelType());
     SettingWindow window(m_mainWindow);
     if (window.showModalWindow(m_mainWindow, &editor, &editor, false) == 1)
         m_hooks.updateModelInfo();

@@ -30,6 +30,7 @@ public:
     void showSelectFlashMemoryWindow();
     void showSelectModelWindow();
     void showSettingWindow();
+    void showSettingWindow_QMV();
 
 private:
     // Reads which camera the card at the manager's folder belongs to, asks

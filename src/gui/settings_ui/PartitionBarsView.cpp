@@ -24,6 +24,8 @@ PartitionBarsView::PartitionBarsView(const QList<Bar> &bars, QWidget *parent)
         auto *name = new QLabel(this);
         auto *percent = new QLabel(this);
         name->setAlignment(Qt::AlignCenter);
+        // Longer names take two lines rather than the neighbours' room.
+        name->setWordWrap(true);
         percent->setAlignment(Qt::AlignCenter);
         layout->addWidget(name, 0, index);
         layout->addWidget(percent, 1, index);

@@ -1,10 +1,14 @@
 #include "../GuiTestEnvironment.h"
 #include "FileBytes.h"
+#include "TempFolder.h"
 #include "ViewerTestSupport.h"
 
 #include "core/settings/P820SettingManager.h"
+#include "core/settings/QMVSettingManager.h"
+#include "gui/app/SettingsOpening.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/settings_ui/P820SettingViewController.h"
+#include "gui/settings_ui/QMVSettingViewController.h"
 #include "gui/settings_ui/SelectFlashMemoryViewController.h"
 #include "gui/settings_ui/SettingWindow.h"
 
@@ -54,4 +58,32 @@ TEST(SettingsOpening, TheButtonOpensTheCardsEditorOrAsksForACard)
     EXPECT_TRUE(cardAsked);
     ASSERT_TRUE(takeCardOut(false));
     EXPECT_EQ(FileBytes::read(record), before);
+}
+
+// A compact camera's card opens its own dialog, whose OK saves the card's
+// lines and shows the card anew.
+TEST(SettingsOpening, ACompactCardOpensItsOwnDialog)
+{
+    TempFolder card;
+    QMVSettingManager lines;
+    ASSERT_TRUE(lines.loadDefaultData_V120());
+    ASSERT_EQ(lines.saveData(card.path()), QMVSettingManager::SaveResult::Saved);
+    QWidget mainWindow;
+    mainWindow.show();
+    int updates = 0;
+    SettingsOpening opening(&mainWindow, {[] {}, [&updates] { ++updates; }});
+    bool dialogShown = false;
+    whenModal<SettingWindow>([&](SettingWindow *window) {
+        auto *dialog = window->findChild<QMVSettingViewController *>();
+        dialogShown = dialog != nullptr;
+        if (dialog)
+            dialog->okButton()->click();
+        else
+            window->done(0);
+    });
+    opening.openSettingsFor(card.path());
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(updates, 2);
+    EXPECT_EQ(FileBytes::read(QMVSettingManager::settingsFilePath(card.path())),
+              QMVSettingManager::bytesFromLines(lines.linedSettings()));
 }

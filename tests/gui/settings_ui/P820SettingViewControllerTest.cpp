@@ -1,6 +1,7 @@
 #include "../GuiTestEnvironment.h"
 #include "FileBytes.h"
 #include "ReadOnlyCard.h"
+#include "SettingsDialogTestSupport.h"
 #include "TempFolder.h"
 
 #include "core/i18n/TorvaLanguages.h"
@@ -69,57 +70,9 @@ public:
     std::shared_ptr<P820SettingManager> manager;
 };
 
-// Runs the editor over a main window; during runs once it is on screen.
-// A run that during leaves open ends with -1.
-qint64 runEditor(P820SettingViewController &editor, const std::function<void()> &during)
-{
-    QWidget mainWindow;
-    mainWindow.resize(1200, 900);
-    mainWindow.show();
-    SettingWindow window;
-    QTimer::singleShot(0, &window, [&] {
-        EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return window.isVisible(); }));
-        during();
-        // Esc cancels through a queued call.
-        if (!GuiTestEnvironment::waitFor([&] { return !window.isVisible(); }, 300))
-            window.done(-1);
-    });
-    return window.showModalWindow(&mainWindow, &editor, &editor, false);
-}
-
-void click(QWidget *widget)
-{
-    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
-    GuiTestEnvironment::sendMouse(widget, QEvent::MouseButtonPress, centre);
-    GuiTestEnvironment::sendMouse(widget, QEvent::MouseButtonRelease, centre);
-}
-
 QString localized(const char *key)
 {
     return TorvaLanguages::text(key);
-}
-
-// Answers the next window-modal alert with the button titled by the key and
-// gives its text.
-std::shared_ptr<QString> answerAlert(const QString &buttonTitle)
-{
-    auto text = std::make_shared<QString>();
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, buttonTitle, text] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        EXPECT_EQ(box->windowModality(), Qt::WindowModal);
-        *text = box->text();
-        for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == buttonTitle)
-                button->click();
-        }
-    });
-    timer->start(20);
-    return text;
 }
 
 int selectedRow(const NativeEditorControlRow *row)
@@ -137,23 +90,8 @@ void toggleSpeedUnit(P820SettingViewController &editor)
     const NativeEditorControlRow *row = editor.rowFor(EditorControl::SpeedUnit);
     ASSERT_NE(row, nullptr);
     const int other = 1 - selectedRow(row);
-    click(row->radioButtons().at(other));
+    SettingsDialogTestSupport::click(row->radioButtons().at(other));
     EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit), other);
-}
-
-// The visible labels and buttons under root too narrow for their text.
-std::string cutTexts(QWidget *root)
-{
-    QStringList cut;
-    for (QWidget *widget : root->findChildren<QWidget *>()) {
-        const auto *label = qobject_cast<QLabel *>(widget);
-        const auto *button = qobject_cast<QAbstractButton *>(widget);
-        if ((!label && !button) || !widget->isVisible())
-            continue;
-        if (widget->width() < widget->minimumSizeHint().width())
-            cut.append(label ? label->text() : button->text());
-    }
-    return cut.join(QLatin1String(" | ")).toStdString();
 }
 
 class P820SettingViewControllerTest : public ::testing::TestWithParam<Model>
@@ -170,7 +108,7 @@ TEST_P(P820SettingViewControllerTest, PagesAndOkWritesTheRecord)
     const QByteArray before = card.record();
     ASSERT_FALSE(before.isNull());
     P820SettingViewController editor(card.manager);
-    const qint64 code = runEditor(editor, [&] {
+    const qint64 code = SettingsDialogTestSupport::runDialog(editor, [&] {
         for (int page = 0; page < NativeEditorLayout::kPageCount; ++page) {
             editor.tabView()->setCurrentIndex(page);
             GuiTestEnvironment::wait(50);
@@ -183,7 +121,7 @@ TEST_P(P820SettingViewControllerTest, PagesAndOkWritesTheRecord)
         EXPECT_EQ(editor.tabView()->tabText(2), localized("주차모드"));
         editor.tabView()->setCurrentIndex(0);
         toggleSpeedUnit(editor);
-        click(editor.okButton());
+        SettingsDialogTestSupport::click(editor.okButton());
     });
     EXPECT_EQ(code, 1);
     const auto field = editor.session().fieldOf(EditorControl::SpeedUnit);
@@ -206,17 +144,19 @@ TEST(P820SettingViewController, CancelEscAndAnUnwritableCardWriteNothing)
     EditorCard card(kP820);
     const QByteArray before = card.record();
     const std::function<void(P820SettingViewController &)> closers[] = {
-        [](P820SettingViewController &editor) { click(editor.cancelButton()); },
+        [](P820SettingViewController &editor) {
+            SettingsDialogTestSupport::click(editor.cancelButton());
+        },
         [](P820SettingViewController &editor) {
             GuiTestEnvironment::sendKey(editor.view(), Qt::Key_Escape);
         }};
     for (const auto &close : closers) {
         P820SettingViewController editor(card.manager);
-        EXPECT_EQ(runEditor(editor,
-                            [&] {
-                                toggleSpeedUnit(editor);
-                                close(editor);
-                            }),
+        EXPECT_EQ(SettingsDialogTestSupport::runDialog(editor,
+                                                       [&] {
+                                                           toggleSpeedUnit(editor);
+                                                           close(editor);
+                                                       }),
                   0);
     }
     EXPECT_EQ(card.record(), before);
@@ -229,19 +169,19 @@ TEST(P820SettingViewController, CancelEscAndAnUnwritableCardWriteNothing)
     ASSERT_TRUE(readOnly.makeReadOnly());
     P820SettingViewController editor(lockedCard.manager);
     QString alertText;
-    EXPECT_EQ(runEditor(editor,
-                        [&] {
-                            toggleSpeedUnit(editor);
-                            const auto chosen =
-                                editor.session().controls().value(EditorControl::SpeedUnit);
-                            const auto text = answerAlert(QStringLiteral("OK"));
-                            click(editor.okButton());
-                            alertText = *text;
-                            EXPECT_TRUE(editor.window()->isVisible());
-                            EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit),
-                                      chosen);
-                        }),
-              -1);
+    EXPECT_EQ(
+        SettingsDialogTestSupport::runDialog(
+            editor,
+            [&] {
+                toggleSpeedUnit(editor);
+                const auto chosen = editor.session().controls().value(EditorControl::SpeedUnit);
+                const auto text = SettingsDialogTestSupport::answerAlert(QStringLiteral("OK"));
+                SettingsDialogTestSupport::click(editor.okButton());
+                alertText = *text;
+                EXPECT_TRUE(editor.window()->isVisible());
+                EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit), chosen);
+            }),
+        -1);
     EXPECT_EQ(alertText, localized("메모리카드 오류"));
     EXPECT_EQ(lockedCard.record(), stored);
 }
@@ -260,7 +200,7 @@ TEST(P820SettingViewController, FollowsTheInterfaceLanguage)
             texts.append(label->text());
         return texts;
     };
-    runEditor(editor, [&] {
+    SettingsDialogTestSupport::runDialog(editor, [&] {
         for (const QString &code : {QStringLiteral("fr"), QStringLiteral("en")}) {
             languages->languageChange(code);
             const auto in = [&](const char *key) {
@@ -275,8 +215,10 @@ TEST(P820SettingViewController, FollowsTheInterfaceLanguage)
             if (code == QLatin1String("fr")) {
                 // Texts grow after a layout pass.
                 GuiTestEnvironment::wait(100);
-                EXPECT_EQ(cutTexts(editor.tabView()->currentWidget()), "");
-                EXPECT_EQ(cutTexts(editor.okButton()->parentWidget()), "");
+                EXPECT_EQ(SettingsDialogTestSupport::cutTexts(editor.tabView()->currentWidget()),
+                          "");
+                EXPECT_EQ(SettingsDialogTestSupport::cutTexts(editor.okButton()->parentWidget()),
+                          "");
                 const QString shot =
                     GuiTestEnvironment::saveScreenshot(editor.window(), "settings_V360_common_fr");
                 EXPECT_FALSE(shot.isEmpty());
@@ -292,7 +234,7 @@ TEST(P820SettingViewController, SliderGuideFollowsTheTouchedSlider)
 {
     EditorCard card(kP820);
     P820SettingViewController editor(card.manager);
-    runEditor(editor, [&] {
+    SettingsDialogTestSupport::runDialog(editor, [&] {
         const NativeEditorControlRow *row = editor.rowFor(EditorControl::FrontBrightness);
         ASSERT_NE(row, nullptr);
         MouseEventSlider *slider = row->slider();
@@ -348,7 +290,7 @@ TEST(P820SettingViewController, ParkingModeQuestion)
         card.manager->setParking_mode_set(
             ParkingModeChoice::accepted(model.type, 0).parkingModeSet);
         P820SettingViewController editor(card.manager);
-        runEditor(editor, [&] {
+        SettingsDialogTestSupport::runDialog(editor, [&] {
             editor.tabView()->setCurrentIndex(2);
             NativeEditorControlRow *row = editor.rowFor(EditorControl::ParkingMode);
             ASSERT_NE(row, nullptr);
@@ -364,14 +306,14 @@ TEST(P820SettingViewController, ParkingModeQuestion)
             const QString question = TorvaLanguages::SharedTorvaLanguages()->localized(
                 *ParkingModeChoice::questionKey(model.type, asked));
 
-            auto text = answerAlert(localized("아니오"));
-            click(row->radioButtons().at(asked));
+            auto text = SettingsDialogTestSupport::answerAlert(localized("아니오"));
+            SettingsDialogTestSupport::click(row->radioButtons().at(asked));
             EXPECT_EQ(*text, question);
             EXPECT_EQ(selectedRow(row), stored);
             EXPECT_EQ(editor.session().controls().value(EditorControl::ParkingMode), stored);
 
-            text = answerAlert(localized("예"));
-            click(row->radioButtons().at(asked));
+            text = SettingsDialogTestSupport::answerAlert(localized("예"));
+            SettingsDialogTestSupport::click(row->radioButtons().at(asked));
             EXPECT_EQ(*text, question);
             EXPECT_EQ(selectedRow(row), asked);
             EXPECT_EQ(card.manager->parking_mode_set(),
@@ -390,36 +332,35 @@ TEST(P820SettingViewController, ClockTouchCalibrationAndReset)
     ASSERT_NE(editor.clockCheckBox(), nullptr);
     EXPECT_FALSE(editor.clockPicker()->isEnabled());
     const QDateTime time(QDate(2026, 5, 4), QTime(3, 2, 1));
-    EXPECT_EQ(runEditor(editor,
-                        [&] {
-                            const auto stored =
-                                editor.session().controls().value(EditorControl::SpeedUnit);
-                            toggleSpeedUnit(editor);
-                            click(editor.resetButton());
-                            EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit),
-                                      stored);
+    EXPECT_EQ(
+        SettingsDialogTestSupport::runDialog(
+            editor,
+            [&] {
+                const auto stored = editor.session().controls().value(EditorControl::SpeedUnit);
+                toggleSpeedUnit(editor);
+                SettingsDialogTestSupport::click(editor.resetButton());
+                EXPECT_EQ(editor.session().controls().value(EditorControl::SpeedUnit), stored);
 
-                            editor.tabView()->setCurrentIndex(3);
-                            QPushButton *touch = nullptr;
-                            for (QPushButton *button : editor.findChildren<QPushButton *>()) {
-                                if (button->text() == localized("초기화하기"))
-                                    touch = button;
-                            }
-                            ASSERT_NE(touch, nullptr);
-                            const auto question = answerAlert(localized("예"));
-                            click(touch);
-                            EXPECT_EQ(*question, localized("초기화하기"));
-                            EXPECT_TRUE(QFileInfo::exists(TouchCalibrationRequest::path(root)));
-                            const auto done = answerAlert(QStringLiteral("OK"));
-                            EXPECT_TRUE(
-                                GuiTestEnvironment::waitFor([&] { return !done->isEmpty(); }));
+                editor.tabView()->setCurrentIndex(3);
+                QPushButton *touch = nullptr;
+                for (QPushButton *button : editor.findChildren<QPushButton *>()) {
+                    if (button->text() == localized("초기화하기"))
+                        touch = button;
+                }
+                ASSERT_NE(touch, nullptr);
+                const auto question = SettingsDialogTestSupport::answerAlert(localized("예"));
+                SettingsDialogTestSupport::click(touch);
+                EXPECT_EQ(*question, localized("초기화하기"));
+                EXPECT_TRUE(QFileInfo::exists(TouchCalibrationRequest::path(root)));
+                const auto done = SettingsDialogTestSupport::answerAlert(QStringLiteral("OK"));
+                EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return !done->isEmpty(); }));
 
-                            editor.tabView()->setCurrentIndex(0);
-                            click(editor.clockCheckBox());
-                            EXPECT_TRUE(editor.clockPicker()->isEnabled());
-                            editor.clockPicker()->setDateTime(time);
-                            click(editor.okButton());
-                        }),
-              1);
+                editor.tabView()->setCurrentIndex(0);
+                SettingsDialogTestSupport::click(editor.clockCheckBox());
+                EXPECT_TRUE(editor.clockPicker()->isEnabled());
+                editor.clockPicker()->setDateTime(time);
+                SettingsDialogTestSupport::click(editor.okButton());
+            }),
+        1);
     EXPECT_EQ(CameraClockFile::read(root), time);
 }
