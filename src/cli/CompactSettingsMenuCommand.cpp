@@ -133,6 +133,16 @@ QByteArray menuText(const CompactEditorSession &session)
     return text.toUtf8();
 }
 
+// "1, 3 or 5".
+QString oneOf(QStringList texts)
+{
+    if (texts.isEmpty())
+        return {};
+    const QString last = texts.takeLast();
+    return texts.isEmpty() ? last
+                           : texts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
 // "takes 0 to 3", "takes 1, 3 or 5".
 QString takes(const QList<int> &values)
 {
@@ -143,8 +153,18 @@ QString takes(const QList<int> &values)
         numbers.append(QString::number(value));
     if (values.constLast() - values.constFirst() == values.size() - 1)
         return QStringLiteral("takes %1 to %2").arg(numbers.constFirst(), numbers.constLast());
-    const QString last = numbers.takeLast();
-    return QStringLiteral("takes %1 or %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return QStringLiteral("takes ") + oneOf(numbers);
+}
+
+// "language=", or the partition's "const=, event=, park= or manual=".
+QString linesOf(const Layout::Control &control)
+{
+    if (!control.key.isEmpty())
+        return control.key;
+    QStringList keys;
+    for (const Layout::PartitionShare &share : Layout::partitionShares())
+        keys.append(share.key);
+    return oneOf(keys);
 }
 
 // Why name does not name a control: a section of several is named by its
@@ -159,8 +179,7 @@ QString noControl(const QString &name)
             if (!control.key.isEmpty())
                 fields.append(Layout::fieldName(control));
         }
-        return QStringLiteral("%1 has several controls: name %2")
-            .arg(name, fields.join(QStringLiteral(" or ")));
+        return QStringLiteral("%1 has several controls: name %2").arg(name, oneOf(fields));
     }
     return QStringLiteral("this camera's editor has no control \"%1\"").arg(name);
 }
@@ -185,8 +204,7 @@ QString chooseOne(CompactEditorSession &session, const QString &assignment)
     case Outcome::Written:
         return {};
     case Outcome::NoLine:
-        return QStringLiteral("%1: the settings file has no %2 line")
-            .arg(name, control->key.isEmpty() ? QStringLiteral("partition") : control->key);
+        return QStringLiteral("%1: the settings file has no %2 line").arg(name, linesOf(*control));
     case Outcome::SwitchedOff:
         return name + QStringLiteral(" is switched off by another setting");
     case Outcome::NotAChoice:
