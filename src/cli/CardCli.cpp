@@ -42,6 +42,11 @@ std::shared_ptr<P820SettingManager> CardCli::inspect(const QString &root)
     return manager;
 }
 
+QString CardCli::english(const QString &key)
+{
+    return TorvaLanguages::SharedTorvaLanguages()->localizedIn(key, QStringLiteral("en"));
+}
+
 int CardCli::memoryCardError(CliOutput &output, const QString &root)
 {
     const TorvaLanguages &languages = *TorvaLanguages::SharedTorvaLanguages();

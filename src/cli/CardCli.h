@@ -34,6 +34,9 @@ public:
     // Writes the manager's record to its card and says so; the memory card
     // alert when it cannot.
     static int saveRecord(P820SettingManager &manager, CliOutput &output);
+    // A localisation key's English text: the menus print the editors' texts
+    // in English whatever the interface language.
+    static QString english(const QString &key);
     // The memory card alert in the user's language; returns kInputError.
     static int memoryCardError(CliOutput &output, const QString &root);
 };

@@ -10,30 +10,6 @@ namespace {
 
 const QString kFileName = QStringLiteral("SETTING/blackbox.cfg");
 
-// The card's own lines; prints why not and returns false.
-bool loadCardLines(QMVSettingManager &manager, const QString &root, CliOutput &output)
-{
-    switch (manager.loadData(root)) {
-    case QMVSettingManager::LoadResult::CardFile:
-        return true;
-    case QMVSettingManager::LoadResult::DefaultFile:
-        output.error(root + QStringLiteral(": no settings file (%1)").arg(kFileName));
-        return false;
-    case QMVSettingManager::LoadResult::Unreadable:
-        output.error(root + QStringLiteral(": the settings file cannot be read"));
-        return false;
-    }
-    return false;
-}
-
-int save(const QMVSettingManager &manager, const QString &root, CliOutput &output)
-{
-    if (manager.saveData(root) != QMVSettingManager::SaveResult::Saved)
-        return CardCli::memoryCardError(output, root);
-    output.write(QMVSettingManager::settingsFilePath(root).toUtf8() + ": written\n");
-    return CliOutput::kOk;
-}
-
 } // namespace
 
 int CompactSettingsCommand::show(const QString &root, CliOutput &output)
@@ -91,4 +67,29 @@ int CompactSettingsCommand::writeDefaults(const QString &root, CliOutput &output
         return CliOutput::kInputError;
     }
     return save(manager, root, output);
+}
+
+bool CompactSettingsCommand::loadCardLines(QMVSettingManager &manager, const QString &root,
+                                           CliOutput &output)
+{
+    switch (manager.loadData(root)) {
+    case QMVSettingManager::LoadResult::CardFile:
+        return true;
+    case QMVSettingManager::LoadResult::DefaultFile:
+        output.error(root + QStringLiteral(": no settings file (%1)").arg(kFileName));
+        return false;
+    case QMVSettingManager::LoadResult::Unreadable:
+        output.error(root + QStringLiteral(": the settings file cannot be read"));
+        return false;
+    }
+    return false;
+}
+
+int CompactSettingsCommand::save(const QMVSettingManager &manager, const QString &root,
+                                 CliOutput &output)
+{
+    if (manager.saveData(root) != QMVSettingManager::SaveResult::Saved)
+        return CardCli::memoryCardError(output, root);
+    output.write(QMVSettingManager::settingsFilePath(root).toUtf8() + ": written\n");
+    return CliOutput::kOk;
 }

@@ -4,12 +4,14 @@
 #include "cli/CliOutput.h"
 #include "cli/CommandArguments.h"
 #include "cli/CompactSettingsCommand.h"
+#include "cli/CompactSettingsMenuCommand.h"
 #include "cli/OrderedJsonObject.h"
 #include "cli/SettingsMenuCommand.h"
 
 #include "core/settings/CameraModelTable.h"
 #include "core/settings/P820SettingManager.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <limits>
@@ -25,11 +27,27 @@ struct Options
     std::optional<qint64> localID;
     QStringList assignments;
     bool json = false;
+    // The camera clock that choose set=1 writes for the compact model.
+    std::optional<QDateTime> clock;
 };
 
 QString unexpected(const QString &argument)
 {
     return QStringLiteral("unexpected argument \"%1\"").arg(argument);
+}
+
+// "2024-03-07 09:05:00" as the camera's wall clock: the fields are written
+// as given, with no time zone to shift them.
+std::optional<QDateTime> clockAt(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(' '));
+    if (parts.size() != 2)
+        return std::nullopt;
+    const QDate day = QDate::fromString(parts[0], QStringLiteral("yyyy-MM-dd"));
+    const QTime time = QTime::fromString(parts[1], QStringLiteral("HH:mm:ss"));
+    if (!day.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(day, time, Qt::UTC);
 }
 
 // Fills options from "ACTION ROOT ..."; returns why the arguments are wrong,
@@ -38,8 +56,11 @@ QString parseArguments(const QStringList &args, Options &options)
 {
     const QString model = QStringLiteral("--model");
     const QString localID = QStringLiteral("--local-id");
+    const QString now = QStringLiteral("--now");
+    const QString date = QStringLiteral("--date");
     const CommandArguments parsed = CommandArguments::parse(
-        args, {{QStringLiteral("--json")}, {model, localID}, QStringLiteral("argument"), -1});
+        args,
+        {{QStringLiteral("--json"), now}, {model, localID, date}, QStringLiteral("argument"), -1});
     if (!parsed.error().isEmpty())
         return parsed.error();
     const QStringList &positionals = parsed.positionals();
@@ -70,6 +91,16 @@ QString parseArguments(const QStringList &args, Options &options)
         options.localID = value->toLongLong(&ok, 10);
         if (!ok || *options.localID < -1 || *options.localID > 6)
             return QStringLiteral("--local-id takes -1 to 6");
+    }
+    const std::optional<QString> dateText = parsed.value(date);
+    if (parsed.isSet(now) || dateText) {
+        if (options.action != QLatin1String("choose"))
+            return unexpected(dateText ? date : now);
+        if (parsed.isSet(now) && dateText)
+            return QStringLiteral("--now or --date, not both");
+        options.clock = dateText ? clockAt(*dateText) : QDateTime::currentDateTime();
+        if (!options.clock)
+            return QStringLiteral("--date takes \"YYYY-MM-DD HH:MM:SS\"");
     }
     if (options.action == QLatin1String("set") && options.assignments.isEmpty())
         return QStringLiteral("set needs FIELD=VALUE");
@@ -184,20 +215,16 @@ int set(P820SettingManager &manager, const QStringList &assignments, CliOutput &
     return inPlace ? saveInPlace(manager, fields, output) : CardCli::saveRecord(manager, output);
 }
 
-// Why the card's own settings page keeps defaults and reset to itself, or
-// nothing when this program may write them.
 // Why menu and choose do not serve the model.
 QString editorElsewhere(qint64 type)
 {
-    if (type == CameraModelTable::kCompactModel)
-        return QStringLiteral("the %1 has a settings editor of its own, which menu and choose "
-                              "do not offer yet (use show and set)")
-            .arg(modelLabel(type));
     return QStringLiteral("the %1's settings are edited on the card's own settings page "
                           "(set changes single fields)")
         .arg(modelLabel(type));
 }
 
+// Why the card's own settings page keeps defaults and reset to itself, or
+// nothing when this program may write them.
 QString resetOwnedByCard(const QString &action, qint64 cardType, qint64 chosenType)
 {
     const qint64 owner = CameraModelTable::cardOwnsSettings(cardType) ? cardType : chosenType;
@@ -259,7 +286,7 @@ const char *SettingsCommand::usage()
 {
     return "torva settings show ROOT [--model TYPE] | set ROOT FIELD=VALUE... | "
            "defaults ROOT --model TYPE [--local-id N] | reset ROOT | menu ROOT [--json] | "
-           "choose ROOT NAME=VALUE...";
+           "choose ROOT NAME=VALUE... [--now | --date \"YYYY-MM-DD HH:MM:SS\"]";
 }
 
 int SettingsCommand::run(const QStringList &args, CliOutput &output)
@@ -292,6 +319,15 @@ int SettingsCommand::run(const QStringList &args, CliOutput &output)
             return output.inputError(options.root, problem);
     }
     if (options.action == QLatin1String("menu") || options.action == QLatin1String("choose")) {
+        if (type == CameraModelTable::kCompactModel)
+            return options.action == QLatin1String("menu")
+                       ? CompactSettingsMenuCommand::menu(options.root, options.json, output)
+                       : CompactSettingsMenuCommand::choose(options.root, options.assignments,
+                                                            options.clock, output);
+        if (options.clock)
+            return output.usageError(QStringLiteral("--now and --date set the clock of the %1 only")
+                                         .arg(modelLabel(CameraModelTable::kCompactModel)),
+                                     usage());
         if (CameraModelTable::editorFor(type) != CameraModelTable::Editor::Native)
             return output.inputError(options.root, editorElsewhere(type));
         manager.setModelType(type);

@@ -4,7 +4,6 @@
 #include "cli/CliOutput.h"
 
 #include "core/i18n/LanguageNames.h"
-#include "core/i18n/TorvaLanguages.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/settings_ui/CameraClockFile.h"
 #include "core/settings_ui/EditorRules.h"
@@ -22,11 +21,6 @@ namespace {
 
 using Kind = NativeEditorLayout::Kind;
 using Layout = NativeEditorLayout;
-
-QString english(const QString &key)
-{
-    return TorvaLanguages::SharedTorvaLanguages()->localizedIn(key, QStringLiteral("en"));
-}
 
 NativeEditorSession openSession(const P820SettingManager &manager)
 {
@@ -52,7 +46,7 @@ QStringList choiceTexts(const NativeEditorSession &session, const Layout::Contro
         return control.choices;
     QStringList texts;
     for (const QString &key : control.choices)
-        texts.append(english(key));
+        texts.append(CardCli::english(key));
     return texts;
 }
 
@@ -87,7 +81,7 @@ QByteArray menuJson(const NativeEditorSession &session, const P820SettingManager
         for (const Layout::Control &control : section.controls)
             controls.append(controlJson(session, control, manager));
         QJsonObject json{{QStringLiteral("id"), section.id},
-                         {QStringLiteral("title"), english(section.titleKey)},
+                         {QStringLiteral("title"), CardCli::english(section.titleKey)},
                          {QStringLiteral("controls"), controls}};
         if (section.id == QLatin1String("memory_partition")) {
             QJsonArray ratios;
@@ -147,13 +141,14 @@ QByteArray menuText(const NativeEditorSession &session, const P820SettingManager
     for (const Layout::Section &section : session.sections()) {
         if (section.page != page) {
             page = section.page;
-            text += english(QString::fromUtf8(kPageTitles[int(section.page)])) + QLatin1Char('\n');
+            text += CardCli::english(QString::fromUtf8(kPageTitles[int(section.page)])) +
+                    QLatin1Char('\n');
         }
         QStringList controls;
         for (const Layout::Control &control : section.controls)
             controls.append(controlText(session, control, manager));
         text += QStringLiteral("  %1: %2\n")
-                    .arg(english(section.titleKey), controls.join(QStringLiteral(", ")));
+                    .arg(CardCli::english(section.titleKey), controls.join(QStringLiteral(", ")));
     }
     return text.toUtf8();
 }

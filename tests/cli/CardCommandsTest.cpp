@@ -136,7 +136,8 @@ const QList<CliRun::Case> kRefusals = {
      "there"},
     {"settings set @v120 park=1 osd_speed=2", 1, "osd_speed: no such key in SETTING/blackbox.cfg"},
     {"settings set @v120 =2", 1, "torva: \"=2\": KEY=VALUE expected\n"},
-    {"settings menu @v120", 1, "the V120 (6) has a settings editor of its own"},
+    {"settings choose @p820 --now", 2, "--now and --date set the clock of the V120 (6) only"},
+    {"settings choose @v120 park=1", 1, "torva: this camera's editor has no control \"park\"\n"},
     {"settings choose @x900", 1, "settings are edited on the card's own settings page"},
     {"settings show @p820 --json", 2, "unexpected argument \"--json\""},
     // The editor's own rules: what the model hides, what it does not offer, what
@@ -181,6 +182,9 @@ const QList<CliRun::Case> kReadings = {
     {"settings menu @p940 --json", 0,
      "\"enabled\": false,\n                        \"field\": \"ldws_depart_Sensitivity\","},
     {"settings menu @p940 --json", 0, "\"ratios\": [\n                    61,\n"},
+    // Controls without their line show as the editor laid them out.
+    {"settings menu @v120", 0,
+     "  Auto Parking Mode: On (On | Off), as laid out (Off | 11.8V | 12.0V | 12.2V)\n"},
     {"settings show @v120", 0,
      "{\n  \"model\": \"V120\",\n  \"version\": \"1.2\",\n  \"park\": \"4\",\n"
      "  \"park_mode\": \"1\"\n}\n",

@@ -23,14 +23,17 @@ class CompactEditorSession
 {
 public:
     // How a slider came to move: only a move made with the mouse pressed on
-    // it is the user's choice. Keyboard steps and moves made by the dialog
-    // itself write nothing.
+    // it is the user's choice. Keyboard steps and the dialog's own moves
+    // (showing a value, the mouse's release) write nothing.
     enum class SliderMove
     {
         MousePressed,
         Other,
     };
 
+    // After anything but Written and NoLine the control's value() is what
+    // it was: a dialog puts its widget back to it, so that it never shows a
+    // value the file does not get.
     enum class Outcome
     {
         Written,     // the line (or lines) took the value
@@ -51,7 +54,8 @@ public:
     // says what it takes), with the rules that follow it: the voltage group
     // follows the parking mode, the volume slider voice guidance, the date
     // picker and current-time button the check box. A combo box given an
-    // index it does not list (no selection) takes its other choice.
+    // index it does not list (no selection) takes its other choice and then
+    // shows it.
     Outcome set(CompactControl control, int value, SliderMove move = SliderMove::MousePressed);
 
     // OK before saving: with the check box checked, the file asks the camera
