@@ -91,13 +91,15 @@ CardFormatCheck CardFormatCheck::check(const QString &root, const MountTable &mo
             return refused(Refusal::ToolMissing);
         }
     }
-    const SystemTool::Run blkid = SystemTool::run(
-        QStringLiteral("blkid"), {QStringLiteral("-o"), QStringLiteral("value"),
-                                  QStringLiteral("-s"), QStringLiteral("LABEL"), mount->source});
-    // Status 2: the file system has no label.
-    if (!blkid.ok() && blkid.exitCode != 2)
+    // Probed on the device itself: blkid's cache may still hold the label of
+    // a card that was in the same slot before.
+    const SystemTool::Run blkid =
+        SystemTool::run(QStringLiteral("blkid"),
+                        {QStringLiteral("-p"), QStringLiteral("-o"), QStringLiteral("value"),
+                         QStringLiteral("-s"), QStringLiteral("LABEL"), mount->source});
+    if (!blkid.ok())
         return refused(Refusal::LabelUnreadable);
-    card.m_label = blkid.ok() ? blkid.output.section(QLatin1Char('\n'), 0, 0) : QString();
+    card.m_label = blkid.output.section(QLatin1Char('\n'), 0, 0);
     if (card.volumeName().startsWith(QLatin1String("Untitled")))
         return refused(Refusal::Untitled);
     card.m_refusal = Refusal::None;
@@ -135,7 +137,9 @@ QString CardFormatCheck::reason() const
     case Refusal::ToolMissing:
         return QStringLiteral("%1 is not installed").arg(m_missingTool);
     case Refusal::LabelUnreadable:
-        return QStringLiteral("the volume's label cannot be read from %1").arg(m_mount.source);
+        return QStringLiteral("%1 cannot be read (formatting needs the rights to read and "
+                              "write it)")
+            .arg(m_mount.source);
     case Refusal::Untitled:
         return QStringLiteral("its volume name \"%1\" begins with \"Untitled\"").arg(volumeName());
     }

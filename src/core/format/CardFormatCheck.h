@@ -25,7 +25,7 @@ public:
         NotRemovable,          // not a local removable volume
         NotBlockDevice,        // what is mounted is no block device
         ToolMissing,           // the program that makes the file system
-        LabelUnreadable,       // formatting would lose the volume's name
+        LabelUnreadable,       // no access to the device, or no file system
         Untitled,
     };
 

@@ -32,6 +32,7 @@ public:
     // The lines of a mountinfo text; lines that do not fit are left out.
     static MountTable parse(const QByteArray &text);
 
+    // Entries found below live as long as the table.
     const QList<MountEntry> &entries() const { return m_entries; }
     // The mount in view at exactly this absolute path (the last one mounted
     // there), or null.
