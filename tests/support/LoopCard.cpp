@@ -26,12 +26,10 @@ LoopCard::LoopCard(const QString &mountPoint, const QString &fsType, const QStri
         return;
     }
     const QString image = m_imageDir.filePath(QStringLiteral("card.img"));
-    QFile file(image);
-    if (!file.open(QIODevice::WriteOnly) || !file.resize(kImageBytes)) {
+    if (!makeImage(image)) {
         m_problem = QStringLiteral("cannot make the image file");
         return;
     }
-    file.close();
     const SystemTool::Run make = SystemTool::run(
         QStringLiteral("mkfs.") + fsType,
         {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-L"), label, image});
@@ -69,6 +67,12 @@ bool LoopCard::isMounted() const
     const MountTable mounts = MountTable::read();
     const MountEntry *mount = mounts.mountedAt(m_mountPoint);
     return !m_device.isEmpty() && mount && mount->source == m_device;
+}
+
+bool LoopCard::makeImage(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.resize(kImageBytes);
 }
 
 QString LoopCard::probe(const QString &device, const QString &tag)

@@ -20,6 +20,8 @@ public:
     const QString &device() const { return m_device; }
     // Whether the card's device is mounted at its folder.
     bool isMounted() const;
+    // An empty 64 MiB image file to make a file system on.
+    static bool makeImage(const QString &path);
     // A value of the file system on a device or image, as blkid finds it
     // there now ("LABEL", "TYPE"); empty when there is none.
     static QString probe(const QString &device, const QString &tag);

@@ -41,14 +41,14 @@ SystemTool::Run mountBack(const MountEntry &mount)
 MemoryCardFormatter::Result MemoryCardFormatter::format(const QString &root,
                                                         const StepCallback &onStep)
 {
-    Result result;
-    const auto begin = [&onStep, &result](Step step) {
-        result.step = step;
+    const auto begin = [&onStep](Step step) {
         if (onStep)
             onStep(step);
     };
-    const auto failed = [&result](Outcome outcome, const QString &output) {
+    Result result;
+    const auto failed = [&result](Outcome outcome, Step step, const QString &output) {
         result.outcome = outcome;
+        result.step = step;
         result.log = SystemTool::tail(output);
         return result;
     };
@@ -66,7 +66,7 @@ MemoryCardFormatter::Result MemoryCardFormatter::format(const QString &root,
     if (!unmount.ok()) {
         // umount runs in the C locale: "umount: /media/card: target is busy."
         const bool busy = unmount.output.contains(QLatin1String("busy"));
-        return failed(busy ? Outcome::Busy : Outcome::Failed, unmount.output);
+        return failed(busy ? Outcome::Busy : Outcome::Failed, Step::Unmount, unmount.output);
     }
 
     begin(Step::MakeFileSystem);
@@ -77,18 +77,16 @@ MemoryCardFormatter::Result MemoryCardFormatter::format(const QString &root,
 
     // Mounted back also when formatting failed: the old file system may
     // well be whole, and the card stays where the user left it.
-    const Step makeStep = result.step;
     begin(Step::Mount);
     const SystemTool::Run remount = mountBack(mount);
     result.leftUnmounted = !remount.ok();
     if (!make.ok()) {
-        result.step = makeStep;
-        return failed(Outcome::Failed, remount.ok()
-                                           ? make.output
-                                           : make.output + QLatin1Char('\n') + remount.output);
+        const QString output =
+            remount.ok() ? make.output : make.output + QLatin1Char('\n') + remount.output;
+        return failed(Outcome::Failed, Step::MakeFileSystem, output);
     }
     if (!remount.ok())
-        return failed(Outcome::Failed, remount.output);
+        return failed(Outcome::Failed, Step::Mount, remount.output);
     result.outcome = Outcome::Formatted;
     return result;
 }

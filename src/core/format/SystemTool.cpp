@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 QString SystemTool::find(const QString &name)
 {
     const QString onPath = QStandardPaths::findExecutable(name);
@@ -33,8 +35,10 @@ QString SystemTool::tail(const QString &output)
     constexpr qsizetype kLines = 6;
     QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     // Progress counters redraw themselves with backspaces.
-    for (QString &line : lines)
-        line = QString(line).remove(QLatin1Char('\b')).simplified();
+    for (QString &line : lines) {
+        line.remove(QLatin1Char('\b'));
+        line = line.simplified();
+    }
     lines.removeAll(QString());
     return lines.mid(std::max<qsizetype>(0, lines.size() - kLines)).join(QLatin1Char('\n'));
 }

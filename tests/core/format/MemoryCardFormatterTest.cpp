@@ -89,61 +89,60 @@ TEST(MemoryCardFormatter, LeavesABusyCardAsItWas)
     EXPECT_TRUE(filesAreThere(root));
 }
 
-TEST(MemoryCardFormatter, RefusesAFolderOfACardWithoutTouchingIt)
-{
-    const StandInVolumes volumes;
-    const QString root = volumes.volume("CARD");
-    const LoopCard card(root, "ext4", "TORVA_CARD");
-    if (!card.problem().isEmpty())
-        GTEST_SKIP() << qPrintable(card.problem());
-    writeFiles(root);
-
-    QList<Step> steps;
-    const MemoryCardFormatter::Result result = format(root + "/DCIM", steps);
-    EXPECT_EQ(result.outcome, Outcome::Refused);
-    EXPECT_EQ(result.check.refusal(), CardFormatCheck::Refusal::NotMountPoint);
-    EXPECT_EQ(steps, QList<Step>{Step::Check});
-    EXPECT_TRUE(filesAreThere(root));
-}
-
-// A mkfs.ext4 first on PATH that fails as a real one does on a bad card.
-class FailingMaker
+// A program of that name first on PATH that fails with the message.
+class FailingTool
 {
 public:
-    FailingMaker() : m_path(qgetenv("PATH"))
+    FailingTool(const QString &name, const QByteArray &message) : m_path(qgetenv("PATH"))
     {
-        const QString program = m_dir.write(
-            "mkfs.ext4",
-            "#!/bin/sh\necho 'mkfs.ext4: Input/output error while writing' >&2\nexit 1\n");
+        const QString program =
+            m_dir.write(name, "#!/bin/sh\necho '" + message + "' >&2\nexit 32\n");
         QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
         qputenv("PATH", QFile::encodeName(m_dir.path()) + ':' + m_path);
     }
-    ~FailingMaker() { qputenv("PATH", m_path); }
+    ~FailingTool() { qputenv("PATH", m_path); }
 
 private:
     TempFolder m_dir;
     QByteArray m_path;
 };
 
-TEST(MemoryCardFormatter, AFailingFormatReportsItsStepAndMountsTheCardBack)
+struct FailureCase
 {
-    const StandInVolumes volumes;
-    const QString root = volumes.volume("CARD");
-    const LoopCard card(root, "ext4", "TORVA_CARD");
-    if (!card.problem().isEmpty())
-        GTEST_SKIP() << qPrintable(card.problem());
-    writeFiles(root);
+    QString tool;
+    QByteArray message;
+    Step step;
+    bool leftUnmounted;
+    bool filesInView;
+};
 
-    const FailingMaker maker;
-    QList<Step> steps;
-    const MemoryCardFormatter::Result result = format(root, steps);
-    EXPECT_EQ(result.outcome, Outcome::Failed);
-    EXPECT_EQ(result.step, Step::MakeFileSystem);
-    EXPECT_EQ(result.log, "mkfs.ext4: Input/output error while writing");
-    EXPECT_EQ(steps.last(), Step::Mount);
-    EXPECT_FALSE(result.leftUnmounted);
-    EXPECT_TRUE(card.isMounted());
-    EXPECT_TRUE(filesAreThere(root));
+TEST(MemoryCardFormatter, AFailingStepIsReportedAndTheCardMountedBackWhenItCanBe)
+{
+    const FailureCase cases[] = {
+        {"umount", "umount: /card: must be superuser to unmount.", Step::Unmount, false, true},
+        {"mkfs.ext4", "mkfs.ext4: Input/output error while writing", Step::MakeFileSystem, false,
+         true},
+        {"mount", "mount: /card: wrong fs type", Step::Mount, true, false},
+    };
+    for (const FailureCase &row : cases) {
+        SCOPED_TRACE(qPrintable(row.tool));
+        const StandInVolumes volumes;
+        const QString root = volumes.volume("CARD");
+        const LoopCard card(root, "ext4", "TORVA_CARD");
+        if (!card.problem().isEmpty())
+            GTEST_SKIP() << qPrintable(card.problem());
+        writeFiles(root);
+
+        const FailingTool tool(row.tool, row.message);
+        QList<Step> steps;
+        const MemoryCardFormatter::Result result = format(root, steps);
+        EXPECT_EQ(result.outcome, Outcome::Failed);
+        EXPECT_EQ(result.step, row.step);
+        EXPECT_TRUE(result.log.endsWith(row.message)) << qPrintable(result.log);
+        EXPECT_EQ(result.leftUnmounted, row.leftUnmounted);
+        EXPECT_EQ(card.isMounted(), !row.leftUnmounted);
+        EXPECT_EQ(filesAreThere(root), row.filesInView);
+    }
 }
 
 } // namespace
