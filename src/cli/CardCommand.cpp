@@ -5,10 +5,14 @@
 #include "cli/CommandArguments.h"
 #include "cli/OrderedJsonObject.h"
 
+#include "core/format/MemoryCardFormatter.h"
 #include "core/settings/CameraModelTable.h"
 #include "core/settings/P820SettingManager.h"
 
 #include <QJsonArray>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -58,15 +62,88 @@ QByteArray describe(const P820SettingManager &manager)
     return card.toJson();
 }
 
+int refused(CliOutput &output, const QString &root, const CardFormatCheck &check)
+{
+    return output.inputError(root,
+                             QStringLiteral("cannot format the memory card: ") + check.reason());
+}
+
+// Asks on the terminal; only "y" or "yes" agrees.
+bool userAgrees(const QString &question)
+{
+    std::fputs(question.toUtf8().constData(), stderr);
+    std::fflush(stderr);
+    char answer[64] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    const QString word = QString::fromLocal8Bit(answer).trimmed().toLower();
+    return word == QLatin1String("y") || word == QLatin1String("yes");
+}
+
+int format(const QStringList &args, CliOutput &output)
+{
+    const CommandArguments parsed = CommandArguments::parse(
+        args, {{QStringLiteral("--yes")}, {}, QStringLiteral("card folder")});
+    if (!parsed.error().isEmpty())
+        return output.usageError(parsed.error(), CardCommand::usage());
+    const QString root = parsed.positional();
+    if (root.isEmpty())
+        return output.usageError(QStringLiteral("which card folder?"), CardCommand::usage());
+    if (const QString problem = CardCli::rootProblem(root); !problem.isEmpty())
+        return output.inputError(root, problem);
+    const CardFormatCheck check = CardFormatCheck::check(root);
+    if (!check.canFormat())
+        return refused(output, root, check);
+    if (!parsed.isSet(QStringLiteral("--yes"))) {
+        if (!isatty(STDIN_FILENO))
+            return output.usageError(
+                QStringLiteral("no terminal to ask on: pass --yes to format without asking"),
+                CardCommand::usage());
+        const QString question =
+            QStringLiteral("Format the memory card \"%1\" at %2? Every file on it will be "
+                           "erased. [y/N] ")
+                .arg(check.volumeName(), root);
+        if (!userAgrees(question))
+            return output.inputError(root, QStringLiteral("not formatted"));
+    }
+
+    const MemoryCardFormatter::Result result = MemoryCardFormatter::format(root);
+    const QString log = result.log.isEmpty() ? QString() : QLatin1Char('\n') + result.log;
+    switch (result.outcome) {
+    case MemoryCardFormatter::Outcome::Formatted:
+        output.write(QStringLiteral("%1: formatted as %2 \"%3\"\n")
+                         .arg(root, result.check.mount().fsType, result.check.volumeName())
+                         .toUtf8());
+        return CliOutput::kOk;
+    case MemoryCardFormatter::Outcome::Refused:
+        return refused(output, root, result.check);
+    case MemoryCardFormatter::Outcome::Busy:
+        return output.inputError(
+            root, QStringLiteral("the memory card is busy: close every program and window "
+                                 "that uses it, then format again (nothing was changed)") +
+                      log);
+    case MemoryCardFormatter::Outcome::Failed:
+        break;
+    }
+    const QString unmounted =
+        result.leftUnmounted ? QStringLiteral(" (the card is no longer mounted)") : QString();
+    return output.inputError(root,
+                             QStringLiteral("formatting failed while %1%2%3")
+                                 .arg(MemoryCardFormatter::stepName(result.step), unmounted, log));
+}
+
 } // namespace
 
 const char *CardCommand::usage()
 {
-    return "torva card [ROOT]";
+    return "torva card [ROOT]\n  torva card format ROOT [--yes]";
 }
 
 int CardCommand::run(const QStringList &args, CliOutput &output)
 {
+    // "format" names the action; a card folder of that name is "./format".
+    if (args.value(0) == QLatin1String("format"))
+        return format(args.mid(1), output);
     const CommandArguments parsed =
         CommandArguments::parse(args, {{}, {}, QStringLiteral("card folder"), -1});
     if (!parsed.error().isEmpty())

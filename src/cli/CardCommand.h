@@ -4,7 +4,8 @@
 
 class CliOutput;
 
-// torva card [ROOT]: the camera on a memory card, as JSON.
+// torva card [ROOT]: the camera on a memory card, as JSON. torva card format
+// ROOT [--yes]: formats the card in place, after asking on the terminal.
 class CardCommand
 {
 public:

@@ -70,11 +70,15 @@ bool CardVolumes::isRemovableBlockDevice(const QString &sysClassBlock, const QSt
         QFileInfo(sysClassBlock + QLatin1Char('/') + deviceName).canonicalFilePath();
     if (device.isEmpty())
         return false;
-    // A partition carries no "removable" of its own; its disk is the parent.
-    const QString disk =
-        QFileInfo::exists(device + QLatin1String("/partition")) ? QFileInfo(device).path() : device;
-    QFile removable(disk + QLatin1String("/removable"));
+    // A partition carries no "removable" of its own; its disk does.
+    QFile removable(diskOf(device) + QLatin1String("/removable"));
     if (removable.open(QIODevice::ReadOnly) && removable.read(8).trimmed() == "1")
         return true;
     return device.contains(QLatin1String("/usb")) || device.contains(QLatin1String("/mmc"));
+}
+
+QString CardVolumes::diskOf(const QString &sysDevice)
+{
+    return QFileInfo::exists(sysDevice + QLatin1String("/partition")) ? QFileInfo(sysDevice).path()
+                                                                      : sysDevice;
 }

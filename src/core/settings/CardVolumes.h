@@ -19,4 +19,7 @@ public:
     // class/block folder: the disk says it is removable, or it hangs off a
     // USB or MMC bus.
     static bool isRemovableBlockDevice(const QString &sysClassBlock, const QString &deviceName);
+    // The sysfs folder of the disk that holds the block device whose
+    // (canonical) sysfs folder is given: its parent for a partition.
+    static QString diskOf(const QString &sysDevice);
 };

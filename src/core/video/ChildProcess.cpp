@@ -13,6 +13,11 @@ void ChildProcess::start(QProcess &process, const QString &program, const QStrin
 QString ChildProcess::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
+    return run(process, program, arguments);
+}
+
+QString ChildProcess::run(QProcess &process, const QString &program, const QStringList &arguments)
+{
     start(process, program, arguments);
     process.waitForFinished(-1);
     if (process.error() == QProcess::FailedToStart)
@@ -22,7 +27,13 @@ QString ChildProcess::run(const QString &program, const QStringList &arguments)
 
 bool ChildProcess::succeeded(const QProcess &process)
 {
+    return exitCode(process) == 0;
+}
+
+int ChildProcess::exitCode(const QProcess &process)
+{
     // error() also tells of a wait that timed out, which is no failure.
-    return process.error() != QProcess::FailedToStart &&
-           process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const bool ended =
+        process.error() != QProcess::FailedToStart && process.exitStatus() == QProcess::NormalExit;
+    return ended ? process.exitCode() : -1;
 }

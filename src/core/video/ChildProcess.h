@@ -17,6 +17,11 @@ public:
     // Runs the program to its end on the caller's thread and returns all it
     // wrote, decoded as UTF-8; empty when it cannot start.
     static QString run(const QString &program, const QStringList &arguments);
+    // The same in a process the caller has set up (its environment, say) and
+    // asks afterwards how it ended.
+    static QString run(QProcess &process, const QString &program, const QStringList &arguments);
     // Whether the program ran and exited with status 0.
     static bool succeeded(const QProcess &process);
+    // The status the program exited with; -1 when it did not start or crashed.
+    static int exitCode(const QProcess &process);
 };
