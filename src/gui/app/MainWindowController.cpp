@@ -84,8 +84,15 @@ MainWindowController::MainWindowController(QObject *parent)
     m_alert = new PlaybackAlert(m_window, this);
     m_sound = new MovieSound(
         *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
-    m_settingsOpening = new SettingsOpening(
-        m_window, {[this] { m_session->pauseVideo(); }, [this] { updateModelInfo(); }}, this);
+    m_settingsOpening =
+        new SettingsOpening(m_window,
+                            {[this] { m_session->pauseVideo(); }, [this] { updateModelInfo(); },
+                             [this] {
+                                 const QUrl listed = m_library.selectedVideoDirectoryUrl();
+                                 if (!listed.isEmpty())
+                                     refreshVideoFileListWithURL(listed);
+                             }},
+                            this);
     o.bigMovieView->setFront(true);
     o.smallMovieView->setFront(false);
     o.bigMovieView->setDelegate(this);

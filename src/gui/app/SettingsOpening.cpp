@@ -128,6 +128,7 @@ void SettingsOpening::showSettingWindow()
     if (CameraModelTable::editorFor(manager->modelType()) != CameraModelTable::Editor::Native)
         return;
     P820SettingViewController editor(manager);
+    editor.setRefreshVideoFileList(m_hooks.refreshVideoFileList);
     SettingWindow window(m_mainWindow);
     if (window.showModalWindow(m_mainWindow, &editor, &editor, false) == 1)
         m_hooks.updateModelInfo();

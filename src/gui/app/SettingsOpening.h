@@ -19,6 +19,8 @@ public:
         std::function<void()> pauseVideo;
         // The main window shows the card's model and recordings anew.
         std::function<void()> updateModelInfo;
+        // The listed folder's recordings anew (after the card was formatted).
+        std::function<void()> refreshVideoFileList;
     };
 
     SettingsOpening(QWidget *mainWindow, Hooks hooks, QObject *parent = nullptr);

@@ -12,6 +12,7 @@
 #include "gui/controls/BGColorView.h"
 #include "gui/controls/TorvaCancelEventView.h"
 #include "gui/settings_ui/DialogSkin.h"
+#include "gui/settings_ui/MemoryCardFormatting.h"
 #include "gui/settings_ui/NativeEditorControlRow.h"
 #include "gui/settings_ui/PartitionBarsView.h"
 #include "gui/settings_ui/SettingsAlert.h"
@@ -116,12 +117,14 @@ QWidget *P820SettingViewController::buildSection(const Layout::Section &section)
         if (control.kind == Kind::Date) {
             layout->addWidget(buildClockRow(control));
         } else if (control.kind == Kind::Button) {
-            // The clock's button belongs to its row; the format section never shows.
-            if (section.id != QLatin1String("touch_calibration"))
+            // The clock's button belongs to its row.
+            const bool format = section.id == QLatin1String("memory_card_format");
+            if (!format && section.id != QLatin1String("touch_calibration"))
                 continue;
             auto *button = keyed(DialogSkin::button(box), control.choices.value(0));
             connect(button, &QPushButton::clicked, this,
-                    &P820SettingViewController::touchCalibrationButtonTouched);
+                    format ? &P820SettingViewController::memoryCardFormatButtonTouched
+                           : &P820SettingViewController::touchCalibrationButtonTouched);
             layout->addWidget(button, 0, Qt::AlignLeft);
         } else {
             auto *row = new NativeEditorControlRow(control, m_manager->modelType(), languages, box);
@@ -297,4 +300,12 @@ void P820SettingViewController::touchCalibrationButtonTouched()
         else
             SettingsAlert::showMemoryCardAlert(this);
     });
+}
+
+void P820SettingViewController::memoryCardFormatButtonTouched()
+{
+    if (!m_formatting)
+        m_formatting = new MemoryCardFormatting(this, m_manager->settingDirPath(),
+                                                m_refreshVideoFileList, this);
+    m_formatting->memoryCardFormatButtonTouched();
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class MemoryCardFormatting;
 class NativeEditorControlRow;
 class P820SettingManager;
 class PartitionBarsView;
@@ -40,6 +41,13 @@ public:
     Q_INVOKABLE void cancelButtonTouched();
     void resetButtonTouched();
     void touchCalibrationButtonTouched();
+    // Formats the card after asking; the editor stays open.
+    void memoryCardFormatButtonTouched();
+    // Shows the recordings anew after the card was formatted.
+    void setRefreshVideoFileList(std::function<void()> refresh)
+    {
+        m_refreshVideoFileList = std::move(refresh);
+    }
 
     QTabWidget *tabView() const { return m_tabs; }
     // The widgets of a control; null when the model has none.
@@ -73,4 +81,6 @@ private:
     QCheckBox *m_clockCheckBox = nullptr;
     QDateTimeEdit *m_clockPicker = nullptr;
     PartitionBarsView *m_partitionBars = nullptr;
+    std::function<void()> m_refreshVideoFileList;
+    MemoryCardFormatting *m_formatting = nullptr;
 };

@@ -71,7 +71,7 @@ TEST(SettingsOpening, ACompactCardOpensItsOwnDialog)
     QWidget mainWindow;
     mainWindow.show();
     int updates = 0;
-    SettingsOpening opening(&mainWindow, {[] {}, [&updates] { ++updates; }});
+    SettingsOpening opening(&mainWindow, {[] {}, [&updates] { ++updates; }, {}});
     bool dialogShown = false;
     whenModal<SettingWindow>([&](SettingWindow *window) {
         auto *dialog = window->findChild<QMVSettingViewController *>();
