@@ -705,5 +705,9 @@ Please wait.</translation>
         <translation>The dashcam's information cannot be read.
 Choosing a model name applies that model's default settings.</translation>
     </message>
+    <message>
+        <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
+        <translation>The settings page returned settings that are not valid; nothing was saved.</translation>
+    </message>
 </context>
 </TS>

@@ -705,5 +705,9 @@ Veuillez patienter.</translation>
         <translation>Impossible de lire les informations de la dashcam.
 Choisir un nom de modèle applique les réglages par défaut de ce modèle.</translation>
     </message>
+    <message>
+        <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
+        <translation>La page de réglages a renvoyé des réglages non valides ; rien n'a été enregistré.</translation>
+    </message>
 </context>
 </TS>

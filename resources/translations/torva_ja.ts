@@ -705,5 +705,9 @@ Torvaviewを終了してから再度フォーマットしてください。
         <translation>ドライブレコーダーの情報を読み取れません。
 モデル名を選ぶと、そのモデルの初期設定が適用されます。</translation>
     </message>
+    <message>
+        <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
+        <translation>設定ページから無効な設定値が返されたため、保存しませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -705,5 +705,9 @@ Aguarde um momento.</translation>
         <translation>Não é possível ler as informações da câmera.
 Escolher um nome de modelo aplica as configurações padrão desse modelo.</translation>
     </message>
+    <message>
+        <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
+        <translation>A página de configurações devolveu configurações inválidas; nada foi guardado.</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "core/i18n/TorvaPreferences.h"
 #include "gui/app/AppDelegate.h"
+#include "gui/websettings/CardPageSchemeHandler.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
 {
     // Video views and the map page share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The card's settings page is served under a scheme of its own.
+    CardPageSchemeHandler::registerScheme();
     QApplication application(argc, argv);
     // The map's web engine describes its set-up at every start; QT_LOGGING_RULES still wins.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));

@@ -1,5 +1,7 @@
 #include "GuiTestEnvironment.h"
 
+#include "gui/websettings/CardPageSchemeHandler.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -36,6 +38,7 @@ void GuiTestEnvironment::SetUp()
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // Video views and web views share OpenGL resources across windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    CardPageSchemeHandler::registerScheme();
     static int argc = 1;
     static char name[] = "torva_gui_tests";
     static char *argv[] = {name, nullptr};

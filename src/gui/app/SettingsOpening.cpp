@@ -10,6 +10,7 @@
 #include "gui/settings_ui/SelectFlashMemoryViewController.h"
 #include "gui/settings_ui/SettingWindow.h"
 #include "gui/settings_ui/SettingsAlert.h"
+#include "gui/websettings/WebSettingWindowController.h"
 
 #include <QDebug>
 #include <QUrl>
@@ -115,9 +116,10 @@ void SettingsOpening::openEditorForModel()
         showSettingWindow_QMV();
         return;
     case CameraModelTable::Editor::Web:
+        showWebSettingWindow();
+        return;
     case CameraModelTable::Editor::None:
-        // These cameras' editors are not part of the viewer yet.
-        qInfo() << "settings: no editor yet for model type" << manager->modelType();
+        qInfo() << "settings: no settings editor for model type" << manager->modelType();
         return;
     }
 }
@@ -142,4 +144,14 @@ void SettingsOpening::showSettingWindow_QMV()
     SettingWindow window(m_mainWindow);
     if (window.showModalWindow(m_mainWindow, &editor, &editor, false) == 1)
         m_hooks.updateModelInfo();
+}
+
+void SettingsOpening::showWebSettingWindow()
+{
+    const auto manager = sharedManager();
+    // This camera lists its languages on the card.
+    if (manager->modelType() == 26)
+        manager->loadLanguages();
+    WebSettingWindowController::showWebSettingWindow(m_mainWindow, manager->settingDirPath(),
+                                                     manager->languages());
 }

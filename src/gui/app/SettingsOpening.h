@@ -33,6 +33,8 @@ public:
     void showSelectModelWindow();
     void showSettingWindow();
     void showSettingWindow_QMV();
+    // The card's own settings page; the window stays open after this returns.
+    void showWebSettingWindow();
 
 private:
     // Reads which camera the card at the manager's folder belongs to, asks

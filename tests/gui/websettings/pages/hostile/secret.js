@@ -1,0 +1,2 @@
+// Lies outside the page's folder in the tests: must never run.
+var leaked = true;
