@@ -25,7 +25,7 @@ bool isHtmlSpace(char c)
 // quoted or not.
 qsizetype policyPosition(const QByteArray &html)
 {
-    qsizetype start = html.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const qsizetype start = html.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     qsizetype at = start;
     while (at < html.size() && isHtmlSpace(html[at]))
         ++at;

@@ -72,9 +72,6 @@ TEST(WebSettingFiles, SettingFolderFilesOfTheCardRoot)
 {
     const QString root = QStringLiteral("/media/my card");
     EXPECT_EQ(WebSettingFiles::cfgFilename(root), "/media/my card/SETTING/setup.cfg");
-    EXPECT_EQ(WebSettingFiles::defaultCfgFilename(root), "/media/my card/SETTING/default.cfg");
-    EXPECT_EQ(WebSettingFiles::adasFilename(root), "/media/my card/SETTING/ADAS_CAL.dat");
-    EXPECT_EQ(WebSettingFiles::timedateFilename(root), "/media/my card/SETTING/time.dat");
     EXPECT_EQ(WebSettingFiles::htmlFolder(root), "/media/my card/SETTING/html");
     EXPECT_EQ(WebSettingFiles::cfgFilename({}), "") << "never /SETTING at the top";
 }
