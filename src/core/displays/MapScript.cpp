@@ -1,22 +1,13 @@
 #include "core/displays/MapScript.h"
 
 #include "core/telemetry/TorvaClipData.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
+#include "core/websettings/ScriptString.h"
 
 namespace {
 
 QString lngLat(float lng, float lat)
 {
     return QString::asprintf("%f,%f", double(lng), double(lat));
-}
-
-// A JSON string is a valid script string literal, quotes and all.
-QString quoted(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
 } // namespace
@@ -64,10 +55,10 @@ QString MapScript::routePoints(const TorvaClipData &clipData)
 
 QString MapScript::setTileLayer(const QString &urlTemplate)
 {
-    return QStringLiteral("torvaSetTileLayer(%1)").arg(quoted(urlTemplate));
+    return QStringLiteral("torvaSetTileLayer(%1)").arg(ScriptString::quoted(urlTemplate));
 }
 
 QString MapScript::setTilesUnavailableNotice(const QString &text)
 {
-    return QStringLiteral("torvaSetNotice(%1)").arg(quoted(text));
+    return QStringLiteral("torvaSetNotice(%1)").arg(ScriptString::quoted(text));
 }

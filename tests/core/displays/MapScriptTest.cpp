@@ -68,7 +68,7 @@ TEST(MapScript, RouteLeavesOutRepeatsOfTheLastPointWrittenUpToTheFixCount)
 TEST(MapScript, NoticeTextIsQuoted)
 {
     EXPECT_EQ(MapScript::setTilesUnavailableNotice(QStringLiteral("l'\"carte\"\\\n</script>")),
-              "torvaSetNotice(\"l'\\\"carte\\\"\\\\\\n</script>\")");
+              "torvaSetNotice(\"l\\'\\\"carte\\\"\\\\\\n<\\/script>\")");
     EXPECT_EQ(MapScript::setTilesUnavailableNotice(QStringLiteral("지도")),
               QStringLiteral("torvaSetNotice(\"지도\")"));
 }
