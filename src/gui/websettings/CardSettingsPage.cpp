@@ -3,6 +3,7 @@
 #include "gui/websettings/CardPageSchemeHandler.h"
 
 #include <QDebug>
+#include <QWebEngineFullScreenRequest>
 
 CardSettingsPage::CardSettingsPage(QWebEngineProfile *profile, QObject *parent)
     : QWebEnginePage(profile, parent)

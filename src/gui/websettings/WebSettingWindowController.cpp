@@ -10,6 +10,7 @@
 #include "gui/settings_ui/DialogSkin.h"
 #include "gui/settings_ui/SettingWindow.h"
 #include "gui/settings_ui/SettingsAlert.h"
+#include "gui/settings_ui/TorvaViewController.h"
 #include "gui/websettings/CardPageRequestFilter.h"
 #include "gui/websettings/CardPageSchemeHandler.h"
 #include "gui/websettings/CardSettingsPage.h"
@@ -137,9 +138,10 @@ WebSettingWindowController::WebSettingWindowController(QWidget *parent, QString 
     channel->registerObject(QStringLiteral("Dashcam"), m_webDashcam);
     m_page->setWebChannel(channel);
     connect(m_page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        // Loads after the first are refused navigations, not the page.
         if (ok)
             startWebBrowserConnection();
-        else
+        else if (!m_didLoadHtml)
             qWarning() << "settings page: the card's page did not load from" << m_folder;
     });
 
@@ -228,11 +230,11 @@ void WebSettingWindowController::startWebBrowserConnection()
         FileIO::readFile(WebSettingFiles::timedateFilename(m_folder), kMaxSettingFileBytes);
     m_clock = WebSettingClock::fromFileText(clockFile.ok() ? QString::fromUtf8(clockFile.bytes)
                                                            : QString());
-    if (!m_clock.use())
+    if (!m_clock.use)
         return;
-    evaluate(WebSettingScripts::setTimeDate(m_clock.date()));
-    evaluate(WebSettingScripts::setTimeHour(m_clock.hour()));
-    evaluate(WebSettingScripts::setTimeMin(m_clock.minute()));
+    evaluate(WebSettingScripts::setTimeDate(m_clock.date));
+    evaluate(WebSettingScripts::setTimeHour(m_clock.hour));
+    evaluate(WebSettingScripts::setTimeMin(m_clock.minute));
 }
 
 void WebSettingWindowController::showTabs(bool flag)
@@ -324,7 +326,7 @@ void WebSettingWindowController::saveRecord(const QVariant &pageRecord)
     const CfgHexText::SavedRecord record =
         CfgHexText::dataFromHexString(pageRecord.toString(), expected);
     // What the page gives back is written only when it is whole.
-    const bool clockValid = !m_clock.use() || m_clock.isComplete();
+    const bool clockValid = !m_clock.use || m_clock.isComplete();
     if (record.problem != CfgHexText::SavedRecordProblem::None || !clockValid) {
         qWarning() << "settings page: nothing saved for" << m_folder << "- record problem"
                    << int(record.problem) << "with" << pageRecord.toString().size()
@@ -336,7 +338,7 @@ void WebSettingWindowController::saveRecord(const QVariant &pageRecord)
                             false);
         return;
     }
-    if (m_clock.use()) {
+    if (m_clock.use) {
         const FileIO::WriteResult clock = FileIO::saveToFile(
             WebSettingFiles::timedateFilename(m_folder), m_clock.fileText().toUtf8());
         if (!clock.ok()) {

