@@ -1,6 +1,7 @@
 #include "../GuiTestEnvironment.h"
 #include "../settings_ui/SettingsDialogTestSupport.h"
 #include "FileBytes.h"
+#include "ReadOnlyCard.h"
 #include "TempFolder.h"
 
 #include "core/i18n/TorvaLanguages.h"
@@ -41,9 +42,10 @@ QByteArray sampleRecord(char fill)
 class WebCard
 {
 public:
-    explicit WebCard(const QString &page)
+    // root: the card's folder, else one whose name has spaces.
+    explicit WebCard(const QString &page, const QString &cardRoot = {})
     {
-        root = base.path(QStringLiteral("card with spaces"));
+        root = cardRoot.isEmpty() ? base.path(QStringLiteral("card with spaces")) : cardRoot;
         const QString html = root + QStringLiteral("/SETTING/html");
         EXPECT_TRUE(QDir().mkpath(html));
         QDirIterator files(QStringLiteral(":/pages/") + page, QDir::Files);
@@ -265,5 +267,29 @@ TEST(WebSettingWindowController, HostilePageStaysInItsFolder)
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore.size() + 2);
     EXPECT_FALSE(
         QDir(QDir::homePath() + QStringLiteral("/Downloads")).exists(QStringLiteral("secret.bin")));
+    window->cancelButton()->click();
+}
+
+// A card that cannot take the record says so, and the page stays open.
+TEST(WebSettingWindowController, ReadOnlyCardShowsTheAlert)
+{
+    ReadOnlyCard readOnly;
+    if (!readOnly.error().isEmpty())
+        GTEST_SKIP() << "no read-only card: " << readOnly.error().toStdString();
+    WebCard card(QStringLiteral("sample"), readOnly.path());
+    const QByteArray record = sampleRecord('\x11');
+    card.write(QStringLiteral("setup.cfg"), record);
+    ASSERT_TRUE(readOnly.makeReadOnly());
+    QWidget mainWindow;
+    mainWindow.show();
+    WebSettingWindowController *window = openWindow(&mainWindow, card);
+    ASSERT_NE(window, nullptr);
+    pageValue(window, QStringLiteral("nextCfg = '%1'; true").arg(hex(sampleRecord('\x22'))));
+    const auto alert = answerAlert(QStringLiteral("OK"));
+    window->saveButton()->click();
+    EXPECT_TRUE(GuiTestEnvironment::waitFor([&] { return !alert->isEmpty(); }));
+    EXPECT_EQ(*alert, TorvaLanguages::text("메모리카드 오류"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(card.read(QStringLiteral("setup.cfg")), record);
     window->cancelButton()->click();
 }
