@@ -1,5 +1,7 @@
 #include "core/telemetry/DemoDrive.h"
 
+#include "core/telemetry/SrtText.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -29,14 +31,6 @@ QByteArray nmeaCoordinate(double degrees, int degreeDigits)
     const double minutes = (absolute - whole) * 60.0;
     return QByteArray::number(whole).rightJustified(degreeDigits, '0') +
            QByteArray::number(minutes, 'f', 4).rightJustified(7, '0');
-}
-
-QByteArray srtTime(int milliseconds)
-{
-    return QString::asprintf("%02d:%02d:%02d,%03d", milliseconds / 3600000,
-                             milliseconds / 60000 % 60, milliseconds / 1000 % 60,
-                             milliseconds % 1000)
-        .toLatin1();
 }
 
 } // namespace
@@ -143,8 +137,7 @@ QByteArray DemoDrive::srtText() const
                                      .mid(1);
             }
             const int start = int(s) * 1000 + tenth * 100;
-            text += QByteArray::number(++block) + '\n' + srtTime(start) + " --> " +
-                    srtTime(start + 100) + '\n' + payload + "\n\n";
+            text += SrtText::cue(++block, start, start + 100, payload);
         }
     }
     return text;

@@ -39,6 +39,16 @@ uint32_t TorvaClipData::getGpsSpeed(int32_t index) const
     return isValidIndex(index) ? m_samples.gpsSpeed[size_t(index)] : kNoSpeed;
 }
 
+bool TorvaClipData::hasFix(int32_t index) const
+{
+    return isValidIndex(index) && (getGpsLat(index) != 0.0f || getGpsLng(index) != 0.0f);
+}
+
+int32_t TorvaClipData::sampleCount() const
+{
+    return int32_t(std::min<uint32_t>(m_clipDataCount, kCapacity));
+}
+
 void TorvaClipData::getClipDataWithIndex(int32_t index, int32_t &x, int32_t &y, int32_t &z,
                                          float &lat, float &lng, uint32_t &speed) const
 {

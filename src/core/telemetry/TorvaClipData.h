@@ -20,6 +20,8 @@ public:
     static constexpr int16_t kNoAcceleration = -512;
     static constexpr float kNoPosition = 512.0f;
     static constexpr uint32_t kNoSpeed = 1024;
+    // Acceleration is stored in 1/128 g.
+    static constexpr int kUnitsPerG = 128;
 
     int16_t getGx(int32_t index) const;
     int16_t getGy(int32_t index) const;
@@ -30,7 +32,12 @@ public:
     void getClipDataWithIndex(int32_t index, int32_t &x, int32_t &y, int32_t &z, float &lat,
                               float &lng, uint32_t &speed) const;
 
+    // A sample of the track with a position other than 0, 0.
+    bool hasFix(int32_t index) const;
+
     uint32_t clipDataCount() const { return m_clipDataCount; }
+    // The samples that can be read: clipDataCount, at most kCapacity.
+    int32_t sampleCount() const;
     void setClipDataCount(uint32_t count) { m_clipDataCount = count; }
     uint32_t gpsDataCount() const { return m_gpsDataCount; }
     void setGpsDataCount(uint32_t count) { m_gpsDataCount = count; }

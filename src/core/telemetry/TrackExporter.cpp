@@ -1,5 +1,6 @@
 #include "core/telemetry/TrackExporter.h"
 
+#include "core/telemetry/TelemetrySampleIndex.h"
 #include "core/telemetry/TorvaClipData.h"
 
 #include <QJsonArray>
@@ -9,16 +10,11 @@
 
 namespace {
 
-bool hasFix(const TorvaClipData &track, int32_t index)
-{
-    return track.getGpsLat(index) != 0.0f || track.getGpsLng(index) != 0.0f;
-}
-
 std::vector<int32_t> fixIndexes(const TorvaClipData &track)
 {
     std::vector<int32_t> indexes;
-    for (int32_t i = 0; i < int32_t(track.clipDataCount()) && i < TorvaClipData::kCapacity; ++i) {
-        if (hasFix(track, i))
+    for (int32_t i = 0; i < track.sampleCount(); ++i) {
+        if (track.hasFix(i))
             indexes.push_back(i);
     }
     return indexes;
@@ -60,7 +56,7 @@ QByteArray TrackExporter::exportTrack(const TorvaClipData &track, Format format,
 QByteArray TrackExporter::toCsv(const TorvaClipData &track)
 {
     QByteArray csv = "index,time,gx,gy,gz,lat,lng,speed\n";
-    for (int32_t i = 0; i < int32_t(track.clipDataCount()) && i < TorvaClipData::kCapacity; ++i) {
+    for (int32_t i = 0; i < track.sampleCount(); ++i) {
         csv +=
             QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10, track.getGx(i),
                               track.getGy(i), track.getGz(i), double(track.getGpsLat(i)),
@@ -70,7 +66,8 @@ QByteArray TrackExporter::toCsv(const TorvaClipData &track)
     return csv;
 }
 
-QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &trackName)
+QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &trackName,
+                                const QDateTime &firstSampleTime)
 {
     QByteArray gpx =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -80,11 +77,18 @@ QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &track
         "  <trk>\n";
     gpx += "    <name>" + trackName.toHtmlEscaped().toUtf8() + "</name>\n    <trkseg>\n";
     for (const int32_t i : fixIndexes(track)) {
+        gpx += QString::asprintf("      <trkpt lat=\"%.6f\" lon=\"%.6f\">",
+                                 double(track.getGpsLat(i)), double(track.getGpsLng(i)))
+                   .toLatin1();
+        if (firstSampleTime.isValid()) {
+            const QDateTime time =
+                firstSampleTime.addMSecs(i * TelemetrySampleIndex::kMillisecondsPerSample);
+            gpx += "<time>" + time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "</time>";
+        }
         // Speeds are kept in km/h; GPX speaks metres per second.
-        gpx += QString::asprintf("      <trkpt lat=\"%.6f\" lon=\"%.6f\"><extensions>"
-                                 "<gpxtpx:TrackPointExtension><gpxtpx:speed>%.2f</gpxtpx:speed>"
+        gpx += QString::asprintf("<extensions><gpxtpx:TrackPointExtension>"
+                                 "<gpxtpx:speed>%.2f</gpxtpx:speed>"
                                  "</gpxtpx:TrackPointExtension></extensions></trkpt>\n",
-                                 double(track.getGpsLat(i)), double(track.getGpsLng(i)),
                                  double(track.getGpsSpeed(i)) / 3.6)
                    .toLatin1();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -24,6 +25,9 @@ public:
                                   const QString &trackName);
 
     static QByteArray toCsv(const TorvaClipData &track);
-    static QByteArray toGpx(const TorvaClipData &track, const QString &trackName);
+    // With a valid firstSampleTime every point has its time, sample i
+    // i / 10 s after it, in UTC.
+    static QByteArray toGpx(const TorvaClipData &track, const QString &trackName,
+                            const QDateTime &firstSampleTime = {});
     static QByteArray toGeoJson(const TorvaClipData &track, const QString &trackName);
 };

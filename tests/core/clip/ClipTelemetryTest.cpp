@@ -1,0 +1,134 @@
+#include "PlaybackTrackBuilder.h"
+
+#include "core/clip/ClipTelemetry.h"
+#include "core/telemetry/TrackExporter.h"
+
+#include <QTimeZone>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using V = std::vector<int>;
+
+// The CSV rows of a track without their index and time columns.
+QList<QByteArray> sampleColumns(const TorvaClipData &track)
+{
+    QList<QByteArray> rows = TrackExporter::toCsv(track).split('\n').mid(1);
+    for (QByteArray &row : rows)
+        row = row.mid(row.indexOf(',', row.indexOf(',') + 1));
+    return rows;
+}
+
+} // namespace
+
+TEST(ClipTelemetry, RangeKeepsTheSamplesTakenWithinItFromZero)
+{
+    // Samples 0 … 29, sample i with gx = i; fixes from sample 5.
+    const TorvaClipData track = PlaybackTrackBuilder::clipData(30, 5);
+    struct Case
+    {
+        double from;
+        double to;
+        int first;
+        int count;
+        uint32_t fixes;
+    };
+    const Case cases[] = {
+        {0.0, 1.0, 0, 10, 5},         // from the start
+        {1.25, 2.05, 13, 8, 8},       // both bounds between samples
+        {0.1 + 0.2, 0.7, 3, 4, 2},    // a bound a rounding error off a sample
+        {2.5, 10.0, 25, 5, 5},        // past the end of the track
+        {2.9, 3.0, 29, 1, 1},         // the last sample alone
+        {1.21, 1.29, 0, 0, 0},        // between two samples: empty
+        {3.0, 4.0, 0, 0, 0},          // after the track: empty
+        {1.0, 0.5, 0, 0, 0},          // reversed: empty
+        {-1.0, 0.2, 0, 2, 0},         // a negative start counts as 0
+        {std::nan(""), 0.2, 0, 2, 0}, // and so does an unknown one
+    };
+    for (const Case &c : cases) {
+        const TorvaClipData clip = ClipTelemetry::range(track, c.from, c.to);
+        V gx;
+        for (int k = 0; k < int(clip.clipDataCount()); ++k)
+            gx.push_back(clip.getGx(k));
+        V expected;
+        for (int k = 0; k < c.count; ++k)
+            expected.push_back(c.first + k);
+        EXPECT_EQ(gx, expected) << c.from << "–" << c.to;
+        EXPECT_EQ(clip.gpsDataCount(), c.fixes) << c.from << "–" << c.to;
+    }
+
+    // Every column moves along with the samples.
+    const TorvaClipData drive = PlaybackTrackBuilder::demoDrive(8);
+    EXPECT_EQ(sampleColumns(ClipTelemetry::range(drive, 2.0, 4.0)),
+              sampleColumns(drive).mid(20, 20) + QList<QByteArray>{""});
+}
+
+TEST(ClipTelemetry, ShownSamplesCoverTheClipAsTheViewerShowsThem)
+{
+    const TorvaClipData track = PlaybackTrackBuilder::clipData(20);
+    using S = std::vector<std::vector<int64_t>>;
+    const auto shown = [&track](double from, double to) {
+        S spans;
+        for (const ClipTelemetry::Shown &s : ClipTelemetry::shown(track, from, to))
+            spans.push_back({s.index, s.startMs, s.endMs});
+        return spans;
+    };
+    // The sample in effect at from opens the clip; the last is cut at to.
+    EXPECT_EQ(shown(1.25, 1.62),
+              (S{{12, 0, 50}, {13, 50, 150}, {14, 150, 250}, {15, 250, 350}, {16, 350, 370}}));
+    EXPECT_EQ(shown(0.0, 0.2), (S{{0, 0, 100}, {1, 100, 200}}));
+    EXPECT_EQ(shown(1.85, 5.0), (S{{18, 0, 50}, {19, 50, 150}})); // none past the track
+    EXPECT_EQ(shown(2.0, 5.0), S{});
+}
+
+TEST(ClipTelemetry, SrtHasACuePerShownSampleInTheChosenUnit)
+{
+    const TorvaClipData track = PlaybackTrackBuilder::clipData(30, 10);
+    EXPECT_EQ(ClipTelemetry::srt(track, 0.95, 1.2, true),
+              "1\n00:00:00,000 --> 00:00:00,050\n0 km/h\n--\nX 0.07 Y -0.07 Z 0.14\n\n"
+              "2\n00:00:00,050 --> 00:00:00,150\n10 km/h\n37.01000, 127.01000\n"
+              "X 0.08 Y -0.08 Z 0.16\n\n"
+              "3\n00:00:00,150 --> 00:00:00,250\n11 km/h\n37.01100, 127.01100\n"
+              "X 0.09 Y -0.09 Z 0.17\n\n");
+    const QByteArray mph = ClipTelemetry::srt(track, 2.9, 3.0, false);
+    EXPECT_TRUE(mph.contains("\n18 mph\n37.02900, 127.02900\n")) << mph.constData();
+    EXPECT_EQ(ClipTelemetry::srt(track, 3.0, 4.0, true), "");
+}
+
+TEST(ClipTelemetry, GpxOfARangeHasItsFixesAtTheirRecordingTimes)
+{
+    // Fixes from sample 5; the range holds samples 2 … 14.
+    const TorvaClipData track = PlaybackTrackBuilder::clipData(30, 5);
+    const auto points = [&track](const QDateTime &start) {
+        QStringList times;
+        QString name;
+        QXmlStreamReader xml(ClipTelemetry::gpx(track, 0.2, 1.5, start, QStringLiteral("a<b")));
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("trkpt"))
+                times.append(QString::number(xml.attributes().value("lat").toDouble(), 'f', 3));
+            else if (xml.name() == QLatin1String("time"))
+                times.last() += ' ' + xml.readElementText();
+            else if (xml.name() == QLatin1String("name"))
+                name = xml.readElementText();
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_EQ(name, QStringLiteral("a<b"));
+        return times;
+    };
+    const QDateTime utc(QDate(2026, 5, 14), QTime(8, 30, 0), Qt::UTC);
+    const QStringList inUtc = points(utc);
+    ASSERT_EQ(inUtc.size(), 10);
+    EXPECT_EQ(inUtc.first(), QStringLiteral("37.005 2026-05-14T08:30:00.500Z"));
+    EXPECT_EQ(inUtc.last(), QStringLiteral("37.014 2026-05-14T08:30:01.400Z"));
+    // A camera clock nine hours ahead of UTC, and no clock at all.
+    const QDateTime seoul(QDate(2026, 5, 14), QTime(8, 30, 0), QTimeZone(9 * 3600));
+    EXPECT_EQ(points(seoul).first(), QStringLiteral("37.005 2026-05-13T23:30:00.500Z"));
+    EXPECT_EQ(points(QDateTime()).first(), QStringLiteral("37.005"));
+}
