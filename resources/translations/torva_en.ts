@@ -709,5 +709,61 @@ Choosing a model name applies that model's default settings.</translation>
         <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
         <translation>The settings page returned settings that are not valid; nothing was saved.</translation>
     </message>
+    <message>
+        <source>구간 시작 지정</source>
+        <translation>Mark In</translation>
+    </message>
+    <message>
+        <source>구간 끝 지정</source>
+        <translation>Mark Out</translation>
+    </message>
+    <message>
+        <source>구간 지정 해제</source>
+        <translation>Clear Marks</translation>
+    </message>
+    <message>
+        <source>구간 내보내기…</source>
+        <translation>Export Clip…</translation>
+    </message>
+    <message>
+        <source>구간 내보내기</source>
+        <translation>Export Clip</translation>
+    </message>
+    <message>
+        <source>무손실: 카메라마다 원본 그대로</source>
+        <translation>Lossless: each camera as recorded</translation>
+    </message>
+    <message>
+        <source>합성: 한 파일로 (H.264)</source>
+        <translation>Composed: one file (H.264)</translation>
+    </message>
+    <message>
+        <source>나란히</source>
+        <translation>Side by side</translation>
+    </message>
+    <message>
+        <source>화면 속 화면</source>
+        <translation>Picture in picture</translation>
+    </message>
+    <message>
+        <source>시간, 속도, 위치, G값 표시</source>
+        <translation>Show time, speed, position and g values</translation>
+    </message>
+    <message>
+        <source>구간을 내보내는 중입니다…</source>
+        <translation>Exporting the clip…</translation>
+    </message>
+    <message>
+        <source>구간을 내보냈습니다.</source>
+        <translation>The clip has been exported.</translation>
+    </message>
+    <message>
+        <source>구간을 내보낼 수 없습니다.</source>
+        <translation>The clip could not be exported.</translation>
+    </message>
+    <message>
+        <source>선택한 폴더에 쓸 수 없습니다.</source>
+        <translation>The chosen folder cannot be written to.</translation>
+    </message>
 </context>
 </TS>

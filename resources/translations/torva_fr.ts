@@ -709,5 +709,61 @@ Choisir un nom de modèle applique les réglages par défaut de ce modèle.</tra
         <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
         <translation>La page de réglages a renvoyé des réglages non valides ; rien n'a été enregistré.</translation>
     </message>
+    <message>
+        <source>구간 시작 지정</source>
+        <translation>Marquer le début</translation>
+    </message>
+    <message>
+        <source>구간 끝 지정</source>
+        <translation>Marquer la fin</translation>
+    </message>
+    <message>
+        <source>구간 지정 해제</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>구간 내보내기…</source>
+        <translation>Exporter l'extrait…</translation>
+    </message>
+    <message>
+        <source>구간 내보내기</source>
+        <translation>Exporter l'extrait</translation>
+    </message>
+    <message>
+        <source>무손실: 카메라마다 원본 그대로</source>
+        <translation>Sans perte : chaque caméra telle qu'enregistrée</translation>
+    </message>
+    <message>
+        <source>합성: 한 파일로 (H.264)</source>
+        <translation>Composé : un seul fichier (H.264)</translation>
+    </message>
+    <message>
+        <source>나란히</source>
+        <translation>Côte à côte</translation>
+    </message>
+    <message>
+        <source>화면 속 화면</source>
+        <translation>Image dans l'image</translation>
+    </message>
+    <message>
+        <source>시간, 속도, 위치, G값 표시</source>
+        <translation>Afficher l'heure, la vitesse, la position et les valeurs g</translation>
+    </message>
+    <message>
+        <source>구간을 내보내는 중입니다…</source>
+        <translation>Exportation de l'extrait…</translation>
+    </message>
+    <message>
+        <source>구간을 내보냈습니다.</source>
+        <translation>L'extrait a été exporté.</translation>
+    </message>
+    <message>
+        <source>구간을 내보낼 수 없습니다.</source>
+        <translation>Impossible d'exporter l'extrait.</translation>
+    </message>
+    <message>
+        <source>선택한 폴더에 쓸 수 없습니다.</source>
+        <translation>Impossible d'écrire dans le dossier choisi.</translation>
+    </message>
 </context>
 </TS>

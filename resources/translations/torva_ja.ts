@@ -709,5 +709,61 @@ Torvaviewを終了してから再度フォーマットしてください。
         <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
         <translation>設定ページから無効な設定値が返されたため、保存しませんでした。</translation>
     </message>
+    <message>
+        <source>구간 시작 지정</source>
+        <translation>開始点を指定</translation>
+    </message>
+    <message>
+        <source>구간 끝 지정</source>
+        <translation>終了点を指定</translation>
+    </message>
+    <message>
+        <source>구간 지정 해제</source>
+        <translation>指定を解除</translation>
+    </message>
+    <message>
+        <source>구간 내보내기…</source>
+        <translation>クリップを書き出す…</translation>
+    </message>
+    <message>
+        <source>구간 내보내기</source>
+        <translation>クリップの書き出し</translation>
+    </message>
+    <message>
+        <source>무손실: 카메라마다 원본 그대로</source>
+        <translation>無劣化：カメラごとに元のまま</translation>
+    </message>
+    <message>
+        <source>합성: 한 파일로 (H.264)</source>
+        <translation>合成：1つのファイル（H.264）</translation>
+    </message>
+    <message>
+        <source>나란히</source>
+        <translation>横に並べる</translation>
+    </message>
+    <message>
+        <source>화면 속 화면</source>
+        <translation>ピクチャー・イン・ピクチャー</translation>
+    </message>
+    <message>
+        <source>시간, 속도, 위치, G값 표시</source>
+        <translation>時刻・速度・位置・G値を表示</translation>
+    </message>
+    <message>
+        <source>구간을 내보내는 중입니다…</source>
+        <translation>クリップを書き出しています…</translation>
+    </message>
+    <message>
+        <source>구간을 내보냈습니다.</source>
+        <translation>クリップを書き出しました。</translation>
+    </message>
+    <message>
+        <source>구간을 내보낼 수 없습니다.</source>
+        <translation>クリップを書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>선택한 폴더에 쓸 수 없습니다.</source>
+        <translation>選択したフォルダーに書き込めません。</translation>
+    </message>
 </context>
 </TS>

@@ -709,5 +709,61 @@ Escolher um nome de modelo aplica as configurações padrão desse modelo.</tran
         <source>설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 않았습니다.</source>
         <translation>A página de configurações devolveu configurações inválidas; nada foi guardado.</translation>
     </message>
+    <message>
+        <source>구간 시작 지정</source>
+        <translation>Marcar início</translation>
+    </message>
+    <message>
+        <source>구간 끝 지정</source>
+        <translation>Marcar fim</translation>
+    </message>
+    <message>
+        <source>구간 지정 해제</source>
+        <translation>Limpar marcas</translation>
+    </message>
+    <message>
+        <source>구간 내보내기…</source>
+        <translation>Exportar clipe…</translation>
+    </message>
+    <message>
+        <source>구간 내보내기</source>
+        <translation>Exportar clipe</translation>
+    </message>
+    <message>
+        <source>무손실: 카메라마다 원본 그대로</source>
+        <translation>Sem perdas: cada câmara tal como gravada</translation>
+    </message>
+    <message>
+        <source>합성: 한 파일로 (H.264)</source>
+        <translation>Composto: um ficheiro (H.264)</translation>
+    </message>
+    <message>
+        <source>나란히</source>
+        <translation>Lado a lado</translation>
+    </message>
+    <message>
+        <source>화면 속 화면</source>
+        <translation>Imagem na imagem</translation>
+    </message>
+    <message>
+        <source>시간, 속도, 위치, G값 표시</source>
+        <translation>Mostrar hora, velocidade, posição e valores g</translation>
+    </message>
+    <message>
+        <source>구간을 내보내는 중입니다…</source>
+        <translation>A exportar o clipe…</translation>
+    </message>
+    <message>
+        <source>구간을 내보냈습니다.</source>
+        <translation>O clipe foi exportado.</translation>
+    </message>
+    <message>
+        <source>구간을 내보낼 수 없습니다.</source>
+        <translation>Não foi possível exportar o clipe.</translation>
+    </message>
+    <message>
+        <source>선택한 폴더에 쓸 수 없습니다.</source>
+        <translation>Não é possível escrever na pasta escolhida.</translation>
+    </message>
 </context>
 </TS>

@@ -408,6 +408,16 @@ bool MainWindow::handleKeyEvent(const QKeyEvent *event)
     case Qt::Key_Up:
         delegate.volumeUp();
         return true;
+    case Qt::Key_I:
+        if (command)
+            return false;
+        delegate.markInTouched();
+        return true;
+    case Qt::Key_O:
+        if (command)
+            return false;
+        delegate.markOutTouched();
+        return true;
     default:
         return false;
     }

@@ -6,6 +6,7 @@
 #include "core/playback/PlaybackTiming.h"
 #include "core/settings/P820SettingManager.h"
 #include "gui/app/CardWatcher.h"
+#include "gui/app/ClipExportActions.h"
 #include "gui/app/ConversionRunner.h"
 #include "gui/app/FullScreenMovieWindow.h"
 #include "gui/app/FullScreenSwitch.h"
@@ -84,6 +85,7 @@ MainWindowController::MainWindowController(QObject *parent)
     m_alert = new PlaybackAlert(m_window, this);
     m_sound = new MovieSound(
         *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
+    m_clipActions = new ClipExportActions(*m_session, o.seekTimeSlider, m_window, this);
     m_settingsOpening =
         new SettingsOpening(m_window,
                             {[this] { m_session->pauseVideo(); }, [this] { updateModelInfo(); },
@@ -643,6 +645,16 @@ void MainWindowController::updateMovieViewCoverScrren()
 void MainWindowController::volumeUp()
 {
     m_sound->volumeUp();
+}
+
+void MainWindowController::markInTouched()
+{
+    m_clipActions->markIn();
+}
+
+void MainWindowController::markOutTouched()
+{
+    m_clipActions->markOut();
 }
 
 void MainWindowController::volumeDown()

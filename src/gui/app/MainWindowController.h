@@ -32,6 +32,8 @@ class TorvaAVView;
 // timers that carry the telemetry to the read-outs, and the menus. The
 // PlaybackSession decides; this class carries its decisions out on the
 // widgets.
+class ClipExportActions;
+
 class MainWindowController : public QObject,
                              public TorvaAVViewDelegate,
                              public MainWindowKeyDelegate,
@@ -81,6 +83,9 @@ public:
     void playNextFileButtonTouched();
     void volumeUp() override;
     void volumeDown() override;
+    void markInTouched() override;
+    void markOutTouched() override;
+    ClipExportActions *clipActions() const { return m_clipActions; }
     void toggleMuteButtonTouched();
     void videoRotateButtonTouched();
     void toggleVideoSwithButtonTouched();
@@ -152,6 +157,7 @@ private:
     LargePictureZoom *m_zoom;
     std::unique_ptr<FullScreenSwitch> m_fullScreen;
     RecordingLibrary m_library;
+    ClipExportActions *m_clipActions = nullptr;
     TelemetryDashboard *m_dashboard;
     PlaybackAlert *m_alert;
     MovieSound *m_sound;

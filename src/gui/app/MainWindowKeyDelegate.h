@@ -15,6 +15,9 @@ public:
     virtual void fastForwardButtonTouched() = 0;
     virtual void volumeDown() = 0;
     virtual void volumeUp() = 0;
+    // The In and Out marks of the range to export.
+    virtual void markInTouched() = 0;
+    virtual void markOutTouched() = 0;
 
 protected:
     MainWindowKeyDelegate() = default;

@@ -1,5 +1,6 @@
 #include "gui/displays/SeekTimeSliderView.h"
 
+#include "gui/controls/BGColorView.h"
 #include "gui/controls/TorvaImageView.h"
 #include "gui/controls/TorvaImages.h"
 
@@ -13,13 +14,18 @@ namespace {
 const QString kKnobImage = QStringLiteral("progress_bar");
 const QString kTrackImage = QStringLiteral("seek_bar_track");
 constexpr QRect kKnobFrame{0, 0, 10, 33};
+// The marked range: a band over the groove, under the knob.
+const QColor kMarkedRangeColor(0xff, 0xa5, 0x00, 150);
+constexpr int kMarkedRangeHeight = 6;
 
 } // namespace
 
 SeekTimeSliderView::SeekTimeSliderView(QWidget *parent)
     : QWidget(parent), m_trackImageView(new TorvaImageView(this)),
-      m_sliderImageView(new TorvaImageView(this))
+      m_markedRangeView(new BGColorView(this)), m_sliderImageView(new TorvaImageView(this))
 {
+    m_markedRangeView->setColor(kMarkedRangeColor);
+    m_markedRangeView->hide();
     m_trackImageView->setImageName(kTrackImage);
     m_trackImageView->setGeometry(rect());
     m_sliderImageView->setImageName(kKnobImage);
@@ -39,6 +45,29 @@ SeekSliderGeometry SeekTimeSliderView::sliderTravel() const
 void SeekTimeSliderView::setMaxSliderValue(double value)
 {
     m_maxSliderValue = value;
+    placeMarkedRange();
+}
+
+void SeekTimeSliderView::setMarkedRange(std::optional<double> in, std::optional<double> out)
+{
+    m_markIn = in;
+    m_markOut = out;
+    placeMarkedRange();
+}
+
+void SeekTimeSliderView::placeMarkedRange()
+{
+    const bool marked = (m_markIn || m_markOut) && m_maxSliderValue > 0.0;
+    m_markedRangeView->setVisible(marked);
+    if (!marked)
+        return;
+    const SeekSliderGeometry travel = sliderTravel();
+    const double left = travel.xPointForValue(m_markIn.value_or(0.0), m_maxSliderValue);
+    const double right = travel.xPointForValue(
+        std::min(m_markOut.value_or(m_maxSliderValue), m_maxSliderValue), m_maxSliderValue);
+    m_markedRangeView->setGeometry(QRectF(left, (height() - kMarkedRangeHeight) / 2.0,
+                                          std::max(2.0, right - left), kMarkedRangeHeight)
+                                       .toRect());
 }
 
 void SeekTimeSliderView::setCurrentSliderValue(double value)
@@ -70,6 +99,7 @@ void SeekTimeSliderView::resizeEvent(QResizeEvent *event)
 {
     // The bar follows resizing; the knob keeps its value.
     m_trackImageView->setGeometry(rect());
+    placeMarkedRange();
     if (!m_isSliderTouching)
         moveSliderImageViewWithSliderValue(m_currentSliderValue);
     QWidget::resizeEvent(event);

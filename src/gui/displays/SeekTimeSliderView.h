@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <optional>
+
+class BGColorView;
 class TorvaImageView;
 
 // The playback position bar: a knob (picture "progress_bar", 10 × 33) that
@@ -23,6 +26,11 @@ public:
     double currentSliderValue() const { return m_currentSliderValue; }
     // Stores at most maxSliderValue and moves the knob there.
     void setCurrentSliderValue(double value);
+
+    // Shows the range between the marks (a missing one stands for that end
+    // of the bar); none when neither is set.
+    void setMarkedRange(std::optional<double> in, std::optional<double> out);
+    const BGColorView *markedRangeView() const { return m_markedRangeView; }
 
     void moveSliderImageViewWithSliderValue(double value);
     void moveSliderImageViewWithXPoint(double x);
@@ -48,10 +56,14 @@ protected:
 private:
     // Moves the knob under the pointer and takes the value there.
     void followPointer(double x);
+    void placeMarkedRange();
 
     // The groove under the knob, stretched over the whole bar.
     TorvaImageView *m_trackImageView;
+    BGColorView *m_markedRangeView;
     TorvaImageView *m_sliderImageView;
+    std::optional<double> m_markIn;
+    std::optional<double> m_markOut;
     double m_knobWidth;
     bool m_isSliderTouching = false;
     double m_maxSliderValue = 0.0;
