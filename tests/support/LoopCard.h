@@ -20,6 +20,10 @@ public:
     const QString &device() const { return m_device; }
     // Whether the card's device is mounted at its folder.
     bool isMounted() const;
+    // Writes a small recording to "DCIM/clip.avi" on the card: its path, or
+    // empty when it cannot. hasRecording() tells whether it is in view now.
+    QString putRecording() const;
+    bool hasRecording() const;
     // An empty 64 MiB image file to make a file system on.
     static bool makeImage(const QString &path);
     // A value of the file system on a device or image, as blkid finds it
