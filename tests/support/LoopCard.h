@@ -4,9 +4,8 @@
 #include <QTemporaryDir>
 
 // A memory card for formatting tests: an ext2/3/4 image on a loop device of
-// its own, mounted at a folder. Needs root and loop devices; problem() says
-// why there is no card. Takes its mount and its loop device away when it
-// goes, and nothing else.
+// its own, mounted at a folder; problem() says why there is none (it needs
+// root). Takes its mount and its loop device away when it goes.
 class LoopCard
 {
 public:

@@ -3,34 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using C = CompactControl;
-using Layout = CompactEditorLayout;
-
-} // namespace
-
-TEST(CompactEditorLayout, ControlsAreNamedByFieldOrSingleControlSection)
-{
-    const std::pair<const char *, std::optional<C>> names[] = {
-        {"power_off_vlt", C::Voltage},
-        {"partition", C::Partition},
-        {"date_time", C::DateTimeSet},
-        {"set", C::DateTimeSet},
-        {"model", C::Model},
-        {"parking_mode", {}},
-        {"firmware", {}},
-        {"park", {}},
-        {"power_off_vlt=", {}},
-    };
-    for (const auto &[name, control] : names) {
-        const Layout::Control *found = Layout::controlNamed(QString::fromLatin1(name));
-        EXPECT_EQ(found ? std::optional<C>(found->control) : std::nullopt, control) << name;
-    }
-}
-
 TEST(CompactEditorLayout, EveryKoreanKeyHasItsEnglishText)
 {
+    using Layout = CompactEditorLayout;
     QStringList keys = {Layout::dialogTitleKey()};
     keys += Layout::buttonTitleKeys();
     for (const Layout::PartitionShare &share : Layout::partitionShares())

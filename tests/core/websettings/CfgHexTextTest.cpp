@@ -7,12 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using Problem = CfgHexText::SavedRecordProblem;
-
-} // namespace
-
 TEST(CfgHexText, RecordFileBecomesUpperCaseHexAndComesBack)
 {
     TempFolder card;
@@ -21,7 +15,7 @@ TEST(CfgHexText, RecordFileBecomesUpperCaseHexAndComesBack)
     const QString text = CfgHexText::cfgString(WebSettingFiles::cfgFilename(card.path()));
     EXPECT_EQ(text, "000AFF1B80");
     const CfgHexText::SavedRecord saved = CfgHexText::dataFromHexString(text.toLower(), 5);
-    EXPECT_EQ(saved.problem, Problem::None);
+    EXPECT_EQ(saved.problem, CfgHexText::SavedRecordProblem::None);
     EXPECT_EQ(saved.bytes, record);
 
     // Nothing for a missing file, a folder or a file larger than a record.
@@ -33,23 +27,22 @@ TEST(CfgHexText, RecordFileBecomesUpperCaseHexAndComesBack)
     EXPECT_EQ(WebSettingFiles::cfgFilename({}), "") << "never /SETTING at the top";
 }
 
-TEST(CfgHexText, SavedRecordIsRefusedUnlessExactlyTheRecord)
+TEST(CfgHexText, SavedRecordIsRefusedUnlessExactlyTheTwoBytesExpected)
 {
-    // Text, the expected record length, the problem.
-    const std::tuple<QString, qsizetype, Problem> cases[] = {
-        {"", 0, Problem::Empty},
-        {"0A1B ", 2, Problem::OddLength},
-        {"0G", 1, Problem::NotHex},
-        {"0x1B", 2, Problem::NotHex},
-        {" 0A1", 2, Problem::NotHex},
-        {QStringLiteral("\uff10\uff21"), 1, Problem::NotHex}, // full-width 0 and A
-        {"0A1B", 1, Problem::WrongLength},
-        {"0A1B", 3, Problem::WrongLength},
-        {"0a1B", 2, Problem::None},
+    using Problem = CfgHexText::SavedRecordProblem;
+    const std::pair<Problem, QStringList> cases[] = {
+        {Problem::Empty, {""}},
+        {Problem::OddLength, {"0A1", "0A1B "}},
+        // The last: a full-width 0 and A.
+        {Problem::NotHex, {"0G1B", "0x1B", " 0A1", "+1", QStringLiteral("\uff10\uff21")}},
+        {Problem::WrongLength, {"0A", "0A1B2C"}},
+        {Problem::None, {"0a1B"}},
     };
-    for (const auto &[hex, expected, problem] : cases) {
-        const CfgHexText::SavedRecord saved = CfgHexText::dataFromHexString(hex, expected);
-        EXPECT_EQ(saved.problem, problem) << hex.toStdString() << " " << expected;
-        EXPECT_EQ(saved.bytes.isEmpty(), problem != Problem::None) << hex.toStdString();
+    for (const auto &[problem, texts] : cases) {
+        for (const QString &hex : texts) {
+            const CfgHexText::SavedRecord saved = CfgHexText::dataFromHexString(hex, 2);
+            EXPECT_EQ(saved.problem, problem) << hex.toStdString();
+            EXPECT_EQ(saved.bytes.isEmpty(), problem != Problem::None) << hex.toStdString();
+        }
     }
 }

@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QByteArray recordWithLanguage(QByteArray index, qsizetype length = 432)
-{
-    QByteArray record(length, '\x55');
-    return record.replace(428, index.size(), index);
-}
-
-} // namespace
-
 TEST(WebSettingLanguage, LittleEndianIndexAtByte428PicksAListPosition)
 {
+    const auto recordWithLanguage = [](const QByteArray &index, qsizetype length = 432) {
+        return QByteArray(length, '\x55').replace(428, index.size(), index);
+    };
     // The fallback list numbers its entries 0, 1 and 4: position counts, not
     // the number.
     const QList<CameraLanguage> languages = {{0, "en"}, {1, "fr"}, {4, "es"}};

@@ -12,7 +12,6 @@ TEST(WebSettingScripts, CallsThePageKnowsWithTheirArguments)
         {WebSettingScripts::setTimeDate("2026,03,07"), "setTimeDate(\"2026,03,07\")"},
         {WebSettingScripts::setTimeHour("09"), "setTimeHour(\"09\")"},
         {WebSettingScripts::setTimeMin("05"), "setTimeMin(\"05\")"},
-        {WebSettingScripts::updateOk(3, "abc"), "update_ok(3, \"abc\")"},
         {WebSettingScripts::updateOk(-1, "%1 %2"), "update_ok(-1, \"%1 %2\")"},
         {WebSettingScripts::updateCancel(3), "update_cancel(3)"},
     };
@@ -38,5 +37,4 @@ TEST(WebSettingScripts, HostileValuesStayInsideTheirLiteral)
 
     EXPECT_EQ(WebSettingScripts::setParamLanguage({"en'];alert(1);//", "k\\"}),
               R"(setParamLanguage(['en\'];alert(1);//','k\\',]))");
-    EXPECT_EQ(WebSettingScripts::setLanguage("\")\n//"), R"(set_language("\")\n//"))");
 }
