@@ -7,56 +7,49 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/mount.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 namespace {
 
 constexpr qint64 kImageBytes = 64 * 1024 * 1024;
+const char kRecording[] = "DCIM/clip.avi";
 
 } // namespace
 
 LoopCard::LoopCard(const QString &mountPoint, const QString &fsType, const QString &label)
 {
+    const QString image = m_imageDir.filePath(QStringLiteral("card.img"));
+    SystemTool::Run run;
     if (geteuid() != 0) {
         m_problem = QStringLiteral("loop devices need root");
-        return;
-    }
-    const QString image = m_imageDir.filePath(QStringLiteral("card.img"));
-    if (!makeImage(image)) {
+    } else if (!makeImage(image)) {
         m_problem = QStringLiteral("cannot make the image file");
-        return;
+    } else if (run = SystemTool::run(QStringLiteral("mkfs.") + fsType,
+                                     {QStringLiteral("-q"), QStringLiteral("-F"),
+                                      QStringLiteral("-L"), label, image});
+               !run.ok()) {
+        m_problem = QStringLiteral("mkfs.%1: %2").arg(fsType, run.output);
+    } else if (run = SystemTool::run(QStringLiteral("losetup"),
+                                     {QStringLiteral("-f"), QStringLiteral("--show"), image});
+               !run.ok()) {
+        m_problem = QStringLiteral("no loop device: ") + run.output.trimmed();
+    } else {
+        m_device = run.output.trimmed();
+        QDir().mkpath(mountPoint);
+        // The mount table names folders by their canonical paths.
+        m_mountPoint = QFileInfo(mountPoint).canonicalFilePath();
+        run = SystemTool::run(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), fsType, m_device, m_mountPoint});
+        if (!run.ok())
+            m_problem = QStringLiteral("cannot mount %1: %2").arg(m_device, run.output.trimmed());
     }
-    const SystemTool::Run make = SystemTool::run(
-        QStringLiteral("mkfs.") + fsType,
-        {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-L"), label, image});
-    if (!make.ok()) {
-        m_problem = QStringLiteral("mkfs.%1: %2").arg(fsType, make.output);
-        return;
-    }
-    const SystemTool::Run attach = SystemTool::run(
-        QStringLiteral("losetup"), {QStringLiteral("-f"), QStringLiteral("--show"), image});
-    if (!attach.ok()) {
-        m_problem = QStringLiteral("no loop device: ") + attach.output.trimmed();
-        return;
-    }
-    m_device = attach.output.trimmed();
-    QDir().mkpath(mountPoint);
-    // The mount table names folders by their canonical paths.
-    m_mountPoint = QFileInfo(mountPoint).canonicalFilePath();
-    if (::mount(QFile::encodeName(m_device).constData(), QFile::encodeName(mountPoint).constData(),
-                fsType.toLatin1().constData(), 0, nullptr) != 0)
-        m_problem = QStringLiteral("cannot mount %1: %2")
-                        .arg(m_device, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 LoopCard::~LoopCard()
 {
     // A test that failed halfway may leave the card busy: detach it anyway.
-    while (isMounted() && ::umount2(QFile::encodeName(m_mountPoint).constData(), MNT_DETACH) == 0) {
+    while (isMounted() &&
+           SystemTool::run(QStringLiteral("umount"), {QStringLiteral("-l"), m_mountPoint}).ok()) {
     }
     if (!m_device.isEmpty())
         SystemTool::run(QStringLiteral("losetup"), {QStringLiteral("-d"), m_device});
@@ -67,6 +60,19 @@ bool LoopCard::isMounted() const
     const MountTable mounts = MountTable::read();
     const MountEntry *mount = mounts.mountedAt(m_mountPoint);
     return !m_device.isEmpty() && mount && mount->source == m_device;
+}
+
+QString LoopCard::putRecording() const
+{
+    QDir(m_mountPoint).mkpath(QStringLiteral("DCIM"));
+    QFile file(QDir(m_mountPoint).filePath(QLatin1String(kRecording)));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write("recording") == 9;
+    return written ? file.fileName() : QString();
+}
+
+bool LoopCard::hasRecording() const
+{
+    return QDir(m_mountPoint).exists(QLatin1String(kRecording));
 }
 
 bool LoopCard::makeImage(const QString &path)

@@ -4,9 +4,8 @@
 #include <QTemporaryDir>
 
 // A memory card for formatting tests: an ext2/3/4 image on a loop device of
-// its own, mounted at a folder. Needs root and loop devices; problem() says
-// why there is no card. Takes its mount and its loop device away when it
-// goes, and nothing else.
+// its own, mounted at a folder; problem() says why there is none (it needs
+// root). Takes its mount and its loop device away when it goes.
 class LoopCard
 {
 public:
@@ -20,6 +19,10 @@ public:
     const QString &device() const { return m_device; }
     // Whether the card's device is mounted at its folder.
     bool isMounted() const;
+    // Writes a small recording to "DCIM/clip.avi" on the card: its path, or
+    // empty when it cannot. hasRecording() tells whether it is in view now.
+    QString putRecording() const;
+    bool hasRecording() const;
     // An empty 64 MiB image file to make a file system on.
     static bool makeImage(const QString &path);
     // A value of the file system on a device or image, as blkid finds it

@@ -4,7 +4,6 @@
 
 #include "core/format/MemoryCardFormatter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,76 +16,43 @@ namespace {
 using Outcome = MemoryCardFormatter::Outcome;
 using Step = MemoryCardFormatter::Step;
 
-const QStringList kFiles = {"DCIM/clip.avi", "SETTING/setup.cfg"};
-
-void writeFiles(const QString &root)
+TEST(MemoryCardFormatter, FormatsInPlaceKeepingLabelTypeMountAndOwnerUnlessUntitled)
 {
-    for (const QString &name : kFiles) {
-        QDir(root).mkpath(QFileInfo(name).path());
-        QFile file(root + '/' + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("recording") == 9);
-    }
-}
-
-bool filesAreThere(const QString &root)
-{
-    return std::all_of(kFiles.cbegin(), kFiles.cend(),
-                       [&root](const QString &name) { return QFile::exists(root + '/' + name); });
-}
-
-// Formats, noting the steps.
-MemoryCardFormatter::Result format(const QString &root, QList<Step> &steps)
-{
-    return MemoryCardFormatter::format(root, [&steps](Step step) { steps.append(step); });
-}
-
-TEST(MemoryCardFormatter, FormatsInPlaceKeepingLabelTypeMountAndOwner)
-{
-    for (const char *type : {"ext2", "ext3", "ext4"}) {
-        SCOPED_TRACE(type);
+    // Type, label, the folder the card is mounted at, the volume's name (the
+    // label, else the folder's), and the outcome.
+    const std::tuple<QString, QString, QString, QString, Outcome> cases[] = {
+        {"ext2", "TORVA_CARD", "CARD", "TORVA_CARD", Outcome::Formatted},
+        {"ext3", "untitled", "CARD", "untitled", Outcome::Formatted},
+        {"ext4", "", "NO_LABEL", "NO_LABEL", Outcome::Formatted},
+        {"ext4", "Untitled 2", "CARD", "Untitled 2", Outcome::Refused},
+        {"ext4", "", "Untitled", "Untitled", Outcome::Refused},
+    };
+    const QList<Step> steps = {Step::Check, Step::Unmount, Step::MakeFileSystem, Step::Mount};
+    for (const auto &[type, label, folder, volumeName, outcome] : cases) {
+        SCOPED_TRACE(qPrintable(type + ' ' + label + ' ' + folder));
         const StandInVolumes volumes;
-        const QString root = volumes.volume("CARD");
-        const LoopCard card(root, type, "TORVA_CARD");
+        const QString root = volumes.volume(folder);
+        const LoopCard card(root, type, label);
         if (!card.problem().isEmpty())
             GTEST_SKIP() << qPrintable(card.problem());
-        writeFiles(root);
+        ASSERT_FALSE(card.putRecording().isEmpty());
         ASSERT_EQ(::chown(QFile::encodeName(root).constData(), 1234, 5678), 0);
 
-        QList<Step> steps;
-        const MemoryCardFormatter::Result result = format(root, steps);
-        EXPECT_EQ(result.outcome, Outcome::Formatted) << qPrintable(result.log);
-        EXPECT_EQ(steps,
-                  QList<Step>({Step::Check, Step::Unmount, Step::MakeFileSystem, Step::Mount}));
+        QList<Step> begun;
+        const MemoryCardFormatter::Result result =
+            MemoryCardFormatter::format(root, [&begun](Step step) { begun.append(step); });
+        EXPECT_EQ(result.outcome, outcome) << qPrintable(result.log);
+        EXPECT_EQ(result.check.label(), label);
+        EXPECT_EQ(result.check.volumeName(), volumeName);
+        EXPECT_EQ(begun, outcome == Outcome::Formatted ? steps : steps.mid(0, 1));
         EXPECT_FALSE(result.leftUnmounted);
         EXPECT_TRUE(card.isMounted());
-        EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                  QStringList{"lost+found"});
-        EXPECT_EQ(LoopCard::probe(card.device(), "LABEL"), "TORVA_CARD");
+        EXPECT_EQ(card.hasRecording(), outcome == Outcome::Refused);
+        EXPECT_EQ(LoopCard::probe(card.device(), "LABEL"), label);
         EXPECT_EQ(LoopCard::probe(card.device(), "TYPE"), type);
         EXPECT_EQ(QFileInfo(root).ownerId(), 1234u);
         EXPECT_EQ(QFileInfo(root).groupId(), 5678u);
     }
-}
-
-TEST(MemoryCardFormatter, LeavesABusyCardAsItWas)
-{
-    const StandInVolumes volumes;
-    const QString root = volumes.volume("CARD");
-    const LoopCard card(root, "ext4", "TORVA_CARD");
-    if (!card.problem().isEmpty())
-        GTEST_SKIP() << qPrintable(card.problem());
-    writeFiles(root);
-    QFile open(root + '/' + kFiles[0]);
-    ASSERT_TRUE(open.open(QIODevice::ReadOnly));
-
-    QList<Step> steps;
-    const MemoryCardFormatter::Result result = format(root, steps);
-    EXPECT_EQ(result.outcome, Outcome::Busy);
-    EXPECT_EQ(result.step, Step::Unmount);
-    EXPECT_TRUE(result.log.contains("busy")) << qPrintable(result.log);
-    EXPECT_EQ(steps.last(), Step::Unmount);
-    EXPECT_TRUE(card.isMounted());
-    EXPECT_TRUE(filesAreThere(root));
 }
 
 // A program of that name first on PATH that fails with the message.
@@ -107,41 +73,33 @@ private:
     QByteArray m_path;
 };
 
-struct FailureCase
-{
-    QString tool;
-    QByteArray message;
-    Step step;
-    bool leftUnmounted;
-    bool filesInView;
-};
-
+// A busy card: see CardFormatCommandTest, which holds a file open on it.
 TEST(MemoryCardFormatter, AFailingStepIsReportedAndTheCardMountedBackWhenItCanBe)
 {
-    const FailureCase cases[] = {
-        {"umount", "umount: /card: must be superuser to unmount.", Step::Unmount, false, true},
-        {"mkfs.ext4", "mkfs.ext4: Input/output error while writing", Step::MakeFileSystem, false,
-         true},
-        {"mount", "mount: /card: wrong fs type", Step::Mount, true, false},
+    // The tool that fails, what it says, the step and whether the card is
+    // left unmounted.
+    const std::tuple<QString, QByteArray, Step, bool> cases[] = {
+        {"umount", "umount: must be superuser", Step::Unmount, false},
+        {"mkfs.ext4", "mkfs.ext4: I/O error", Step::MakeFileSystem, false},
+        {"mount", "mount: wrong fs type", Step::Mount, true},
     };
-    for (const FailureCase &row : cases) {
-        SCOPED_TRACE(qPrintable(row.tool));
+    for (const auto &[failing, message, step, leftUnmounted] : cases) {
+        SCOPED_TRACE(message.constData());
         const StandInVolumes volumes;
         const QString root = volumes.volume("CARD");
         const LoopCard card(root, "ext4", "TORVA_CARD");
         if (!card.problem().isEmpty())
             GTEST_SKIP() << qPrintable(card.problem());
-        writeFiles(root);
+        ASSERT_FALSE(card.putRecording().isEmpty());
+        const FailingTool tool(failing, message);
 
-        const FailingTool tool(row.tool, row.message);
-        QList<Step> steps;
-        const MemoryCardFormatter::Result result = format(root, steps);
+        const MemoryCardFormatter::Result result = MemoryCardFormatter::format(root);
         EXPECT_EQ(result.outcome, Outcome::Failed);
-        EXPECT_EQ(result.step, row.step);
-        EXPECT_TRUE(result.log.endsWith(row.message)) << qPrintable(result.log);
-        EXPECT_EQ(result.leftUnmounted, row.leftUnmounted);
-        EXPECT_EQ(card.isMounted(), !row.leftUnmounted);
-        EXPECT_EQ(filesAreThere(root), row.filesInView);
+        EXPECT_EQ(result.step, step);
+        EXPECT_TRUE(result.log.endsWith(message)) << qPrintable(result.log);
+        EXPECT_EQ(result.leftUnmounted, leftUnmounted);
+        EXPECT_EQ(card.isMounted(), !leftUnmounted);
+        EXPECT_EQ(card.hasRecording(), !leftUnmounted);
     }
 }
 

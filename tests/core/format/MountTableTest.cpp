@@ -15,7 +15,7 @@ const QByteArray kTable =
     "34 22 0:42 / /odd\\04 rw - tmpfs none rw\n"
     "40 22 8:33 / /home rw - ext4 /dev/sdc1 rw";
 
-TEST(MountTable, ReadsTheFieldsAroundTheOptionalOnesAndUnescapesPaths)
+TEST(MountTable, ReadsTheFieldsAroundTheOptionalOnesAndFindsTheMountInView)
 {
     const MountTable table = MountTable::parse(kTable);
     ASSERT_EQ(table.entries().size(), 6);
@@ -31,11 +31,7 @@ TEST(MountTable, ReadsTheFieldsAroundTheOptionalOnesAndUnescapesPaths)
     // An escape cut short at the end of a field stays as it is.
     EXPECT_EQ(table.entries()[4].mountPoint, "/odd\\04");
     EXPECT_TRUE(MountTable::parse("").entries().isEmpty());
-}
 
-TEST(MountTable, FindsTheMountInView)
-{
-    const MountTable table = MountTable::parse(kTable);
     // The tmpfs mounted later over the card hides it.
     ASSERT_NE(table.mountedAt("/media/me/MY CARD"), nullptr);
     EXPECT_EQ(table.mountedAt("/media/me/MY CARD")->fsType, "tmpfs");

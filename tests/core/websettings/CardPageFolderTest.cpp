@@ -3,10 +3,8 @@
 #include "core/websettings/CardPageFolder.h"
 #include "core/websettings/WebSettingFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <sys/stat.h>
 
@@ -24,46 +22,34 @@ protected:
         m_card.write("my card/SETTING/setup.cfg", "record");
         m_card.write("secret/key.txt", "secret");
         m_html = WebSettingFiles::htmlFolder(m_card.path("my card"));
-        write("index.html", "<!DOCTYPE html><script src=\"js/app.js\"></script>");
-        write("js/app.js", "start();");
-        write("img/a b.png", "png");
-        link("/etc/passwd", "passwd");
-        link(m_card.path("secret"), "outside");
-        link("..", "up");
-        link("js", "scripts");
-        link(".", "self");
+        m_card.write("my card/SETTING/html/index.html", kPage);
+        m_card.write("my card/SETTING/html/js/app.js", "start();");
+        m_card.write("my card/SETTING/html/img/a b.png", "png");
+        for (const QString &link :
+             QStringList{"/etc/passwd passwd", ".. up", "js scripts", ". self"})
+            ASSERT_TRUE(QFile::link(link.section(' ', 0, 0), m_html + '/' + link.section(' ', 1)));
+        ASSERT_TRUE(QFile::link(m_card.path("secret"), m_html + "/outside"));
         ASSERT_EQ(mkfifo(QFile::encodeName(m_html + "/pipe").constData(), 0600), 0);
     }
 
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        m_card.write("my card/SETTING/html/" + name, bytes);
-    }
-    void link(const QString &target, const QString &name)
-    {
-        ASSERT_TRUE(QFile::link(target, m_html + '/' + name)) << name.toStdString();
-    }
     QString canonical(const QString &name) const
     {
         return QFileInfo(m_html + '/' + name).canonicalFilePath();
     }
 
+    static constexpr const char *kPage = "<!DOCTYPE html><script src=\"js/app.js\"></script>";
     TempFolder m_card;
     QString m_html;
 };
 
-// The directives of the page's policy, by name.
-QMap<QString, QString> policyOf(const QByteArray &html)
+// The directives of the policy the page starts with, by name.
+QMap<QString, QString> policyOf(const QByteArray &page)
 {
-    static const QRegularExpression meta(
-        R"re(^<meta http-equiv="Content-Security-Policy" content="([^"]*)">)re");
-    const QRegularExpressionMatch match = meta.match(QString::fromUtf8(html));
     QMap<QString, QString> directives;
-    for (const QString &directive : match.captured(1).split(';', Qt::SkipEmptyParts)) {
-        const QString trimmed = directive.trimmed();
-        const qsizetype space = trimmed.indexOf(' ');
-        directives.insert(trimmed.left(space), trimmed.mid(space + 1));
-    }
+    if (!page.startsWith("<meta http-equiv=\"Content-Security-Policy\" content=\""))
+        return directives;
+    for (const QString &directive : QString::fromUtf8(page).section('"', 3, 3).split("; "))
+        directives.insert(directive.section(' ', 0, 0), directive.section(' ', 1));
     return directives;
 }
 
@@ -72,25 +58,17 @@ QMap<QString, QString> policyOf(const QByteArray &html)
 TEST_F(CardPageFolderTest, ServesFilesInsideTheFolder)
 {
     const CardPageFolder folder(m_html);
-    const std::pair<QString, QString> cases[] = {
-        {"", "index.html"},
-        {"/", "index.html"},
-        {"/index.html", "index.html"},
-        {"index.html", "index.html"},
-        {"//index.html", "index.html"},
-        {"/js/app.js", "js/app.js"},
-        {"/./js/app.js", "js/app.js"},
-        {"/img/a b.png", "img/a b.png"},
-        // Links that stay inside the folder are followed.
-        {"/scripts/app.js", "js/app.js"},
-        {"/self/index.html", "index.html"},
-    };
-    for (const auto &[urlPath, file] : cases) {
-        const std::optional<QString> path = folder.resolve(urlPath);
-        ASSERT_TRUE(path) << urlPath.toStdString();
-        EXPECT_EQ(*path, canonical(file));
-        EXPECT_TRUE(QFileInfo(*path).isAbsolute());
-    }
+    // Links that stay inside the folder are followed.
+    for (const char *urlPath : {"", "/", "index.html", "//index.html", "/self/index.html"})
+        EXPECT_EQ(folder.resolve(urlPath), canonical("index.html")) << urlPath;
+    for (const char *urlPath : {"/./js/app.js", "/scripts/app.js"})
+        EXPECT_EQ(folder.resolve(urlPath), canonical("js/app.js")) << urlPath;
+    EXPECT_EQ(folder.resolve("/img/a b.png"), canonical("img/a b.png"));
+
+    // Also when the folder itself is reached through a link.
+    ASSERT_TRUE(QFile::link(m_html, m_card.path("page")));
+    EXPECT_EQ(CardPageFolder(m_card.path("page")).resolve("/js/app.js"), canonical("js/app.js"));
+    EXPECT_FALSE(CardPageFolder(m_card.path("page")).resolve("/passwd"));
 }
 
 TEST_F(CardPageFolderTest, RefusesEverythingElse)
@@ -108,43 +86,18 @@ TEST_F(CardPageFolderTest, RefusesEverythingElse)
     EXPECT_FALSE(CardPageFolder(QString()).resolve("/index.html"));
 }
 
-TEST_F(CardPageFolderTest, FolderReachedThroughALinkStillServes)
-{
-    ASSERT_TRUE(QFile::link(m_html, m_card.path("page")));
-    const CardPageFolder folder(m_card.path("page"));
-    EXPECT_EQ(folder.resolve("/js/app.js"), canonical("js/app.js"));
-    EXPECT_FALSE(folder.resolve("/passwd"));
-}
-
 TEST_F(CardPageFolderTest, ReadsWithThePolicyOnHtmlOnly)
 {
     const CardPageFolder folder(m_html, "torva-card");
     EXPECT_EQ(folder.read("/js/app.js"), "start();");
-    const std::optional<QByteArray> page = folder.read("/");
-    ASSERT_TRUE(page);
-    EXPECT_EQ(*page, CardPageFolder::withContentSecurityPolicy(
-                         "<!DOCTYPE html><script src=\"js/app.js\"></script>", "torva-card:"));
+    EXPECT_EQ(folder.read("/"), CardPageFolder::withContentSecurityPolicy(kPage, "torva-card:"));
 
     QFile huge(m_html + "/huge.js");
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(16 * 1024 * 1024 + 1));
     EXPECT_FALSE(folder.read("/huge.js"));
-}
 
-TEST(CardPageFolder, MimeTypesByName)
-{
-    const std::pair<const char *, std::vector<QByteArray>> cases[] = {
-        {"INDEX.HTM", {"text/html"}},
-        {"js/app.js", {"text/javascript", "application/javascript"}},
-        {"a b.png", {"image/png"}},
-        {"icon.svg", {"image/svg+xml"}},
-        {"font.woff2", {"font/woff2"}},
-        {"page", {"application/octet-stream"}},
-    };
-    for (const auto &[name, types] : cases) {
-        const QByteArray type = CardPageFolder::mimeType(QString::fromUtf8(name));
-        EXPECT_NE(std::find(types.begin(), types.end(), type), types.end())
-            << name << " " << type.constData();
-    }
+    EXPECT_EQ(CardPageFolder::mimeType("INDEX.HTM"), "text/html");
+    EXPECT_EQ(CardPageFolder::mimeType("page"), "application/octet-stream");
 }
 
 TEST(CardPageFolder, PolicyComesBeforeAnyMarkupOfThePage)
@@ -153,21 +106,15 @@ TEST(CardPageFolder, PolicyComesBeforeAnyMarkupOfThePage)
     // The page, and how much of it stays in front of the policy.
     const std::pair<QByteArray, qsizetype> cases[] = {
         {"", 0},
-        {"<p>plain text", 0},
-        {"<script>fetch('x')</script>", 0},
-        {"<html><head><title>t</title><script>x()</script></head></html>", 0},
-        {"<head><script>x()</script></head><body></body>", 0},
+        {"<html><head><script>x()</script></head></html>", 0},
         {"<!DOCTYPE html>\n<html><head><script>x()</script>", 15},
         {"  \n<!doctype HTML><script>x()</script>", 18},
-        {"<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\"><html>", 50},
         {bom + "<!DOCTYPE html><html>", 18},
         {bom + "<html><script>x()</script>", 3},
-        {bom, 3},
         // Anything before the doctype keeps the policy at the very start.
         {"<!-- note --><!DOCTYPE html><script>x()</script>", 0},
         {"<script>x()</script><!DOCTYPE html>", 0},
-        {"<!DOCTYPE html", 0},
-    };
+        {"<!DOCTYPE html", 0}};
     for (const auto &[html, kept] : cases) {
         const QByteArray page = CardPageFolder::withContentSecurityPolicy(html, "torva-card:");
         EXPECT_TRUE(page.startsWith(html.left(kept))) << html.constData();
@@ -182,21 +129,13 @@ TEST(CardPageFolder, PolicyAllowsOnlyTheCardSchemeAndNoConnections)
     const QByteArray page = CardPageFolder::withContentSecurityPolicy("<p>", "torva-card:");
     EXPECT_EQ(page, CardPageFolder::withContentSecurityPolicy("<p>", "torva-card"));
     const QMap<QString, QString> policy = policyOf(page);
-    EXPECT_EQ(policy.value("default-src"), "torva-card:");
-    EXPECT_EQ(policy.value("connect-src"), "'none'");
-    EXPECT_EQ(policy.value("frame-src"), "torva-card:");
-    EXPECT_EQ(policy.value("form-action"), "'none'");
-    EXPECT_EQ(policy.value("base-uri"), "'none'");
-    EXPECT_EQ(policy.value("object-src"), "'none'");
-    for (const char *directive : {"script-src", "style-src", "img-src", "font-src"}) {
-        const QStringList sources = policy.value(directive).split(' ');
-        EXPECT_TRUE(sources.contains("torva-card:") && sources.contains("data:") &&
-                    sources.contains("blob:"))
-            << directive;
-        EXPECT_FALSE(sources.contains("*") || sources.contains("http:") ||
-                     sources.contains("https:") || sources.contains("'self'"))
-            << directive;
-    }
-    EXPECT_TRUE(policy.value("script-src").contains("'unsafe-inline' 'unsafe-eval'"));
-    EXPECT_TRUE(policy.value("style-src").contains("'unsafe-inline'"));
+    EXPECT_EQ(policy.size(), 10);
+    for (const char *none : {"connect-src", "form-action", "base-uri", "object-src"})
+        EXPECT_EQ(policy.value(none), "'none'") << none;
+    for (const char *own : {"default-src", "frame-src"})
+        EXPECT_EQ(policy.value(own), "torva-card:") << own;
+    for (const char *embedded : {"script-src", "style-src", "img-src", "font-src"})
+        EXPECT_TRUE(policy.value(embedded).startsWith("torva-card: data: blob:")) << embedded;
+    EXPECT_TRUE(policy.value("script-src").endsWith(" 'unsafe-inline' 'unsafe-eval'"));
+    EXPECT_TRUE(policy.value("style-src").endsWith(" 'unsafe-inline'"));
 }

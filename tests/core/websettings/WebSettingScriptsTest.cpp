@@ -2,23 +2,16 @@
 
 #include <gtest/gtest.h>
 
-TEST(WebSettingScripts, CallsThePageKnows)
+TEST(WebSettingScripts, CallsThePageKnowsWithTheirArguments)
 {
     const std::pair<QString, const char *> cases[] = {
-        {WebSettingScripts::modelName(), "model.name"},
-        {WebSettingScripts::modelCfgSize(), "model.cfgSize"},
         {WebSettingScripts::setCfg("00FF1B"), "set_cfg(\"00FF1B\")"},
-        {WebSettingScripts::setCfg({}), "set_cfg(\"\")"},
         {WebSettingScripts::setParamLanguage({"en", "ko"}), "setParamLanguage(['en','ko',])"},
         {WebSettingScripts::setParamLanguage({}), "setParamLanguage([])"},
         {WebSettingScripts::setLanguage("ko"), "set_language(\"ko\")"},
         {WebSettingScripts::setTimeDate("2026,03,07"), "setTimeDate(\"2026,03,07\")"},
         {WebSettingScripts::setTimeHour("09"), "setTimeHour(\"09\")"},
         {WebSettingScripts::setTimeMin("05"), "setTimeMin(\"05\")"},
-        {WebSettingScripts::generateSetting(true), "generateSetting(true)"},
-        {WebSettingScripts::generateSetting(false), "generateSetting(false)"},
-        {WebSettingScripts::getCfg(), "get_cfg()"},
-        {WebSettingScripts::updateOk(3, "abc"), "update_ok(3, \"abc\")"},
         {WebSettingScripts::updateOk(-1, "%1 %2"), "update_ok(-1, \"%1 %2\")"},
         {WebSettingScripts::updateCancel(3), "update_cancel(3)"},
     };
@@ -32,7 +25,6 @@ TEST(WebSettingScripts, HostileValuesStayInsideTheirLiteral)
         {"a\"); alert(1); (\"", R"(update_ok(1, "a\"); alert(1); (\""))"},
         {"it's", R"(update_ok(1, "it\'s"))"},
         {"a\\", R"(update_ok(1, "a\\"))"},
-        {"a\\\"", R"(update_ok(1, "a\\\""))"},
         {"a\nb\rc", R"(update_ok(1, "a\nb\rc"))"},
         {"</script><script>x()</script>", R"(update_ok(1, "<\/script><script>x()<\/script>"))"},
         {"a/b", R"(update_ok(1, "a/b"))"},
@@ -45,5 +37,4 @@ TEST(WebSettingScripts, HostileValuesStayInsideTheirLiteral)
 
     EXPECT_EQ(WebSettingScripts::setParamLanguage({"en'];alert(1);//", "k\\"}),
               R"(setParamLanguage(['en\'];alert(1);//','k\\',]))");
-    EXPECT_EQ(WebSettingScripts::setLanguage("\")\n//"), R"(set_language("\")\n//"))");
 }
