@@ -14,21 +14,6 @@ namespace {
 
 using Result = ExportFile::Result;
 
-// Why writing into the target's folder failed, as far as its volume tells:
-// read-only, or without room for what was still to be written.
-Result targetFailure(const QString &target, qint64 bytesNeeded, Result otherwise)
-{
-    switch (FileIO::volumeState(target, bytesNeeded)) {
-    case FileIO::VolumeState::ReadOnly:
-        return Result::TargetReadOnly;
-    case FileIO::VolumeState::Full:
-        return Result::DiskFull;
-    case FileIO::VolumeState::Usable:
-        break;
-    }
-    return otherwise;
-}
-
 struct Source
 {
     QIODevice &device;
@@ -47,7 +32,7 @@ Result writeAll(Source &source, const QString &target, const ExportFile::Progres
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         qWarning("Cannot create %s: %s", qPrintable(target), qPrintable(out.errorString()));
-        return targetFailure(target, 1, Result::TargetNotWritable);
+        return ExportFile::targetFailure(target, 1, Result::TargetNotWritable);
     }
     QByteArray buffer(std::max<qint64>(chunkSize, 1), Qt::Uninitialized);
     qint64 done = 0;
@@ -66,7 +51,7 @@ Result writeAll(Source &source, const QString &target, const ExportFile::Progres
         }
         if (out.write(buffer.constData(), got) != got) {
             qWarning("Cannot write %s: %s", qPrintable(target), qPrintable(out.errorString()));
-            return targetFailure(target, source.size - done, Result::WriteFailed);
+            return ExportFile::targetFailure(target, source.size - done, Result::WriteFailed);
         }
         done += got;
         if (progress && !progress(done, source.size))
@@ -81,12 +66,26 @@ Result writeAll(Source &source, const QString &target, const ExportFile::Progres
         out.setFileTime(source.lastModified, QFileDevice::FileModificationTime);
     if (!out.commit()) {
         qWarning("Cannot finish %s: %s", qPrintable(target), qPrintable(out.errorString()));
-        return targetFailure(target, 1, Result::WriteFailed);
+        return ExportFile::targetFailure(target, 1, Result::WriteFailed);
     }
     return Result::Written;
 }
 
 } // namespace
+
+ExportFile::Result ExportFile::targetFailure(const QString &target, qint64 bytesNeeded,
+                                             Result otherwise)
+{
+    switch (FileIO::volumeState(target, bytesNeeded)) {
+    case FileIO::VolumeState::ReadOnly:
+        return Result::TargetReadOnly;
+    case FileIO::VolumeState::Full:
+        return Result::DiskFull;
+    case FileIO::VolumeState::Usable:
+        break;
+    }
+    return otherwise;
+}
 
 ExportFile::Result ExportFile::copyFile(const QString &source, const QString &target,
                                         const Progress &progress, qint64 chunkSize)

@@ -35,6 +35,11 @@ public:
                            const Progress &progress = {}, qint64 chunkSize = kChunkSize);
     static Result writeFile(const QString &target, const QByteArray &bytes);
 
+    // Why writing into the target's folder failed, as far as its volume
+    // tells: read-only, or without room for what was still to be written;
+    // otherwise as given.
+    static Result targetFailure(const QString &target, qint64 bytesNeeded, Result otherwise);
+
     // The localisation key of the message telling the user what went wrong;
     // null for Written and Cancelled, which need no message.
     static const char *messageKey(Result result);

@@ -1,11 +1,11 @@
 #include "core/video/ChildProcess.h"
 
 #include <QDebug>
-#include <QProcess>
 
-void ChildProcess::start(QProcess &process, const QString &program, const QStringList &arguments)
+void ChildProcess::start(QProcess &process, const QString &program, const QStringList &arguments,
+                         QProcess::ProcessChannelMode channels)
 {
-    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessChannelMode(channels);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(program, arguments, QIODevice::ReadOnly);
 }

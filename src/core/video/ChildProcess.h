@@ -1,19 +1,19 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
-class QProcess;
-
 // Runs a helper program directly, never through a shell, so that no file name
 // is ever parsed as a command. Standard output and standard error share one
-// channel; standard input is empty.
+// channel unless the caller reads them apart; standard input is empty.
 class ChildProcess
 {
 public:
     // Starts the program; a program that cannot start ends with
     // QProcess::FailedToStart.
-    static void start(QProcess &process, const QString &program, const QStringList &arguments);
+    static void start(QProcess &process, const QString &program, const QStringList &arguments,
+                      QProcess::ProcessChannelMode channels = QProcess::MergedChannels);
     // Runs the program to its end on the caller's thread and returns all it
     // wrote, decoded as UTF-8; empty when it cannot start.
     static QString run(const QString &program, const QStringList &arguments);
