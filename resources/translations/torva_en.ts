@@ -765,5 +765,13 @@ Choosing a model name applies that model's default settings.</translation>
         <source>선택한 폴더에 쓸 수 없습니다.</source>
         <translation>The chosen folder cannot be written to.</translation>
     </message>
+    <message>
+        <source>구간을 내보내려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치하십시오.</source>
+        <translation>ffmpeg is needed to export a clip. Install the ffmpeg package with &quot;sudo apt install ffmpeg&quot;.</translation>
+    </message>
+    <message>
+        <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
+        <translation>ffmpeg failed while making the clip.</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,13 @@ Choisir un nom de modèle applique les réglages par défaut de ce modèle.</tra
         <source>선택한 폴더에 쓸 수 없습니다.</source>
         <translation>Impossible d'écrire dans le dossier choisi.</translation>
     </message>
+    <message>
+        <source>구간을 내보내려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치하십시오.</source>
+        <translation>ffmpeg est nécessaire pour exporter un extrait. Installez le paquet ffmpeg avec « sudo apt install ffmpeg ».</translation>
+    </message>
+    <message>
+        <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
+        <translation>ffmpeg a échoué en créant l'extrait.</translation>
+    </message>
 </context>
 </TS>

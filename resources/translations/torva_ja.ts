@@ -765,5 +765,13 @@ Torvaviewを終了してから再度フォーマットしてください。
         <source>선택한 폴더에 쓸 수 없습니다.</source>
         <translation>選択したフォルダーに書き込めません。</translation>
     </message>
+    <message>
+        <source>구간을 내보내려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치하십시오.</source>
+        <translation>クリップを書き出すには ffmpeg が必要です。「sudo apt install ffmpeg」で ffmpeg パッケージをインストールしてください。</translation>
+    </message>
+    <message>
+        <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
+        <translation>ffmpeg でクリップを作成中にエラーが発生しました。</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,13 @@ Escolher um nome de modelo aplica as configurações padrão desse modelo.</tran
         <source>선택한 폴더에 쓸 수 없습니다.</source>
         <translation>Não é possível escrever na pasta escolhida.</translation>
     </message>
+    <message>
+        <source>구간을 내보내려면 ffmpeg가 필요합니다. &quot;sudo apt install ffmpeg&quot; 명령으로 ffmpeg 패키지를 설치하십시오.</source>
+        <translation>O ffmpeg é necessário para exportar um clipe. Instale o pacote ffmpeg com &quot;sudo apt install ffmpeg&quot;.</translation>
+    </message>
+    <message>
+        <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
+        <translation>O ffmpeg falhou ao criar o clipe.</translation>
+    </message>
 </context>
 </TS>

@@ -16,13 +16,7 @@ namespace {
 
 constexpr int kP820ModelType = 1;
 
-enum class Kind
-{
-    DualCameraAvi,    // front and rear in one AVI, "02tx" telemetry
-    SingleCameraAvi,  // front only
-    Mp4WithSubtitles, // one camera per MP4, telemetry as a subtitle stream
-    Mp4WithTailBlock, // telemetry as a text block at the end
-};
+using Kind = DemoCardWriter::Kind;
 
 struct Recording
 {
@@ -81,8 +75,7 @@ QString runFfmpeg(const QStringList &inputs, const QStringList &encoding, const 
     return {};
 }
 
-QString writeRecording(const Recording &recording, const QString &target,
-                       const QTemporaryDir &scratch)
+QString writeOne(const Recording &recording, const QString &target, const QTemporaryDir &scratch)
 {
     DemoDrive::Options options;
     options.firstSecond = recording.firstSecond;
@@ -178,10 +171,16 @@ DemoCardWriter::Result DemoCardWriter::write(const QString &root)
             result.error = QStringLiteral("cannot create %1").arg(QFileInfo(target).path());
             return result;
         }
-        if (result.error = writeRecording(recording, target, scratch); !result.error.isEmpty())
+        if (result.error = writeOne(recording, target, scratch); !result.error.isEmpty())
             return result;
         result.recordings.append(target);
     }
     result.ok = true;
     return result;
+}
+
+QString DemoCardWriter::writeRecording(Kind kind, const QString &target, int seconds)
+{
+    const QTemporaryDir scratch;
+    return writeOne(Recording{"", kind, 0, seconds, false, "testsrc"}, target, scratch);
 }

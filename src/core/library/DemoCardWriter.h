@@ -9,6 +9,14 @@
 class DemoCardWriter
 {
 public:
+    enum class Kind
+    {
+        DualCameraAvi,    // front and rear in one AVI, "02tx" telemetry
+        SingleCameraAvi,  // front only
+        Mp4WithSubtitles, // one camera per MP4, telemetry as a subtitle stream
+        Mp4WithTailBlock, // telemetry as a text block at the end
+    };
+
     struct Result
     {
         bool ok = false;
@@ -17,4 +25,8 @@ public:
     };
 
     static Result write(const QString &root);
+    // One recording of the kind as the card holds them, the first seconds of
+    // the drive, for a test that needs only a few short ones. The error,
+    // empty when written.
+    static QString writeRecording(Kind kind, const QString &target, int seconds);
 };

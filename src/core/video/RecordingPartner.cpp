@@ -8,22 +8,37 @@ struct MarkSwap
 {
     const char *mark;
     const char *partnerMark;
+    bool rear; // the mark is the rear camera's
 };
 
 // Tried in this order; the first mark the name holds decides.
-constexpr MarkSwap kSwaps[] = {{"F.", "R."}, {"R.", "F."}, {"F_BC.", "R_BC."}, {"R_BC.", "F_BC."}};
+constexpr MarkSwap kSwaps[] = {
+    {"F.", "R.", false}, {"R.", "F.", true}, {"F_BC.", "R_BC.", false}, {"R_BC.", "F_BC.", true}};
 constexpr size_t kFrontRearSwaps = 2;
+
+qsizetype nameStart(const QString &path)
+{
+    return path.lastIndexOf(QLatin1Char('/')) + 1;
+}
+
+const MarkSwap *decidingSwap(const QString &name, std::span<const MarkSwap> swaps)
+{
+    for (const MarkSwap &swap : swaps) {
+        if (name.contains(QLatin1String(swap.mark)))
+            return &swap;
+    }
+    return nullptr;
+}
 
 QString swapMark(const QString &path, std::span<const MarkSwap> swaps)
 {
-    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
-    QString name = path.mid(nameStart);
-    for (const MarkSwap &swap : swaps) {
-        const QString mark = QString::fromLatin1(swap.mark);
-        if (name.contains(mark))
-            return path.left(nameStart) + name.replace(mark, QString::fromLatin1(swap.partnerMark));
-    }
-    return {};
+    const qsizetype start = nameStart(path);
+    QString name = path.mid(start);
+    const MarkSwap *swap = decidingSwap(name, swaps);
+    if (!swap)
+        return {};
+    return path.left(start) +
+           name.replace(QLatin1String(swap->mark), QLatin1String(swap->partnerMark));
 }
 
 } // namespace
@@ -36,4 +51,10 @@ QString RecordingPartner::partnerPath(const QString &recordingPath)
 QString RecordingPartner::frontRearPartnerPath(const QString &recordingPath)
 {
     return swapMark(recordingPath, std::span(kSwaps).first(kFrontRearSwaps));
+}
+
+bool RecordingPartner::isRearRecording(const QString &recordingPath)
+{
+    const MarkSwap *swap = decidingSwap(recordingPath.mid(nameStart(recordingPath)), kSwaps);
+    return swap && swap->rear;
 }

@@ -13,4 +13,7 @@ public:
     static QString partnerPath(const QString &recordingPath);
     // The same with the "F."/"R." marks alone, as the recording list pairs rows.
     static QString frontRearPartnerPath(const QString &recordingPath);
+    // Whether the mark that decides the partner is the rear camera's ("R."
+    // or "R_BC.").
+    static bool isRearRecording(const QString &recordingPath);
 };
