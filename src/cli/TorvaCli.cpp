@@ -2,6 +2,7 @@
 
 #include "cli/CardCommand.h"
 #include "cli/CliOutput.h"
+#include "cli/ClipCommand.h"
 #include "cli/ConvertCommand.h"
 #include "cli/DemoCardCommand.h"
 #include "cli/ListCommand.h"
@@ -25,6 +26,7 @@ const Command kCommands[] = {
     {"card", &CardCommand::run, &CardCommand::usage},
     {"settings", &SettingsCommand::run, &SettingsCommand::usage},
     {"convert", &ConvertCommand::run, &ConvertCommand::usage},
+    {"clip", &ClipCommand::run, &ClipCommand::usage},
     {"list", &ListCommand::run, &ListCommand::usage},
 };
 
