@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTime>
 
 namespace {
 
@@ -78,12 +79,53 @@ bool TestMedia::repeated(const QString &source, const QString &path, int times)
                    "copy", path});
 }
 
-QStringList TestMedia::streams(const QString &path)
+QByteArray TestMedia::ffprobe(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
-                  {"-v", "error", "-show_entries", "stream=codec_name,codec_type,width,height",
-                   "-of", "csv=p=0", path});
+                  QStringList{"-v", "error"} + arguments);
     process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    return process.readAllStandardOutput();
+}
+
+QStringList TestMedia::streams(const QString &path)
+{
+    return QString::fromUtf8(ffprobe({"-show_entries", "stream=codec_name,codec_type,width,height",
+                                      "-of", "csv=p=0", path}))
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+double TestMedia::videoDuration(const QString &path)
+{
+    // Matroska keeps it in a tag only, which counts from 0 rather than from
+    // the stream's start.
+    const QList<QByteArray> lines =
+        ffprobe({"-select_streams", "v:0", "-show_entries",
+                 "stream=start_time,duration:stream_tags=DURATION", "-of", "default=nw=1", path})
+            .split('\n');
+    double start = 0.0;
+    for (const QByteArray &line : lines) {
+        const QByteArray key = line.left(line.indexOf('='));
+        const QByteArray value = line.mid(key.size() + 1).trimmed();
+        bool ok = false;
+        const double seconds = value.toDouble(&ok);
+        const QTime clock = QTime::fromString(QString::fromLatin1(value.left(12)), "HH:mm:ss.zzz");
+        if (key == "start_time" && ok)
+            start = seconds;
+        else if (key == "duration" && ok)
+            return seconds;
+        else if (key == "TAG:DURATION" && clock.isValid())
+            return clock.msecsSinceStartOfDay() / 1000.0 - start;
+    }
+    return -1.0;
+}
+
+QByteArray TestMedia::greyFrame(const QString &path, double seconds)
+{
+    QProcess process;
+    process.start(Utils::GetFFMPEGPath(),
+                  {"-nostdin", "-v", "error", "-ss", QString::number(seconds), "-i", path,
+                   "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "gray", "-"});
+    process.waitForFinished(30000);
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
 }

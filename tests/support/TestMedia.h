@@ -28,7 +28,13 @@ public:
     // ffprobe's view of each stream: "h264,video,320,180", "pcm_s16le,audio",
     // "mov_text,subtitle".
     static QStringList streams(const QString &path);
+    // ffprobe's length of the first picture stream in seconds; -1 when unknown.
+    static double videoDuration(const QString &path);
+    // The picture at the time as 8-bit grey levels, row by row; empty when
+    // ffmpeg failed.
+    static QByteArray greyFrame(const QString &path, double seconds);
 
 private:
     static bool ffmpeg(const QStringList &arguments);
+    static QByteArray ffprobe(const QStringList &arguments);
 };
