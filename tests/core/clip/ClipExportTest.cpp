@@ -12,6 +12,7 @@
 #include "core/clip/ClipOverlay.h"
 #include "core/clip/ClipTelemetry.h"
 #include "core/clip/ClipTelemetryFiles.h"
+#include "core/i18n/TorvaLanguages.h"
 #include "core/playback/RecordingTelemetry.h"
 #include "core/telemetry/SubtitleData.h"
 #include "core/video/Utils.h"
@@ -258,9 +259,10 @@ TEST_F(ClipExportTest, TheOverlayHasAnEventForEachSampleOfTheRange)
     for (int k = 0; k < 20; ++k)
         expected << ClipOverlay::assTime(k / 10.0) + '-' + ClipOverlay::assTime((k + 1) / 10.0);
     EXPECT_EQ(times, expected);
+    // Lines are separated by "\N"; the speed has a line of its own.
     for (qsizetype k = 0; k < std::min<qsizetype>(texts.size(), 20); ++k) {
-        const QString speed = QString::number(clip.track.getGpsSpeed(int32_t(25 + k)));
-        EXPECT_TRUE(texts[k].contains(QRegularExpression("\\b" + speed + "\\b")))
+        const QString speed = QString::number(clip.track.getGpsSpeed(int32_t(25 + k))) + " km/h";
+        EXPECT_TRUE(texts[k].split("\\N").contains(speed))
             << qPrintable(texts[k]) << " lacks " << qPrintable(speed);
     }
 }
@@ -341,8 +343,15 @@ TEST_F(ClipExportTest, FailuresLeaveNothingAndSayWhy)
         EXPECT_EQ(result.status, row.status) << qPrintable(result.log);
         EXPECT_EQ(result.writeFailure, row.writeFailure);
         EXPECT_TRUE(result.files.isEmpty());
-        EXPECT_NE(ClipExport::messageKey(result), nullptr);
         EXPECT_FALSE(result.log.isEmpty());
+        // A message in every language.
+        const char *key = ClipExport::messageKey(result);
+        ASSERT_NE(key, nullptr);
+        for (const QString &code : TorvaLanguages::supportedLanguages()) {
+            EXPECT_NE(TorvaLanguages::SharedTorvaLanguages()->localizedIn(key, code),
+                      QString::fromUtf8(key))
+                << qPrintable(code);
+        }
     }
     EXPECT_EQ(FileBytes::entries(m_out.path()), QStringList());
     if (cards) {
