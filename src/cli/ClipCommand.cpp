@@ -179,6 +179,13 @@ int ClipCommand::run(const QStringList &args, CliOutput &output)
                          RecordingPartner::isRearRecording(file);
     request.frontInput = playable.files.at(swapped ? 1 : 0);
     request.rearInput = playable.files.value(swapped ? 0 : 1);
+    request.mode = choices.composed ? ClipRequest::Mode::Composed : ClipRequest::Mode::Lossless;
+    request.layout = choices.layout;
+    request.overlay = choices.overlay;
+    request.output = QFileInfo(choices.output).absoluteFilePath();
+    if (request.writesOver({file, RecordingPartner::partnerPath(file)}))
+        return output.inputError(choices.output,
+                                 QStringLiteral("the clip would replace the recording itself"));
     const std::optional<Mp4Movie> movie = Mp4Movie::readFile(request.frontInput);
     const double duration = movie ? movie->duration : 0.0;
     const auto range = ClipRange::parse(choices.from, choices.to, duration);
@@ -186,10 +193,6 @@ int ClipCommand::run(const QStringList &args, CliOutput &output)
         return output.inputError(file, ClipRange::problem(choices.from, choices.to, duration));
     request.from = range->first;
     request.to = range->second;
-    request.mode = choices.composed ? ClipRequest::Mode::Composed : ClipRequest::Mode::Lossless;
-    request.layout = choices.layout;
-    request.overlay = choices.overlay;
-    request.output = QFileInfo(choices.output).absoluteFilePath();
     request.recordingStart = RecordingStartTime::fromFileName(file);
     request.metricSpeed = !TorvaSpeedUnit::isMph();
 

@@ -39,7 +39,9 @@ TEST(ClipCommand, ExportsARangeOrSaysWhyNot)
                      "torva: @avi: the clip cannot end after the recording"},
                     {"clip @avi --from 1 --to 2 -o @card/x.mp4", 1,
                      "torva: @card/x.mp4: Cannot save to a read-only location.\n", true},
-                    {"clip @out/none.avi --from 1 --to 2 -o @out/x.mp4", 1, "no such file"}},
+                    {"clip @out/none.avi --from 1 --to 2 -o @out/x.mp4", 1, "no such file"},
+                    {"clip @rear --from 1 --to 2 --composed -o @rear", 1,
+                     "torva: @rear: the clip would replace the recording itself\n", true}},
                    paths);
     EXPECT_EQ(FileBytes::entries(out.path()),
               QStringList({"a.gpx", "a.srt", "a_F.mp4", "a_R.mp4", "p.mp4"}));

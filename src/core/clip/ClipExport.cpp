@@ -115,7 +115,8 @@ void ClipExport::cancel()
 void ClipExport::begin()
 {
     if (m_request.frontInput.isEmpty() || m_request.output.isEmpty() ||
-        !(m_request.to > m_request.from) || m_request.from < 0.0)
+        !(m_request.to > m_request.from) || m_request.from < 0.0 ||
+        m_request.writesOver({m_request.frontInput, m_request.rearInput}))
         return fail(Status::InvalidRequest,
                     QStringLiteral("no clip from %1 to %2 s of \"%3\" into \"%4\"")
                         .arg(m_request.from)

@@ -33,8 +33,10 @@ public:
         {
             Done,
             Cancelled,
-            InvalidRequest, // no input or output, or a range that does not end after it starts
-            NoFfmpeg,       // see FfmpegLocator
+            // No input or output, a range that does not end after it starts,
+            // or an output that is an input.
+            InvalidRequest,
+            NoFfmpeg, // see FfmpegLocator
             FfmpegFailed,
             CannotWrite, // writeFailure says why
         };

@@ -48,6 +48,12 @@ public:
     // and "gpx".
     QString subtitlesOutput() const;
     QString trackOutput() const;
+    // Every file the clip may write: its videos, and beside a lossless clip
+    // its telemetry.
+    QStringList outputs() const;
+    // Whether one of those is one of the files given (the same file by
+    // another path too), which the clip would replace.
+    bool writesOver(const QStringList &paths) const;
 
 private:
     QString withEnding(const QString &ending) const;

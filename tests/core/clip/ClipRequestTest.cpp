@@ -39,6 +39,25 @@ TEST(ClipRequest, NamesOneVideoPerCameraOfALosslessClipAndTheTelemetryAfterTheOu
     }
 }
 
+TEST(ClipRequest, KnowsWhenItWouldReplaceAFileItReads)
+{
+    ClipRequest request;
+    request.frontInput = "/c/REC_F.mp4";
+    request.rearInput = "/c/REC_R.mp4";
+    request.output = "/c/clip.mp4";
+    EXPECT_FALSE(request.writesOver({request.frontInput, request.rearInput}));
+    request.output = "/c/REC.mp4"; // the cameras' files are REC_F.mp4 and REC_R.mp4
+    EXPECT_TRUE(request.writesOver({"/c/x/../REC_R.mp4"}));
+    request.output = "/c/REC_F.mp4";
+    EXPECT_FALSE(request.writesOver({request.frontInput})); // writes REC_F_F.mp4 and REC_F_R.mp4
+    request.mode = ClipRequest::Mode::Composed;
+    EXPECT_TRUE(request.writesOver({request.frontInput}));
+    request.output = "/c/REC_F.srt";
+    request.mode = ClipRequest::Mode::Lossless;
+    EXPECT_TRUE(request.writesOver({"/c/REC_F.srt"}));
+    EXPECT_FALSE(request.writesOver({""}));
+}
+
 TEST(RecordingStartTime, ReadsTheCameraClockFromTheFileName)
 {
     const QDateTime start(QDate(2026, 5, 14), QTime(8, 30, 50));
