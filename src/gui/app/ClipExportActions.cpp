@@ -160,8 +160,6 @@ void ClipExportActions::exportClipTouched()
 
 void ClipExportActions::exportFinishedWith(const ClipExport::Result &result)
 {
-    if (!result.log.isEmpty())
-        qWarning().noquote() << "clip export:" << result.log;
     Q_EMIT exportFinished(result);
     if (result.status == ClipExport::Result::Status::Cancelled)
         return;
