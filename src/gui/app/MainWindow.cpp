@@ -203,6 +203,8 @@ QWidget *MainWindow::buildLibraryColumn()
     table->setStyleSheet(QStringLiteral("QTableView { background-color: #2b2f34; border: none; }"));
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_outlets.fileTable = table;
+    // The table would take the range keys for its type-ahead search.
+    table->installEventFilter(this);
     layout->addWidget(table, 1);
 
     m_outlets.homePageButton = addButton(column, QStringLiteral("brand_link_norvane1"));
@@ -421,6 +423,16 @@ bool MainWindow::handleKeyEvent(const QKeyEvent *event)
     default:
         return false;
     }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_outlets.fileTable && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_I || key->key() == Qt::Key_O) && handleKeyEvent(key))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

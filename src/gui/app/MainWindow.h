@@ -100,6 +100,7 @@ public:
     bool handleKeyEvent(const QKeyEvent *event);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // Dragging the window by its background (it has no title bar).
     void mousePressEvent(QMouseEvent *event) override;
