@@ -265,8 +265,12 @@ QWidget *MainWindow::buildTransportRow()
     m_outlets.seekTimeSlider = new SeekTimeSliderView(m_toolbarButtons);
     m_outlets.seekTimeSlider->setFixedHeight(33);
     m_outlets.playTimeLabel = whiteLabel(m_toolbarButtons);
+    // Shown only while the speed is not the normal one.
+    m_outlets.playSpeedLabel = whiteLabel(m_toolbarButtons);
+    m_outlets.playSpeedLabel->hide();
     seekRow->addWidget(m_outlets.seekTimeSlider, 1);
     seekRow->addWidget(m_outlets.playTimeLabel);
+    seekRow->addWidget(m_outlets.playSpeedLabel);
     layout->addLayout(seekRow);
 
     auto *buttons = new QWidget(m_toolbarButtons);
@@ -409,6 +413,16 @@ bool MainWindow::handleKeyEvent(const QKeyEvent *event)
         return true;
     case Qt::Key_Up:
         delegate.volumeUp();
+        return true;
+    case Qt::Key_BracketLeft:
+        delegate.playSpeedSlower();
+        return true;
+    case Qt::Key_BracketRight:
+        delegate.playSpeedFaster();
+        return true;
+    case Qt::Key_Backslash:
+    case Qt::Key_Backspace:
+        delegate.playSpeedNormal();
         return true;
     case Qt::Key_I:
         if (command)

@@ -54,6 +54,7 @@ public:
 
         SeekTimeSliderView *seekTimeSlider = nullptr;
         QLabel *playTimeLabel = nullptr;
+        QLabel *playSpeedLabel = nullptr;
         ImageButton *playPrevFileButton = nullptr;
         ImageButton *rewindButton = nullptr;
         ImageButton *playPauseButton = nullptr;

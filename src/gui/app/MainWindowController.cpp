@@ -515,6 +515,15 @@ TorvaAVView *MainWindowController::widgetOf(PlaybackSession::View view) const
 
 void MainWindowController::torvaAVViewDidUpdateTime(TorvaAVView *view, double)
 {
+    const MainWindow::Outlets &o = m_window->outlets();
+    if (m_resumeAfterSpeedChange && !o.bigMovieView->isSeeking() &&
+        !o.smallMovieView->isSeeking()) {
+        m_resumeAfterSpeedChange = false;
+        if (!m_session->isVideoPaused()) {
+            o.bigMovieView->play();
+            o.smallMovieView->play();
+        }
+    }
     if (view != m_window->outlets().bigMovieView || !m_awaitingFrameStep)
         return;
     m_awaitingFrameStep = false;
@@ -645,6 +654,45 @@ void MainWindowController::updateMovieViewCoverScrren()
 void MainWindowController::volumeUp()
 {
     m_sound->volumeUp();
+}
+
+void MainWindowController::playSpeedFaster()
+{
+    if (m_playSpeed.faster())
+        applyPlaySpeed();
+}
+
+void MainWindowController::playSpeedSlower()
+{
+    if (m_playSpeed.slower())
+        applyPlaySpeed();
+}
+
+void MainWindowController::playSpeedNormal()
+{
+    if (m_playSpeed.reset())
+        applyPlaySpeed();
+}
+
+void MainWindowController::applyPlaySpeed()
+{
+    const MainWindow::Outlets &o = m_window->outlets();
+    const bool both = o.bigMovieView->hasMovie() && o.smallMovieView->hasMovie();
+    // Both stop, land on one time and go on together at the new speed, so
+    // that neither has to catch up with the other.
+    m_resumeAfterSpeedChange = both && !m_session->isVideoPaused();
+    for (TorvaAVView *view : {o.bigMovieView, o.smallMovieView}) {
+        if (m_resumeAfterSpeedChange)
+            view->pause();
+        view->setPlaySpeed(m_playSpeed.value());
+    }
+    if (both) {
+        const double now = o.bigMovieView->currentTime();
+        o.bigMovieView->setCurrentTime(now);
+        o.smallMovieView->setCurrentTime(now);
+    }
+    o.playSpeedLabel->setText(PlaybackSpeed::label(m_playSpeed.value()));
+    o.playSpeedLabel->setVisible(!m_playSpeed.isNormal());
 }
 
 void MainWindowController::markInTouched()

@@ -2,6 +2,7 @@
 
 #include "core/library/RecordingLibrary.h"
 #include "core/playback/PlaybackSession.h"
+#include "core/playback/PlaybackSpeed.h"
 #include "gui/app/MainWindowKeyDelegate.h"
 #include "gui/app/RecordingExportHost.h"
 #include "gui/video/TorvaAVViewDelegate.h"
@@ -83,6 +84,10 @@ public:
     void playNextFileButtonTouched();
     void volumeUp() override;
     void volumeDown() override;
+    void playSpeedFaster() override;
+    void playSpeedSlower() override;
+    void playSpeedNormal() override;
+    const PlaybackSpeed &playSpeed() const { return m_playSpeed; }
     void markInTouched() override;
     void markOutTouched() override;
     ClipExportActions *clipActions() const { return m_clipActions; }
@@ -124,6 +129,9 @@ public:
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
 
 private:
+    // Both views at the chosen speed, and brought to one time so that they
+    // stay together.
+    void applyPlaySpeed();
     void connectControls();
     void connectSession();
     PlaybackSession::View viewOf(const TorvaAVView *view) const;
@@ -157,6 +165,9 @@ private:
     LargePictureZoom *m_zoom;
     std::unique_ptr<FullScreenSwitch> m_fullScreen;
     RecordingLibrary m_library;
+    PlaybackSpeed m_playSpeed;
+    // Both views wait for their seeks to land after a speed change.
+    bool m_resumeAfterSpeedChange = false;
     ClipExportActions *m_clipActions = nullptr;
     TelemetryDashboard *m_dashboard;
     PlaybackAlert *m_alert;

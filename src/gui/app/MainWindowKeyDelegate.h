@@ -15,6 +15,10 @@ public:
     virtual void fastForwardButtonTouched() = 0;
     virtual void volumeDown() = 0;
     virtual void volumeUp() = 0;
+    // The speed both views play at: a step up or down, or back to normal.
+    virtual void playSpeedFaster() = 0;
+    virtual void playSpeedSlower() = 0;
+    virtual void playSpeedNormal() = 0;
     // The In and Out marks of the range to export.
     virtual void markInTouched() = 0;
     virtual void markOutTouched() = 0;

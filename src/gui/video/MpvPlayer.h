@@ -43,6 +43,8 @@ public:
     // Seeks to the exact time; position() tells the target until it lands.
     void seek(double seconds);
 
+    // A seek is under way.
+    bool isSeeking() const { return m_seeking; }
     // Seconds from the start; 0.0 before the file is loaded.
     double position() const;
     // The file's length; 0.0 until it is ready.

@@ -154,7 +154,20 @@ void TorvaAVView::play()
     if (m_player->isLoaded() &&
         (m_player->isAtEnd() || m_player->position() >= m_player->duration()))
         m_player->seek(0.0);
-    m_player->setRate(1.0);
+    m_player->setRate(m_playSpeed);
+}
+
+bool TorvaAVView::isSeeking() const
+{
+    return m_player && m_player->isSeeking();
+}
+
+void TorvaAVView::setPlaySpeed(double speed)
+{
+    const bool playing = m_player && m_player->rate() == m_playSpeed;
+    m_playSpeed = speed;
+    if (playing)
+        m_player->setRate(speed);
 }
 
 void TorvaAVView::pause()
@@ -165,7 +178,7 @@ void TorvaAVView::pause()
 
 void TorvaAVView::playPauseToggle()
 {
-    if (m_player && m_player->rate() == 1.0)
+    if (m_player && m_player->rate() == m_playSpeed)
         pause();
     else
         play();

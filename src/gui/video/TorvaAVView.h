@@ -73,7 +73,14 @@ public:
     void close();
     void reset() { close(); }
     // Plays at rate 1.0; from the start again when at the end.
+    // Plays forward at the play speed.
     void play();
+    // The speed play() plays at (1.0 normally); a view playing at the old
+    // speed goes on at the new one.
+    void setPlaySpeed(double speed);
+    double playSpeed() const { return m_playSpeed; }
+    // A seek has not landed yet.
+    bool isSeeking() const;
     void pause();
     void playPauseToggle();
     void fastForward();
@@ -115,6 +122,7 @@ private:
     TorvaAVViewDelegate *m_delegate = nullptr;
     QString m_fileName;
     double m_rate = 0.0;
+    double m_playSpeed = 1.0;
     QPointer<QProgressBar> m_loadingSpinner;
     QPointer<QWidget> m_noVideoView;
     std::unique_ptr<MpvPlayer> m_player;
