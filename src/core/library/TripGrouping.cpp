@@ -17,12 +17,6 @@
 
 namespace {
 
-QDateTime recordingStart(const QString &path)
-{
-    const QDateTime named = RecordingStartTime::fromFileName(path);
-    return named.isValid() ? named : QFileInfo(path).lastModified();
-}
-
 QDateTime recordingEnd(const Trip::Recording &recording)
 {
     return recording.start.addMSecs(qint64(recording.seconds * 1000.0));
@@ -90,7 +84,7 @@ Trip::Recording TripGrouping::describe(const QString &path, const QString &kind)
     const QString partner = RecordingPartner::partnerPath(path);
     if (!partner.isEmpty() && QFileInfo::exists(partner))
         recording.partnerPath = partner;
-    recording.start = recordingStart(path);
+    recording.start = startOf(path);
     auto track = std::make_unique<TorvaClipData>();
     track->loadRecording(path);
     recording.seconds = lengthSeconds(path, *track);
@@ -121,6 +115,12 @@ QString TripGrouping::kindOf(const QString &root, const QString &path)
     if (relative.startsWith(QLatin1String("..")) || first == relative)
         return {};
     return RecordingFiles::cardFolderNames().contains(first) ? first : QString();
+}
+
+QDateTime TripGrouping::startOf(const QString &path)
+{
+    const QDateTime named = RecordingStartTime::fromFileName(path);
+    return named.isValid() ? named : QFileInfo(path).lastModified();
 }
 
 double TripGrouping::lengthSeconds(const QString &path, const TorvaClipData &track)

@@ -41,6 +41,9 @@ public:
     // below root; empty for one in the root itself or elsewhere.
     static QString kindOf(const QString &root, const QString &path);
 
+    // The date and time in the file name, else the file's modification time.
+    static QDateTime startOf(const QString &path);
+
     // The container's length, else the track's samples at ten a second.
     static double lengthSeconds(const QString &path, const TorvaClipData &track);
 };
