@@ -20,6 +20,16 @@ QString CardCli::rootProblem(const QString &root)
     return {};
 }
 
+QString CardCli::listingProblem(const QString &folder)
+{
+    if (QString problem = rootProblem(folder); !problem.isEmpty())
+        return problem;
+    const QFileInfo info(folder);
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("cannot be read (permission denied)");
+    return {};
+}
+
 std::optional<qint64> CardCli::parseModelType(const QString &text)
 {
     const QStringList &names = CameraModelTable::modelNameList();

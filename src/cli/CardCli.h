@@ -14,6 +14,8 @@ class CardCli
 public:
     // Empty when root is a folder; otherwise why it cannot be a card.
     static QString rootProblem(const QString &root);
+    // The same, and a folder whose entries cannot be listed.
+    static QString listingProblem(const QString &folder);
     // A model type by number (0 to 28) or by its name in the model list, in
     // any case.
     static std::optional<qint64> parseModelType(const QString &text);

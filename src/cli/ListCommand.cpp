@@ -32,16 +32,6 @@ QByteArray field(const QUrl &url)
     return text;
 }
 
-QString folderProblem(const QString &dir)
-{
-    if (QString problem = CardCli::rootProblem(dir); !problem.isEmpty())
-        return problem;
-    const QFileInfo info(dir);
-    if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("cannot be read (permission denied)");
-    return {};
-}
-
 } // namespace
 
 const char *ListCommand::usage()
@@ -66,7 +56,7 @@ int ListCommand::run(const QStringList &args, CliOutput &output)
     const QString dir = parsed.positional();
     if (dir.isEmpty())
         return output.usageError(QStringLiteral("DIR is missing"), usage());
-    if (const QString problem = folderProblem(dir); !problem.isEmpty())
+    if (const QString problem = CardCli::listingProblem(dir); !problem.isEmpty())
         return output.inputError(dir, problem);
 
     RecordingLibrary library;

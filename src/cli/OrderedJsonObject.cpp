@@ -28,13 +28,33 @@ bool OrderedJsonObject::contains(const QString &key) const
     return false;
 }
 
+QByteArray OrderedJsonObject::members(const char *first, const char *between,
+                                      const char *colon) const
+{
+    QByteArray text;
+    for (qsizetype i = 0; i < m_members.size(); ++i) {
+        text += i == 0 ? first : between;
+        text += compact(m_members[i].first) + colon + compact(m_members[i].second);
+    }
+    return text;
+}
+
 QByteArray OrderedJsonObject::toJson() const
 {
-    QByteArray text = "{";
-    for (qsizetype i = 0; i < m_members.size(); ++i) {
-        text += i == 0 ? "\n  " : ",\n  ";
-        text += compact(m_members[i].first) + ": " + compact(m_members[i].second);
-    }
-    text += m_members.isEmpty() ? "}\n" : "\n}\n";
-    return text;
+    return "{" + members("\n  ", ",\n  ", ": ") + (m_members.isEmpty() ? "}\n" : "\n}\n");
+}
+
+QByteArray OrderedJsonObject::toCompactJson() const
+{
+    return "{" + members("", ",", ":") + "}";
+}
+
+QByteArray OrderedJsonObject::listToJson(const QList<OrderedJsonObject> &objects)
+{
+    if (objects.isEmpty())
+        return "[]\n";
+    QByteArray text = "[";
+    for (qsizetype i = 0; i < objects.size(); ++i)
+        text += (i == 0 ? "\n  " : ",\n  ") + objects[i].toCompactJson();
+    return text + "\n]\n";
 }

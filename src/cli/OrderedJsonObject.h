@@ -14,7 +14,13 @@ public:
     void insert(const QString &key, const QJsonValue &value);
     bool contains(const QString &key) const;
     QByteArray toJson() const;
+    // The object on one line, without a line break.
+    QByteArray toCompactJson() const;
+    // A JSON list of the objects, one a line.
+    static QByteArray listToJson(const QList<OrderedJsonObject> &objects);
 
 private:
+    QByteArray members(const char *first, const char *between, const char *colon) const;
+
     QList<QPair<QString, QJsonValue>> m_members;
 };

@@ -5,10 +5,12 @@
 #include "cli/ClipCommand.h"
 #include "cli/ConvertCommand.h"
 #include "cli/DemoCardCommand.h"
+#include "cli/EventsCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/SettingsCommand.h"
 #include "cli/SubtitlesCommand.h"
 #include "cli/TelemetryCommand.h"
+#include "cli/TripsCommand.h"
 
 namespace {
 
@@ -28,6 +30,8 @@ const Command kCommands[] = {
     {"convert", &ConvertCommand::run, &ConvertCommand::usage},
     {"clip", &ClipCommand::run, &ClipCommand::usage},
     {"list", &ListCommand::run, &ListCommand::usage},
+    {"trips", &TripsCommand::run, &TripsCommand::usage},
+    {"events", &EventsCommand::run, &EventsCommand::usage},
 };
 
 QString allUsages()

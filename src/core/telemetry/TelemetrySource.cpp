@@ -5,6 +5,7 @@
 #include "core/telemetry/SrtTelemetryReader.h"
 #include "core/telemetry/TailBlockReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,6 +22,23 @@ std::optional<TelemetryReading> TelemetrySource::read(const QString &path, Choic
     const bool compact = choice == Choice::CompactFamily ||
                          (choice == Choice::ByName && isCompactFamilyRecording(path));
     return compact ? readWith(path, Reader::CompactAvi) : readChain(path);
+}
+
+std::optional<TelemetryReading> TelemetrySource::readRecording(const QString &recordingPath)
+{
+    std::optional<TelemetryReading> own = read(recordingPath, Choice::ByName);
+    if (own && own->count != 0)
+        return own;
+    const QFileInfo info(recordingPath);
+    if (info.suffix().toLower() != QLatin1String("mp4"))
+        return std::nullopt;
+    const QString subtitles = info.dir().filePath(info.completeBaseName() + QLatin1String(".srt"));
+    if (!QFileInfo::exists(subtitles))
+        return std::nullopt;
+    std::optional<TelemetryReading> beside = readWith(subtitles, Reader::Subtitles);
+    if (beside && beside->count != 0)
+        return beside;
+    return std::nullopt;
 }
 
 std::optional<TelemetryReading> TelemetrySource::readChain(const QString &path)

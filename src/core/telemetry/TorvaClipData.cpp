@@ -94,8 +94,18 @@ int32_t TorvaClipData::storeReading(const std::optional<TelemetryReading> &readi
 
 void TorvaClipData::load(const QString &path, TelemetrySource::Choice choice)
 {
+    replaceWith(TelemetrySource::read(path, choice));
+}
+
+void TorvaClipData::loadRecording(const QString &recordingPath)
+{
+    replaceWith(TelemetrySource::readRecording(recordingPath));
+}
+
+void TorvaClipData::replaceWith(const std::optional<TelemetryReading> &reading)
+{
     clear();
-    m_clipDataCount = uint32_t(storeReading(TelemetrySource::read(path, choice)));
+    m_clipDataCount = uint32_t(storeReading(reading));
 }
 
 void TorvaClipData::loadVideoFileCilpDataFromFilePath(const QString &path)

@@ -45,6 +45,9 @@ public:
     // Refills the track from the file with the readers the choice names; a
     // file without telemetry leaves it empty.
     void load(const QString &path, TelemetrySource::Choice choice);
+    // Refills the track with a recording's telemetry wherever it lies
+    // (TelemetrySource::readRecording).
+    void loadRecording(const QString &recordingPath);
     // Loading: the reader chain, and the compact family's own loader.
     void loadVideoFileCilpDataFromFilePath(const QString &path);
     void loadVideoFileCilpDataFromFilePath_QMV(const QString &path);
@@ -72,6 +75,7 @@ public:
     const TelemetrySamples &samples() const { return m_samples; }
 
 private:
+    void replaceWith(const std::optional<TelemetryReading> &reading);
     bool isValidIndex(int32_t index) const;
 
     TelemetrySamples m_samples;

@@ -42,32 +42,59 @@ std::optional<TrackExporter::Format> TrackExporter::formatFromName(const QString
 QByteArray TrackExporter::exportTrack(const TorvaClipData &track, Format format,
                                       const QString &trackName)
 {
+    return exportSegments({{&track, {}}}, format, trackName);
+}
+
+QByteArray TrackExporter::exportSegments(const QList<Segment> &segments, Format format,
+                                         const QString &trackName)
+{
     switch (format) {
     case Format::Csv:
-        return toCsv(track);
+        return toCsv(segments);
     case Format::Gpx:
-        return toGpx(track, trackName);
+        return toGpx(segments, trackName);
     case Format::GeoJson:
-        return toGeoJson(track, trackName);
+        return toGeoJson(segments, trackName);
     }
     return {};
 }
 
 QByteArray TrackExporter::toCsv(const TorvaClipData &track)
 {
-    QByteArray csv = "index,time,gx,gy,gz,lat,lng,speed\n";
-    for (int32_t i = 0; i < track.sampleCount(); ++i) {
-        csv +=
-            QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10, track.getGx(i),
-                              track.getGy(i), track.getGz(i), double(track.getGpsLat(i)),
-                              double(track.getGpsLng(i)), track.getGpsSpeed(i))
-                .toLatin1();
-    }
-    return csv;
+    return toCsv({{&track, {}}});
 }
 
 QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &trackName,
                                 const QDateTime &firstSampleTime)
+{
+    return toGpx({{&track, firstSampleTime}}, trackName);
+}
+
+QByteArray TrackExporter::toGeoJson(const TorvaClipData &track, const QString &trackName)
+{
+    return toGeoJson({{&track, {}}}, trackName);
+}
+
+QByteArray TrackExporter::toCsv(const QList<Segment> &segments)
+{
+    const bool numbered = segments.size() > 1;
+    QByteArray csv = numbered ? "segment," : "";
+    csv += "index,time,gx,gy,gz,lat,lng,speed\n";
+    for (qsizetype s = 0; s < segments.size(); ++s) {
+        const TorvaClipData &track = *segments[s].track;
+        const QByteArray prefix = numbered ? QByteArray::number(s) + ',' : QByteArray();
+        for (int32_t i = 0; i < track.sampleCount(); ++i) {
+            csv += prefix + QString::asprintf("%d,%d.%d,%d,%d,%d,%.6f,%.6f,%u\n", i, i / 10, i % 10,
+                                              track.getGx(i), track.getGy(i), track.getGz(i),
+                                              double(track.getGpsLat(i)),
+                                              double(track.getGpsLng(i)), track.getGpsSpeed(i))
+                                .toLatin1();
+        }
+    }
+    return csv;
+}
+
+QByteArray TrackExporter::toGpx(const QList<Segment> &segments, const QString &trackName)
 {
     QByteArray gpx =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -75,47 +102,63 @@ QByteArray TrackExporter::toGpx(const TorvaClipData &track, const QString &track
         "     xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
         "     xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n"
         "  <trk>\n";
-    gpx += "    <name>" + trackName.toHtmlEscaped().toUtf8() + "</name>\n    <trkseg>\n";
-    for (const int32_t i : fixIndexes(track)) {
-        gpx += QString::asprintf("      <trkpt lat=\"%.6f\" lon=\"%.6f\">",
-                                 double(track.getGpsLat(i)), double(track.getGpsLng(i)))
-                   .toLatin1();
-        if (firstSampleTime.isValid()) {
-            const QDateTime time =
-                firstSampleTime.addMSecs(i * TelemetrySampleIndex::kMillisecondsPerSample);
-            gpx += "<time>" + time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "</time>";
+    gpx += "    <name>" + trackName.toHtmlEscaped().toUtf8() + "</name>\n";
+    for (const Segment &segment : segments) {
+        const TorvaClipData &track = *segment.track;
+        gpx += "    <trkseg>\n";
+        for (const int32_t i : fixIndexes(track)) {
+            gpx += QString::asprintf("      <trkpt lat=\"%.6f\" lon=\"%.6f\">",
+                                     double(track.getGpsLat(i)), double(track.getGpsLng(i)))
+                       .toLatin1();
+            if (segment.firstSampleTime.isValid()) {
+                const QDateTime time = segment.firstSampleTime.addMSecs(
+                    i * TelemetrySampleIndex::kMillisecondsPerSample);
+                gpx += "<time>" + time.toUTC().toString(Qt::ISODateWithMs).toLatin1() + "</time>";
+            }
+            // Speeds are kept in km/h; GPX speaks metres per second.
+            gpx += QString::asprintf("<extensions><gpxtpx:TrackPointExtension>"
+                                     "<gpxtpx:speed>%.2f</gpxtpx:speed>"
+                                     "</gpxtpx:TrackPointExtension></extensions></trkpt>\n",
+                                     double(track.getGpsSpeed(i)) / 3.6)
+                       .toLatin1();
         }
-        // Speeds are kept in km/h; GPX speaks metres per second.
-        gpx += QString::asprintf("<extensions><gpxtpx:TrackPointExtension>"
-                                 "<gpxtpx:speed>%.2f</gpxtpx:speed>"
-                                 "</gpxtpx:TrackPointExtension></extensions></trkpt>\n",
-                                 double(track.getGpsSpeed(i)) / 3.6)
-                   .toLatin1();
+        gpx += "    </trkseg>\n";
     }
-    gpx += "    </trkseg>\n  </trk>\n</gpx>\n";
+    gpx += "  </trk>\n</gpx>\n";
     return gpx;
 }
 
-QByteArray TrackExporter::toGeoJson(const TorvaClipData &track, const QString &trackName)
+QByteArray TrackExporter::toGeoJson(const QList<Segment> &segments, const QString &trackName)
 {
-    const std::vector<int32_t> fixes = fixIndexes(track);
+    uint32_t samples = 0;
+    uint32_t gps = 0;
+    QList<QByteArray> lines;
+    for (const Segment &segment : segments) {
+        const TorvaClipData &track = *segment.track;
+        samples += track.clipDataCount();
+        gps += track.gpsDataCount();
+        const std::vector<int32_t> fixes = fixIndexes(track);
+        // A line needs two positions.
+        if (fixes.size() < 2)
+            continue;
+        QByteArray line = "[";
+        for (size_t k = 0; k < fixes.size(); ++k) {
+            line += QString::asprintf("%s[%.6f,%.6f]", k == 0 ? "" : ",",
+                                      double(track.getGpsLng(fixes[k])),
+                                      double(track.getGpsLat(fixes[k])))
+                        .toLatin1();
+        }
+        lines.append(line + ']');
+    }
     QByteArray json = "{\"type\":\"FeatureCollection\",\"features\":[{\"type\":\"Feature\",";
     json += "\"properties\":{\"name\":" + jsonString(trackName) +
-            QString::asprintf(",\"samples\":%u,\"gps\":%u},", track.clipDataCount(),
-                              track.gpsDataCount())
-                .toLatin1();
-    // A line needs two positions; with fewer the feature has no geometry.
-    if (fixes.size() < 2) {
+            QString::asprintf(",\"samples\":%u,\"gps\":%u},", samples, gps).toLatin1();
+    if (lines.isEmpty())
         json += "\"geometry\":null}]}\n";
-        return json;
-    }
-    json += "\"geometry\":{\"type\":\"LineString\",\"coordinates\":[";
-    for (size_t k = 0; k < fixes.size(); ++k) {
-        json +=
-            QString::asprintf("%s[%.6f,%.6f]", k == 0 ? "" : ",", double(track.getGpsLng(fixes[k])),
-                              double(track.getGpsLat(fixes[k])))
-                .toLatin1();
-    }
-    json += "]}}]}\n";
+    else if (segments.size() == 1)
+        json += "\"geometry\":{\"type\":\"LineString\",\"coordinates\":" + lines.first() + "}}]}\n";
+    else
+        json += "\"geometry\":{\"type\":\"MultiLineString\",\"coordinates\":[" + lines.join(',') +
+                "]}}]}\n";
     return json;
 }

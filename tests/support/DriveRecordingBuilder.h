@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <vector>
+
+// AVI recordings of a given length (from their main header) whose telemetry
+// is a tail block of samples, for trip and driving event tests.
+class DriveRecordingBuilder
+{
+public:
+    struct Sample
+    {
+        double latitude = 0.0; // 0, 0: no fix
+        double longitude = 0.0;
+        int speed = 0; // km/h
+        int x = 0;     // 1/128 g
+        int y = 0;
+        int z = 128;
+    };
+
+    static QByteArray avi(double seconds, const std::vector<Sample> &samples);
+    // count samples at speed, the position stepping north from latitude,
+    // longitude by step degrees each second (every tenth sample).
+    static std::vector<Sample> northbound(int count, double latitude, double longitude, double step,
+                                          int speed);
+    // Samples standing still without a fix with the accelerations given (z
+    // 128 where missing, x and y 0).
+    static std::vector<Sample> shaking(const std::vector<int> &x, const std::vector<int> &y = {},
+                                       const std::vector<int> &z = {});
+};
