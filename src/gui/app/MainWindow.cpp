@@ -203,7 +203,7 @@ QWidget *MainWindow::buildLibraryColumn()
     table->setStyleSheet(QStringLiteral("QTableView { background-color: #2b2f34; border: none; }"));
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_outlets.fileTable = table;
-    // The table would take the range keys for its type-ahead search.
+    // The table would take the window's letter keys for its type-ahead search.
     table->installEventFilter(this);
     layout->addWidget(table, 1);
 
@@ -414,6 +414,12 @@ bool MainWindow::handleKeyEvent(const QKeyEvent *event)
     case Qt::Key_Up:
         delegate.volumeUp();
         return true;
+    case Qt::Key_Period:
+        delegate.nextEventTouched();
+        return true;
+    case Qt::Key_Comma:
+        delegate.previousEventTouched();
+        return true;
     case Qt::Key_BracketLeft:
         delegate.playSpeedSlower();
         return true;
@@ -443,7 +449,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_outlets.fileTable && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_I || key->key() == Qt::Key_O) && handleKeyEvent(key))
+        static const QList<int> kWindowKeys = {Qt::Key_I,           Qt::Key_O,
+                                               Qt::Key_Period,      Qt::Key_Comma,
+                                               Qt::Key_BracketLeft, Qt::Key_BracketRight,
+                                               Qt::Key_Backslash};
+        if (kWindowKeys.contains(key->key()) && handleKeyEvent(key))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);

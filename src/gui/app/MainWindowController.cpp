@@ -2,9 +2,11 @@
 
 #include "core/displays/TorvaSpeedUnit.h"
 #include "core/i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaPreferences.h"
 #include "core/library/RecordingFiles.h"
 #include "core/playback/PlaybackTiming.h"
 #include "core/settings/P820SettingManager.h"
+#include "core/telemetry/DrivingEvents.h"
 #include "gui/app/CardWatcher.h"
 #include "gui/app/ClipExportActions.h"
 #include "gui/app/ConversionRunner.h"
@@ -453,7 +455,41 @@ void MainWindowController::onRecordingPrepared()
     o.swapButton->setEnabled(twoFiles);
     o.gravityGraph->setClipData(m_session->clipData());
     o.gpsImage->setVisible(m_session->hasGps());
+    showDrivingEvents();
     updateMovieViewCoverScrren();
+}
+
+void MainWindowController::showDrivingEvents()
+{
+    QList<double> times;
+    const TorvaPreferences preferences;
+    for (const DrivingEvents::Event &event : DrivingEvents::detect(
+             m_session->clipData(), DrivingEvents::Thresholds::fromPreferences(preferences)))
+        times.append(double(event.milliseconds) / 1000.0);
+    m_eventJumps.setEvents(times);
+    m_window->outlets().seekTimeSlider->setEventMarks(m_eventJumps.times());
+}
+
+void MainWindowController::nextEventTouched()
+{
+    jumpTo(m_eventJumps.next(m_window->outlets().seekTimeSlider->currentSliderValue()));
+}
+
+void MainWindowController::previousEventTouched()
+{
+    jumpTo(m_eventJumps.previous(m_window->outlets().seekTimeSlider->currentSliderValue()));
+}
+
+void MainWindowController::jumpTo(std::optional<double> seconds)
+{
+    if (!seconds || m_session->currentVideoUrl().isEmpty())
+        return;
+    const MainWindow::Outlets &o = m_window->outlets();
+    m_session->resetUpdateTimes();
+    o.seekTimeSlider->setCurrentSliderValue(*seconds);
+    o.bigMovieView->seekExactly(*seconds);
+    if (o.smallMovieView->hasMovie())
+        o.smallMovieView->seekExactly(*seconds);
 }
 
 void MainWindowController::onPlayViews()
@@ -687,6 +723,8 @@ void MainWindowController::applyPlaySpeed()
         view->setPlaySpeed(m_playSpeed.value());
     }
     if (both) {
+        // The whole second they land on is a key frame of the cameras' files:
+        // both are ready to go on at once.
         const double now = o.bigMovieView->currentTime();
         o.bigMovieView->setCurrentTime(now);
         o.smallMovieView->setCurrentTime(now);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/library/RecordingLibrary.h"
+#include "core/playback/EventJumps.h"
 #include "core/playback/PlaybackSession.h"
 #include "core/playback/PlaybackSpeed.h"
 #include "gui/app/MainWindowKeyDelegate.h"
@@ -88,6 +89,8 @@ public:
     void playSpeedSlower() override;
     void playSpeedNormal() override;
     const PlaybackSpeed &playSpeed() const { return m_playSpeed; }
+    void nextEventTouched() override;
+    void previousEventTouched() override;
     void markInTouched() override;
     void markOutTouched() override;
     ClipExportActions *clipActions() const { return m_clipActions; }
@@ -129,6 +132,9 @@ public:
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
 
 private:
+    // Ticks on the seek bar at the recording's driving events.
+    void showDrivingEvents();
+    void jumpTo(std::optional<double> seconds);
     // Both views at the chosen speed, and brought to one time so that they
     // stay together.
     void applyPlaySpeed();
@@ -166,6 +172,7 @@ private:
     std::unique_ptr<FullScreenSwitch> m_fullScreen;
     RecordingLibrary m_library;
     PlaybackSpeed m_playSpeed;
+    EventJumps m_eventJumps;
     // Both views wait for their seeks to land after a speed change.
     bool m_resumeAfterSpeedChange = false;
     ClipExportActions *m_clipActions = nullptr;

@@ -19,6 +19,9 @@ public:
     virtual void playSpeedFaster() = 0;
     virtual void playSpeedSlower() = 0;
     virtual void playSpeedNormal() = 0;
+    // The play time to the next or the previous driving event.
+    virtual void nextEventTouched() = 0;
+    virtual void previousEventTouched() = 0;
     // The In and Out marks of the range to export.
     virtual void markInTouched() = 0;
     virtual void markOutTouched() = 0;

@@ -17,6 +17,9 @@ constexpr QRect kKnobFrame{0, 0, 10, 33};
 // The marked range: a band over the groove, under the knob.
 const QColor kMarkedRangeColor(0xff, 0xa5, 0x00, 150);
 constexpr int kMarkedRangeHeight = 6;
+// Driving events: short red ticks above the groove.
+const QColor kEventMarkColor(0xe5, 0x39, 0x35);
+constexpr QSize kEventMarkSize(3, 9);
 
 } // namespace
 
@@ -46,6 +49,7 @@ void SeekTimeSliderView::setMaxSliderValue(double value)
 {
     m_maxSliderValue = value;
     placeMarkedRange();
+    placeEventMarks();
 }
 
 void SeekTimeSliderView::setMarkedRange(std::optional<double> in, std::optional<double> out)
@@ -53,6 +57,32 @@ void SeekTimeSliderView::setMarkedRange(std::optional<double> in, std::optional<
     m_markIn = in;
     m_markOut = out;
     placeMarkedRange();
+}
+
+void SeekTimeSliderView::setEventMarks(const QList<double> &seconds)
+{
+    qDeleteAll(m_eventMarkViews);
+    m_eventMarkViews.clear();
+    m_eventMarks = seconds;
+    for (qsizetype index = 0; index < seconds.size(); ++index) {
+        auto *mark = new BGColorView(this);
+        mark->setColor(kEventMarkColor);
+        mark->stackUnder(m_sliderImageView);
+        m_eventMarkViews.append(mark);
+    }
+    placeEventMarks();
+}
+
+void SeekTimeSliderView::placeEventMarks()
+{
+    const SeekSliderGeometry travel = sliderTravel();
+    for (qsizetype index = 0; index < m_eventMarkViews.size(); ++index) {
+        BGColorView *mark = m_eventMarkViews.at(index);
+        mark->setVisible(m_maxSliderValue > 0.0);
+        const double x = travel.xPointForValue(m_eventMarks.at(index), m_maxSliderValue);
+        mark->setGeometry(int(std::lround(x - kEventMarkSize.width() / 2.0)), 2,
+                          kEventMarkSize.width(), kEventMarkSize.height());
+    }
 }
 
 void SeekTimeSliderView::placeMarkedRange()
@@ -100,6 +130,7 @@ void SeekTimeSliderView::resizeEvent(QResizeEvent *event)
     // The bar follows resizing; the knob keeps its value.
     m_trackImageView->setGeometry(rect());
     placeMarkedRange();
+    placeEventMarks();
     if (!m_isSliderTouching)
         moveSliderImageViewWithSliderValue(m_currentSliderValue);
     QWidget::resizeEvent(event);

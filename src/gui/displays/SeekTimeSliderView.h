@@ -2,6 +2,7 @@
 
 #include "core/displays/SeekSliderGeometry.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -31,6 +32,9 @@ public:
     // of the bar); none when neither is set.
     void setMarkedRange(std::optional<double> in, std::optional<double> out);
     const BGColorView *markedRangeView() const { return m_markedRangeView; }
+    // Ticks at the recording's driving events, in seconds.
+    void setEventMarks(const QList<double> &seconds);
+    const QList<BGColorView *> &eventMarkViews() const { return m_eventMarkViews; }
 
     void moveSliderImageViewWithSliderValue(double value);
     void moveSliderImageViewWithXPoint(double x);
@@ -57,6 +61,7 @@ private:
     // Moves the knob under the pointer and takes the value there.
     void followPointer(double x);
     void placeMarkedRange();
+    void placeEventMarks();
 
     // The groove under the knob, stretched over the whole bar.
     TorvaImageView *m_trackImageView;
@@ -64,6 +69,8 @@ private:
     TorvaImageView *m_sliderImageView;
     std::optional<double> m_markIn;
     std::optional<double> m_markOut;
+    QList<double> m_eventMarks;
+    QList<BGColorView *> m_eventMarkViews;
     double m_knobWidth;
     bool m_isSliderTouching = false;
     double m_maxSliderValue = 0.0;

@@ -114,6 +114,12 @@ void TorvaAVView::setCurrentTime(double seconds)
     m_player->seek(std::max(0.0, std::round(seconds)));
 }
 
+void TorvaAVView::seekExactly(double seconds)
+{
+    if (m_player && std::isfinite(seconds))
+        m_player->seek(std::max(0.0, seconds));
+}
+
 double TorvaAVView::duration() const
 {
     return m_player ? m_player->duration() : 0.0;

@@ -62,6 +62,8 @@ public:
     double currentTime() const;
     // Seeks exactly to the nearest whole second.
     void setCurrentTime(double seconds);
+    // To the exact time, not the whole second setCurrentTime lands on.
+    void seekExactly(double seconds);
     // The file's length once it is ready, else 0.0.
     double duration() const;
     // 0.0 to 1.0.
