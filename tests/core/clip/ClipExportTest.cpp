@@ -43,23 +43,16 @@ protected:
         DemoRecordings::shared();
     }
 
-    // The files the viewer plays for a recording.
-    static QStringList playable(const QString &recording)
-    {
-        QStringList paths;
-        const auto files = Utils::checkAndConvertVideo(QUrl::fromLocalFile(recording));
-        for (const QUrl &url : files.value_or(QList<QUrl>()))
-            paths.append(url.toLocalFile());
-        return paths;
-    }
-
     // A clip of the recording's playable files, or of the files given, with
     // the recording's telemetry as the viewer reads it.
     static ClipRequest request(const QString &recording, const QString &output,
                                QStringList inputs = {}, double from = kFrom, double to = kTo)
     {
         ClipRequest request;
-        const QStringList files = playable(recording);
+        QStringList files;
+        for (const QUrl &url :
+             Utils::checkAndConvertVideo(QUrl::fromLocalFile(recording)).value_or(QList<QUrl>()))
+            files.append(url.toLocalFile());
         if (inputs.isEmpty())
             inputs = files;
         request.frontInput = inputs.value(0);
@@ -97,10 +90,9 @@ protected:
 std::pair<int, int> differences(const QByteArray &a, const QByteArray &b, int width, QRect rect)
 {
     int inside = 0, outside = 0;
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
         if (std::abs(int(quint8(a[i])) - int(quint8(b[i]))) > 48)
             ++(rect.contains(int(i % width), int(i / width)) ? inside : outside);
-    }
     return {inside, outside};
 }
 
@@ -109,7 +101,7 @@ std::pair<int, int> differences(const QByteArray &a, const QByteArray &b, int wi
 TEST_F(ClipExportTest, LosslessClipsCopyEachCameraComposedOnesLayThemOut)
 {
     const DemoRecordings &demo = DemoRecordings::shared();
-    const QStringList front = playable(demo.dualAvi).first(1);
+    const QStringList front = {request(demo.dualAvi, {}).frontInput};
     const QStringList pair = {demo.frontMp4, demo.rearMp4};
     const QString aac = "h264,video,640,360 aac,audio";
     const QString pcm = "h264,video,640,360 pcm_s16le,audio";

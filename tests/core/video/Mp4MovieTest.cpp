@@ -1,7 +1,6 @@
 #include "core/video/Mp4Movie.h"
 
 #include <QBuffer>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -11,9 +10,7 @@ namespace {
 
 QByteArray be32(quint32 value)
 {
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
+    return QByteArray::fromHex(QByteArray::number(value, 16).rightJustified(8, '0'));
 }
 
 QByteArray box(const char *type, const QByteArray &body)
@@ -59,11 +56,10 @@ TEST(Mp4Movie, ReadsOnlyAMovieBoxThatIsWhole)
     const QByteArray video = track("vide", "hvc1", 1920, 1080);
     const QByteArray movie = header("mvhd", 1, 1000, 2500) + video + track("soun", "sowt", 0, 0) +
                              track("tmcd", "tmcd", 0, 0);
-    QByteArray size64(8, '\0');
-    qToBigEndian(quint64(16 + movie.size()), size64.data());
     const std::tuple<const char *, QByteArray, const char *> rows[] = {
         {"sized in 64 bits, after the media",
-         ftyp + box("mdat", QByteArray(100, 'm')) + be32(1) + "moov" + size64 + movie,
+         ftyp + box("mdat", QByteArray(100, 'm')) + be32(1) + "moov" + be32(0) +
+             be32(quint32(16 + movie.size())) + movie,
          "2.5; 0 hvc1 1920x1080 2; 1 sowt 0x0 2; 3 tmcd 0x0 2"},
         {"version 0 header, first", box("moov", header("mvhd", 0, 600, 300)), "0.5"},
         {"cut short", ftyp + box("moov", movie).chopped(1), "none"},
