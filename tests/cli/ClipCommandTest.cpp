@@ -21,8 +21,9 @@ TEST(ClipCommand, ExportsARangeOrSaysWhyNot)
     const TempFolder out;
     ReadOnlyCard card;
     ASSERT_TRUE(card.error().isEmpty() && card.makeReadOnly()) << qPrintable(card.error());
-    const QMap<QString, QString> paths = {
+    QMap<QString, QString> paths = {
         {"avi", demo.dualAvi}, {"rear", demo.rearMp4}, {"out", out.path()}, {"card", card.path()}};
+    paths["evt"] = demo.frontMp4; // the rear's partner
     CliRun::expect({{"clip @avi --from 2.5 --to=4.5 -o @out/a.mp4", 0,
                      "@out/a_F.mp4\n@out/a_R.mp4\n@out/a.srt\n@out/a.gpx\n", true},
                     {"clip @rear --from 1 --to 2 --composed --layout pip --overlay -o @out/p.mp4",
@@ -41,7 +42,9 @@ TEST(ClipCommand, ExportsARangeOrSaysWhyNot)
                      "torva: @card/x.mp4: Cannot save to a read-only location.\n", true},
                     {"clip @out/none.avi --from 1 --to 2 -o @out/x.mp4", 1, "no such file"},
                     {"clip @rear --from 1 --to 2 --composed -o @rear", 1,
-                     "torva: @rear: the clip would replace the recording itself\n", true}},
+                     "torva: @rear: the clip would replace the recording itself\n", true},
+                    {"clip @rear --from 1 --to 2 --composed -o @evt", 1,
+                     "torva: @evt: the clip would replace the recording itself\n", true}},
                    paths);
     EXPECT_EQ(FileBytes::entries(out.path()),
               QStringList({"a.gpx", "a.srt", "a_F.mp4", "a_R.mp4", "p.mp4"}));

@@ -4,19 +4,15 @@
 
 DemoRecordings::DemoRecordings()
 {
-    dualAvi = m_folder.path("REC_20260514_083000.avi");
-    frontMp4 = m_folder.path("EVT_20260514_083050_F.mp4");
-    rearMp4 = m_folder.path("EVT_20260514_083050_R.mp4");
-    singleAvi = m_folder.path("SOS_20260514_083120.avi");
     using Kind = DemoCardWriter::Kind;
-    const std::pair<Kind, QString> recordings[] = {{Kind::DualCameraAvi, dualAvi},
-                                                   {Kind::Mp4WithSubtitles, frontMp4},
-                                                   {Kind::Mp4WithSubtitles, rearMp4},
-                                                   {Kind::SingleCameraAvi, singleAvi}};
-    for (const auto &[kind, path] : recordings) {
-        if (const QString error = DemoCardWriter::writeRecording(kind, path, kSeconds);
-            !error.isEmpty())
-            qFatal("cannot write %s: %s", qPrintable(path), qPrintable(error));
+    const std::tuple<Kind, QString *, const char *> recordings[] = {
+        {Kind::DualCameraAvi, &dualAvi, "REC_20260514_083000.avi"},
+        {Kind::Mp4WithSubtitles, &frontMp4, "EVT_20260514_083050_F.mp4"},
+        {Kind::Mp4WithSubtitles, &rearMp4, "EVT_20260514_083050_R.mp4"}};
+    for (const auto &[kind, path, name] : recordings) {
+        *path = m_folder.path(name);
+        if (const QString error = DemoCardWriter::writeRecording(kind, *path, 6); !error.isEmpty())
+            qFatal("cannot write %s: %s", qPrintable(*path), qPrintable(error));
     }
 }
 
