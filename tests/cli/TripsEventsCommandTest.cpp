@@ -21,27 +21,18 @@ using Builder = DriveRecordingBuilder;
 // braking and an impact.
 struct Card
 {
-    Card()
-    {
-        first = folder.write("cont_rec/REC_20260514_083000.avi",
-                             Builder::avi(60, Builder::northbound(600, 37.0, 127.0, 0.0001, 40)));
-        second =
-            folder.write("cont_rec/REC_20260514_083130_F.avi",
-                         Builder::avi(60, Builder::northbound(600, 37.125, 127.0, 0.0001, 40)));
-        folder.write("cont_rec/REC_20260514_083130_R.avi", Builder::avi(60, {}));
-        shaken = folder.write(
-            "evt_rec/EVT_20260514_090000.avi",
-            Builder::avi(2, Builder::shaking({0, -64, -70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-                                             {}, {128, 128, 128, 128, 128, 300})));
-    }
-
-    QMap<QString, QString> paths() const
-    {
-        return {{"card", folder.path()}, {"first", first}, {"second", second}, {"shaken", shaken}};
-    }
-
     TempFolder folder;
-    QString first, second, shaken;
+    const QString first =
+        folder.write("cont_rec/REC_20260514_083000.avi", Builder::minuteNorth(37.0));
+    const QString second =
+        folder.write("cont_rec/REC_20260514_083130_F.avi", Builder::minuteNorth(37.125));
+    const QString rear = folder.write("cont_rec/REC_20260514_083130_R.avi", Builder::avi(60, {}));
+    const QString shaken = folder.write(
+        "evt_rec/EVT_20260514_090000.avi",
+        Builder::avi(2, Builder::shaking({0, -64, -70, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, {},
+                                         {128, 128, 128, 128, 128, 300})));
+    const QMap<QString, QString> paths{
+        {"card", folder.path()}, {"first", first}, {"second", second}, {"shaken", shaken}};
 };
 
 // 59 steps of 0.0001° on a meridian, twice: 1312.1 m.
@@ -54,12 +45,22 @@ const QString kEvents =
                    "\n  "
                    R"({"file":"@shaken","time":0.5,"kind":"impact","peak_g":2.344})");
 
+void setPreference(const QString &key, const QVariant &value)
+{
+    TorvaPreferences preferences;
+    preferences.setValue(key, value);
+    preferences.save();
+}
+
 } // namespace
 
 TEST(TripsCommand, ListsTripsAndRefuses)
 {
     TemporaryHome home;
     const Card card;
+    TempFolder empty;
+    QMap<QString, QString> paths = card.paths;
+    paths.insert("empty", empty.path());
     CliRun::expect(
         {
             {"trips --json @card", 0, "[\n  " + kDrive + ",\n  " + kEvent + "\n]\n", true},
@@ -69,18 +70,15 @@ TEST(TripsCommand, ListsTripsAndRefuses)
             {"trips --json @card/photo", 1, "torva: @card/photo: no such folder\n", true},
             {"trips --json @first", 1, "is a file, not a card folder"},
             {"trips", 2, "torva: DIR is missing\ntorva: usage: torva trips DIR [--json]\n", true},
+            {"trips --json @empty", 0, "[]\n", true},
         },
-        card.paths());
-    TempFolder empty;
-    CliRun::expect({{"trips --json @empty", 0, "[]\n", true}}, {{"empty", empty.path()}});
+        paths);
 
     // A shorter gap from the preferences parts the drive; one out of range is ignored.
     for (const auto &[gap, trips] : {std::pair{QVariant(29), 3}, {QVariant(-5), 2}}) {
-        TorvaPreferences preferences;
-        preferences.setValue(TorvaPreferences::kTripGapKey, gap);
-        preferences.save();
+        setPreference(TorvaPreferences::kTripGapKey, gap);
         CliRun::expect({{"trips @card", 0, QString::number(trips - 1) + "\t2026-05-14T09:00:00"}},
-                       card.paths());
+                       card.paths);
     }
 }
 
@@ -98,13 +96,10 @@ TEST(EventsCommand, FileAndCardInTimeOrder)
             {"events @card/none.avi", 1, "torva: @card/none.avi: no such file\n"},
             {"events", 2, "torva: FILE|DIR is missing\n"},
         },
-        card.paths());
+        card.paths);
     // A higher impact threshold leaves the hard braking alone.
-    TorvaPreferences preferences;
-    preferences.setValue(TorvaPreferences::kImpactThresholdKey, 2.5);
-    preferences.save();
-    CliRun::expect({{"events @shaken", 0, "@shaken\t0.1 s\tbraking\t0.547 g\n", true}},
-                   card.paths());
+    setPreference(TorvaPreferences::kImpactThresholdKey, 2.5);
+    CliRun::expect({{"events @shaken", 0, "@shaken\t0.1 s\tbraking\t0.547 g\n", true}}, card.paths);
 }
 
 TEST(TelemetryCommand, TripAsOneTrackOfSegments)
@@ -139,7 +134,7 @@ TEST(TelemetryCommand, TripAsOneTrackOfSegments)
              "--compact and --chain choose a FILE's reader"},
             {"telemetry --trip @card/photo --trip-index 0", 1, "no such folder"},
         },
-        card.paths());
+        card.paths);
 }
 
 TEST(TelemetryCommand, TripGpxReadsBackInGpsbabel)
@@ -154,14 +149,13 @@ TEST(TelemetryCommand, TripGpxReadsBackInGpsbabel)
     torva.setStandardOutputFile(gpx);
     torva.start(QStringLiteral(TORVA_CLI_PATH), {"telemetry", "--trip", card.folder.path(),
                                                  "--trip-index", "0", "--format", "gpx"});
-    ASSERT_TRUE(torva.waitForFinished(60000));
-    ASSERT_EQ(torva.exitCode(), 0);
+    ASSERT_TRUE(torva.waitForFinished(60000) && torva.exitCode() == 0);
 
     // gpsbabel rewrites the track; what it kept shows what it understood.
     QProcess babel;
     babel.start(gpsbabel, {"-t", "-i", "gpx", "-f", gpx, "-o", "gpx", "-F", "-"});
-    ASSERT_TRUE(babel.waitForFinished(60000));
-    ASSERT_EQ(babel.exitCode(), 0) << babel.readAllStandardError().constData();
+    ASSERT_TRUE(babel.waitForFinished(60000) && babel.exitCode() == 0)
+        << babel.readAllStandardError().constData();
     const QByteArray read = babel.readAllStandardOutput();
     EXPECT_EQ(read.count("<trk>"), 1);
     EXPECT_EQ(read.count("<trkseg>"), 2);
@@ -169,5 +163,5 @@ TEST(TelemetryCommand, TripGpxReadsBackInGpsbabel)
     const QString firstTime =
         QDateTime(QDate(2026, 5, 14), QTime(8, 30, 0)).toUTC().toString(Qt::ISODate);
     EXPECT_TRUE(read.contains("<time>" + firstTime.toLatin1() + "</time>"))
-        << firstTime.toStdString();
+        << qPrintable(firstTime);
 }

@@ -30,15 +30,12 @@ QByteArray DriveRecordingBuilder::avi(double seconds, const std::vector<Sample> 
     return bytes;
 }
 
-std::vector<DriveRecordingBuilder::Sample> DriveRecordingBuilder::northbound(int count,
-                                                                             double latitude,
-                                                                             double longitude,
-                                                                             double step, int speed)
+QByteArray DriveRecordingBuilder::minuteNorth(double latitude)
 {
-    std::vector<Sample> samples(size_t(std::max(count, 0)));
-    for (int i = 0; i < count; ++i)
-        samples[size_t(i)] = {latitude + step * (i / 10), longitude, speed};
-    return samples;
+    std::vector<Sample> samples(600);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = {latitude + 0.0001 * double(i / 10), 127.0, 40};
+    return avi(60, samples);
 }
 
 std::vector<DriveRecordingBuilder::Sample> DriveRecordingBuilder::shaking(const std::vector<int> &x,
@@ -46,10 +43,12 @@ std::vector<DriveRecordingBuilder::Sample> DriveRecordingBuilder::shaking(const 
                                                                           const std::vector<int> &z)
 {
     std::vector<Sample> samples(std::max({x.size(), y.size(), z.size()}));
-    for (size_t i = 0; i < samples.size(); ++i) {
-        samples[i].x = i < x.size() ? x[i] : 0;
-        samples[i].y = i < y.size() ? y[i] : 0;
-        samples[i].z = i < z.size() ? z[i] : 128;
-    }
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = {0.0,
+                      0.0,
+                      0,
+                      i < x.size() ? x[i] : 0,
+                      i < y.size() ? y[i] : 0,
+                      i < z.size() ? z[i] : 128};
     return samples;
 }

@@ -20,10 +20,9 @@ public:
     };
 
     static QByteArray avi(double seconds, const std::vector<Sample> &samples);
-    // count samples at speed, the position stepping north from latitude,
-    // longitude by step degrees each second (every tenth sample).
-    static std::vector<Sample> northbound(int count, double latitude, double longitude, double step,
-                                          int speed);
+    // A minute at 40 km/h northwards from latitude on 127° E: 0.0001° (11.12 m)
+    // a second, every tenth sample.
+    static QByteArray minuteNorth(double latitude);
     // Samples standing still without a fix with the accelerations given (z
     // 128 where missing, x and y 0).
     static std::vector<Sample> shaking(const std::vector<int> &x, const std::vector<int> &y = {},

@@ -6,7 +6,11 @@
 #include "core/telemetry/TelemetrySource.h"
 #include "core/telemetry/TorvaClipData.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -133,27 +137,23 @@ TEST(RecordingTelemetry, AnMp4RecordingReadsTheSubtitlesBesideItsFrontFile)
 
 TEST(TelemetrySource, ARecordingFallsBackToTheSubtitlesBesideAnMp4)
 {
+    // A file's own telemetry comes first; only MP4 files have theirs beside
+    // them, in the SRT file of the same base name.
     TempFolder folder;
-    const QByteArray srt = "1\n00:00:00,000 --> 00:00:00,100\ngsensor,7,8,9\n\n";
-    const QString mp4 = folder.write("clip.MP4", "no telemetry here");
-    const QString avi = folder.write("clip2.avi", "no telemetry here");
-    const QString own = folder.write("own.mp4", kAvi);
-    folder.write("clip.srt", srt);
-    folder.write("clip2.srt", srt);
-    folder.write("own.srt", srt);
-    const struct
-    {
-        QString path;
-        int x;
-    } cases[] = {
-        {mp4, 7},                         // the SRT file of the same base name
-        {avi, -1000},                     // only MP4 files have their telemetry beside them
-        {own, -2},                        // a file's own telemetry comes first
-        {folder.path("gone.mp4"), -1000}, // no file and no SRT file
+    const std::tuple<const char *, QByteArray, int> cases[] = {
+        {"clip.MP4", "no telemetry here", 7},
+        {"clip2.avi", "no telemetry here", -1000},
+        {"own.mp4", kAvi, -2},
+        {"gone.mp4", {}, -1000}, // no file and no SRT file
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(qPrintable(c.path));
-        const auto reading = TelemetrySource::readRecording(c.path);
-        EXPECT_EQ(reading && reading->count > 0 ? reading->samples.gx[0] : -1000, c.x);
+    for (const auto &[name, bytes, x] : cases) {
+        const QString path = folder.path(name);
+        if (!bytes.isNull()) {
+            folder.write(name, bytes);
+            folder.write(QFileInfo(path).completeBaseName() + ".srt",
+                         "1\n00:00:00,000 --> 00:00:00,100\ngsensor,7,8,9\n\n");
+        }
+        const auto reading = TelemetrySource::readRecording(path);
+        EXPECT_EQ(reading && reading->count > 0 ? reading->samples.gx[0] : -1000, x) << name;
     }
 }
