@@ -170,21 +170,17 @@ QWidget *P820SettingViewController::buildClockRow(const Layout::Control &date)
 
 QWidget *P820SettingViewController::buildButtonRow()
 {
-    auto *row = new QWidget;
-    auto *layout = new QHBoxLayout(row);
-    m_resetButton = keyed(DialogSkin::button(row), QStringLiteral("설정값 초기화"));
-    m_okButton = keyed(DialogSkin::button(row), QStringLiteral("확인"));
-    m_cancelButton = keyed(DialogSkin::button(row), QStringLiteral("취소"));
+    const EditorButtons buttons = editorButtons(
+        {QStringLiteral("설정값 초기화"), QStringLiteral("확인"), QStringLiteral("취소")});
+    m_resetButton = buttons.reset;
+    m_okButton = buttons.ok;
+    m_cancelButton = buttons.cancel;
     connect(m_resetButton, &QPushButton::clicked, this,
             &P820SettingViewController::resetButtonTouched);
     connect(m_okButton, &QPushButton::clicked, this, &P820SettingViewController::okButtonTouched);
     connect(m_cancelButton, &QPushButton::clicked, this,
             &P820SettingViewController::cancelButtonTouched);
-    layout->addWidget(m_resetButton);
-    layout->addStretch();
-    layout->addWidget(m_okButton);
-    layout->addWidget(m_cancelButton);
-    return row;
+    return buttons.row;
 }
 
 void P820SettingViewController::applyLanguageSettings()

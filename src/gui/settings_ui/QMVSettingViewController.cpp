@@ -239,22 +239,16 @@ QWidget *QMVSettingViewController::buildDateTime(QWidget *parent)
 
 QWidget *QMVSettingViewController::buildButtonRow()
 {
-    auto *row = new QWidget;
-    QHBoxLayout *layout = rowLayout(row);
-    const QStringList &keys = Layout::buttonTitleKeys();
-    m_resetButton = keyed(DialogSkin::button(row), keys.at(0));
-    m_okButton = keyed(DialogSkin::button(row), keys.at(1));
-    m_cancelButton = keyed(DialogSkin::button(row), keys.at(2));
+    const EditorButtons buttons = editorButtons(Layout::buttonTitleKeys());
+    m_resetButton = buttons.reset;
+    m_okButton = buttons.ok;
+    m_cancelButton = buttons.cancel;
     connect(m_resetButton, &QPushButton::clicked, this,
             &QMVSettingViewController::resetButtonTouched);
     connect(m_okButton, &QPushButton::clicked, this, &QMVSettingViewController::okButtonTouched);
     connect(m_cancelButton, &QPushButton::clicked, this,
             &QMVSettingViewController::cancelButtonTouched);
-    layout->addWidget(m_resetButton);
-    layout->addStretch();
-    layout->addWidget(m_okButton);
-    layout->addWidget(m_cancelButton);
-    return row;
+    return buttons.row;
 }
 
 void QMVSettingViewController::reSizeSplitLine(BGColorView *line, QLabel *textField)

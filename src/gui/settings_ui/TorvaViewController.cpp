@@ -3,10 +3,13 @@
 #include "core/i18n/TorvaLanguages.h"
 #include "gui/controls/ImageButton.h"
 #include "gui/controls/TorvaCancelEventView.h"
+#include "gui/settings_ui/DialogSkin.h"
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 TorvaViewController::TorvaViewController(QWidget *parent) : QWidget(parent)
@@ -73,4 +76,18 @@ void TorvaViewController::applyKeyedTexts() const
 QString TorvaViewController::localizedText(const QString &key)
 {
     return TorvaLanguages::SharedTorvaLanguages()->localized(key);
+}
+
+TorvaViewController::EditorButtons TorvaViewController::editorButtons(const QStringList &titleKeys)
+{
+    auto *row = new QWidget;
+    auto *layout = new QHBoxLayout(row);
+    EditorButtons buttons{row, keyed(DialogSkin::button(row), titleKeys.value(0)),
+                          keyed(DialogSkin::button(row), titleKeys.value(1)),
+                          keyed(DialogSkin::button(row), titleKeys.value(2))};
+    layout->addWidget(buttons.reset);
+    layout->addStretch();
+    layout->addWidget(buttons.ok);
+    layout->addWidget(buttons.cancel);
+    return buttons;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QPushButton;
 
 // Base of the dialogs' controllers: the controller is the widget that holds
 // the dialog's view. It re-applies its texts whenever the interface language
@@ -50,6 +51,17 @@ protected:
     // The texts of keyed and onLanguage in the current language.
     void applyKeyedTexts() const;
     static QString localizedText(const QString &key);
+
+    struct EditorButtons
+    {
+        QWidget *row;
+        QPushButton *reset;
+        QPushButton *ok;
+        QPushButton *cancel;
+    };
+    // The settings editors' buttons on the dialog skin: Reset on the left,
+    // OK and Cancel on the right, titled by the keys (in that order).
+    EditorButtons editorButtons(const QStringList &titleKeys);
 
 private:
     QWidget *m_view = nullptr;
