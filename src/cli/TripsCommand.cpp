@@ -54,10 +54,8 @@ const char *TripsCommand::usage()
 
 QList<Trip> TripsCommand::tripsOf(const QString &dir)
 {
-    // Up to a day: a longer pause is no pause within one drive.
-    const double gap = TorvaPreferences().number(
-        TorvaPreferences::kTripGapKey, TorvaPreferences::kDefaultTripGapSeconds, 0.0, 86400.0);
-    return TripGrouping::tripsOfCard(QUrl::fromLocalFile(QFileInfo(dir).absoluteFilePath()), gap);
+    return TripGrouping::tripsOfCard(QUrl::fromLocalFile(QFileInfo(dir).absoluteFilePath()),
+                                     TripGrouping::gapSeconds(TorvaPreferences()));
 }
 
 int TripsCommand::run(const QStringList &args, CliOutput &output)

@@ -31,6 +31,8 @@ struct Recording
 const Recording kRecordings[] = {
     {"cont_rec/REC_20260514_083000.avi", Kind::DualCameraAvi, 0, 30, false, "testsrc"},
     {"cont_rec/REC_20260514_083030.avi", Kind::DualCameraAvi, 30, 20, false, "testsrc"},
+    // The third recording of the drive, braking hard at a light after 7 s.
+    {"cont_rec/REC_20260514_083050.avi", Kind::DualCameraAvi, 50, 30, false, "testsrc"},
     {"evt_rec/EVT_20260514_083050_F.mp4", Kind::Mp4WithSubtitles, 50, 20, false, "testsrc"},
     {"evt_rec/EVT_20260514_083050_R.mp4", Kind::Mp4WithSubtitles, 50, 20, false, "testsrc2"},
     {"manual_rec/MANUAL_20260514_083110.mp4", Kind::Mp4WithTailBlock, 70, 10, false, "testsrc"},

@@ -1,6 +1,7 @@
 #include "core/library/TripGrouping.h"
 
 #include "core/clip/RecordingStartTime.h"
+#include "core/i18n/TorvaPreferences.h"
 #include "core/library/RecordingFiles.h"
 #include "core/telemetry/TelemetrySampleIndex.h"
 #include "core/telemetry/TorvaClipData.h"
@@ -49,6 +50,12 @@ QList<Trip> TripGrouping::tripsOfCard(const QUrl &folder, double gapSeconds)
     for (const QString &path : withoutRearPartners(RecordingFiles::listCardRecordings(folder)))
         recordings.append(describe(path, kindOf(root, path)));
     return group(std::move(recordings), gapSeconds);
+}
+
+double TripGrouping::gapSeconds(const TorvaPreferences &preferences)
+{
+    return preferences.number(TorvaPreferences::kTripGapKey,
+                              TorvaPreferences::kDefaultTripGapSeconds, 0.0, 86400.0);
 }
 
 QList<Trip> TripGrouping::group(QList<Trip::Recording> recordings, double gapSeconds)

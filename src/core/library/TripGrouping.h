@@ -8,6 +8,7 @@
 #include <QUrl>
 
 class TorvaClipData;
+class TorvaPreferences;
 
 // Groups a card's recordings into trips. A recording starts at the date and
 // time in its file name (RecordingStartTime), else at the file's modification
@@ -22,6 +23,10 @@ class TorvaClipData;
 class TripGrouping
 {
 public:
+    // The longest pause within a trip, from the preferences: up to a day,
+    // since a longer pause is no pause within one drive.
+    static double gapSeconds(const TorvaPreferences &preferences);
+
     // The trips of the card (RecordingFiles::listCardRecordings), front and
     // rear pairs counted once, in time order.
     static QList<Trip> tripsOfCard(const QUrl &folder, double gapSeconds);

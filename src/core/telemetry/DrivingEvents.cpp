@@ -121,6 +121,21 @@ QList<DrivingEvents::Event> DrivingEvents::ofRecording(const QString &path,
     return events;
 }
 
+std::optional<DrivingEvents::Place> DrivingEvents::placeOf(const TorvaClipData &track,
+                                                           int64_t milliseconds)
+{
+    const int32_t count = track.sampleCount();
+    const auto at = int32_t(std::clamp<int64_t>(
+        milliseconds / TelemetrySampleIndex::kMillisecondsPerSample, 0, std::max(count - 1, 0)));
+    for (int32_t distance = 0; distance < count; ++distance) {
+        for (const int32_t index : {at + distance, at - distance}) {
+            if (index >= 0 && index < count && track.hasFix(index))
+                return Place{track.getGpsLat(index), track.getGpsLng(index)};
+        }
+    }
+    return std::nullopt;
+}
+
 QList<DrivingEvents::Event> DrivingEvents::ofTrip(const Trip &trip, const Thresholds &thresholds)
 {
     QList<Event> events;

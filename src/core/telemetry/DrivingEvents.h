@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class TorvaClipData;
 class TorvaPreferences;
@@ -55,6 +56,15 @@ public:
     static QList<Event> detect(const TorvaClipData &track, const Thresholds &thresholds);
     // The events of a recording file (TelemetrySource::readRecording).
     static QList<Event> ofRecording(const QString &path, const Thresholds &thresholds);
+    struct Place
+    {
+        double lat = 0.0;
+        double lng = 0.0;
+    };
+    // Where the car was at a time of the track: the fix of that moment, else
+    // the nearest one; none in a track without fixes.
+    static std::optional<Place> placeOf(const TorvaClipData &track, int64_t milliseconds);
+
     // The events of the trip's recordings, recording after recording.
     static QList<Event> ofTrip(const Trip &trip, const Thresholds &thresholds);
 };

@@ -1,10 +1,15 @@
 #include "core/displays/MapScript.h"
+#include "core/displays/RouteSpeedBands.h"
 #include "core/telemetry/TorvaClipData.h"
 
 #include "PlaybackTrackBuilder.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QPointF>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -71,4 +76,59 @@ TEST(MapScript, NoticeTextIsQuoted)
               "torvaSetNotice(\"l\\'\\\"carte\\\"\\\\\\n<\\/script>\")");
     EXPECT_EQ(MapScript::setTilesUnavailableNotice(QStringLiteral("지도")),
               QStringLiteral("torvaSetNotice(\"지도\")"));
+}
+
+// A trip's route: red through every track in turn, or by speed in runs that
+// join where the band changes, broken where a fix is missing; the legend
+// follows the unit.
+TEST(MapScript, TripRouteRedOrBySpeed)
+{
+    const QPointF c(37.75, 127.5), d(37.875, 127.625);
+    const QString pc = "127.500000,37.750000", pd = "127.625000,37.875000";
+    TorvaClipData first = trackAt({a, b});
+    TorvaClipData second = trackAt({c, none, d});
+    EXPECT_EQ(MapScript::addRoute({&first, &second}, false, false),
+              "addPolyLine('" + pa + "|" + pb + "|" + pc + "|0.000000,0.000000|" + pd +
+                  "', 'red', 4, 0.5)");
+    EXPECT_EQ(MapScript::addRoute({&first}, false, false), MapScript::addRoute(first));
+
+    TelemetrySamples samples;
+    const QList<QPointF> positions = {a, b, c, none, d, a};
+    const uint32_t kmh[] = {10, 10, 50, 50, 50, 50};
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        samples.gpsInfoLat[size_t(i)] = float(positions[i].x());
+        samples.gpsInfoLng[size_t(i)] = float(positions[i].y());
+        samples.gpsSpeed[size_t(i)] = kmh[i];
+    }
+    TorvaClipData track;
+    track.storeSamples(samples, 6, 6);
+    track.setClipDataCount(6);
+    const QString script = MapScript::addRoute({&track}, true, false);
+    ASSERT_TRUE(script.startsWith("torvaAddSpeedRoute(JSON.parse(\""));
+    const QString json =
+        script.section('"', 1, -2).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+    const QJsonObject route = QJsonDocument::fromJson(json.toUtf8()).object();
+    const QJsonArray segments = route["segments"].toArray();
+    ASSERT_EQ(segments.size(), 3);
+    EXPECT_EQ(segments[0].toObject()["points"].toString(), pa + "|" + pb);
+    EXPECT_EQ(segments[1].toObject()["points"].toString(), pb + "|" + pc);
+    EXPECT_EQ(segments[2].toObject()["points"].toString(), pd + "|" + pa);
+    EXPECT_EQ(segments[0].toObject()["colour"].toString(), RouteSpeedBands::colourOf(0));
+    EXPECT_EQ(segments[1].toObject()["colour"].toString(), RouteSpeedBands::colourOf(2));
+    EXPECT_EQ(route["legend"].toArray()[1].toObject()["label"].toString(),
+              QString::fromUtf8("20–40 km/h"));
+    // 50 km/h is 31 mph: the same band in mph.
+    EXPECT_EQ(RouteSpeedBands::bandOf(50, true), 2);
+    EXPECT_EQ(RouteSpeedBands::bandOf(90, false), 4);
+    EXPECT_EQ(RouteSpeedBands::legend(true).last().label, QString::fromUtf8("≥ 60 mph"));
+}
+
+TEST(MapScript, EventMarkersTextCannotEndTheScript)
+{
+    const QString script =
+        MapScript::setEventMarkers({{37.5, 127.25, "braking", "\"</script><b>'x"}});
+    EXPECT_TRUE(script.startsWith("torvaSetEventMarkers(JSON.parse(\""));
+    EXPECT_FALSE(script.contains("</script>"));
+    EXPECT_EQ(script.count(QRegularExpression(R"re((^|[^\\])")re")), 2);
+    EXPECT_EQ(MapScript::setEventMarkers({}), "torvaSetEventMarkers(JSON.parse(\"[]\"))");
 }

@@ -5,6 +5,7 @@
 #include "core/i18n/TorvaPreferences.h"
 #include "core/library/Trip.h"
 #include "core/telemetry/DrivingEvents.h"
+#include "core/telemetry/TorvaClipData.h"
 
 #include <QFileInfo>
 
@@ -108,4 +109,28 @@ TEST(DrivingEvents, ThresholdsFromPreferences)
                       .toStdString(),
                   c.read);
     }
+}
+
+// An event's place: the fix of its moment, else the nearest one either way.
+TEST(DrivingEvents, PlaceOfAnEventIsTheNearestFix)
+{
+    TelemetrySamples samples;
+    for (size_t i : {3u, 9u}) {
+        samples.gpsInfoLat[i] = float(37 + i);
+        samples.gpsInfoLng[i] = 127.0f;
+    }
+    TorvaClipData track;
+    track.storeSamples(samples, 12, 12);
+    track.setClipDataCount(12);
+    const struct
+    {
+        int64_t milliseconds;
+        double lat;
+    } places[] = {{300, 40}, {0, 40}, {500, 40}, {700, 46}, {1100, 46}, {99999, 46}};
+    for (const auto &place : places) {
+        const auto found = DrivingEvents::placeOf(track, place.milliseconds);
+        ASSERT_TRUE(found) << place.milliseconds;
+        EXPECT_EQ(found->lat, place.lat) << place.milliseconds;
+    }
+    EXPECT_FALSE(DrivingEvents::placeOf(TorvaClipData{}, 0));
 }
