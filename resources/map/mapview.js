@@ -1,8 +1,9 @@
 'use strict';
 
-// The map of Torvaview: the route of a recording and the car's position.
-// The viewer calls initialize(), MapMoveToAuto(), removePolyLine() and
-// addPolyLine(), and sets the page up with torvaSetTileLayer() and
+// The map of Torvaview: the route of a recording or a trip and the car's
+// position. The viewer calls initialize(), MapMoveToAuto(), removePolyLine()
+// and addPolyLine() or torvaAddSpeedRoute(), marks driving events with
+// torvaSetEventMarkers(), and sets the page up with torvaSetTileLayer() and
 // torvaSetNotice(); calls that come before initialize() wait for it.
 
 const kAttribution = '\u00a9 OpenStreetMap contributors';
@@ -22,7 +23,10 @@ const kCarIcon =
 let map = null;
 let tiles = null;
 let tileUrl = null;
+// A red line, or a group of lines coloured by speed with its legend.
 let route = null;
+let legend = null;
+let eventMarkers = null;
 let car = null;
 // The route is fitted into view once the map has a size to fit it into.
 let fitPending = false;
@@ -106,11 +110,20 @@ function parsePoints(points) {
         .map(([lng, lat]) => L.latLng(lat, lng));
 }
 
+function clearRoute() {
+    if (route) {
+        route.remove();
+        route = null;
+    }
+    if (legend) {
+        legend.remove();
+        legend = null;
+    }
+}
+
 function addPolyLine(points, colour, width, opacity) {
     whenReady(() => {
-        if (route) {
-            route.remove();
-        }
+        clearRoute();
         const latLngs = parsePoints(points);
         route = L.polyline(latLngs, {color: colour, weight: width, opacity: opacity,
                                      interactive: false});
@@ -121,13 +134,54 @@ function addPolyLine(points, colour, width, opacity) {
     });
 }
 
+// {segments: [{colour, points}], legend: [{colour, label}]}: lines in the
+// colours of their speed, and the colours' meaning in the corner.
+function torvaAddSpeedRoute(speedRoute) {
+    whenReady(() => {
+        clearRoute();
+        const lines = speedRoute.segments.map((segment) => L.polyline(
+            parsePoints(segment.points),
+            {color: segment.colour, weight: 5, opacity: 0.85, interactive: false}));
+        route = L.featureGroup(lines).addTo(map);
+        legend = L.control({position: 'bottomright'});
+        legend.onAdd = () => {
+            const box = L.DomUtil.create('div', 'torva-legend');
+            speedRoute.legend.forEach((entry) => {
+                const row = L.DomUtil.create('div', '', box);
+                const swatch = L.DomUtil.create('span', 'torva-swatch', row);
+                swatch.style.background = entry.colour;
+                row.appendChild(document.createTextNode(entry.label));
+            });
+            return box;
+        };
+        legend.addTo(map);
+        if (lines.length > 0) {
+            fitRoute();
+        }
+    });
+}
+
 function removePolyLine() {
     whenReady(() => {
-        if (route) {
-            route.remove();
-            route = null;
-        }
+        clearRoute();
         fitPending = false;
+    });
+}
+
+const kEventColours = {braking: '#d62728', acceleration: '#f07f13', impact: '#7b2cbf'};
+
+// [{lat, lng, kind, title}]: a dot where each driving event happened, its
+// title as tooltip; an empty list removes them.
+function torvaSetEventMarkers(markers) {
+    whenReady(() => {
+        if (eventMarkers) {
+            eventMarkers.remove();
+        }
+        eventMarkers = L.layerGroup(markers.map((marker) => L.circleMarker(
+            [marker.lat, marker.lng],
+            {radius: 7, color: '#fff', weight: 2, fillOpacity: 0.95,
+             fillColor: kEventColours[marker.kind] || '#d62728'})
+            .bindTooltip(marker.title))).addTo(map);
     });
 }
 
@@ -156,9 +210,15 @@ function torvaMapState() {
     return JSON.stringify({
         ready: map !== null,
         waiting: waiting.length,
-        route: route ? route.getLatLngs().map(latLng) : [],
-        routeStyle: route ? {color: route.options.color, weight: route.options.weight,
-                             opacity: route.options.opacity} : null,
+        route: route && route.getLatLngs ? route.getLatLngs().map(latLng) : [],
+        routeStyle: route && route.getLatLngs ? {color: route.options.color,
+                                                 weight: route.options.weight,
+                                                 opacity: route.options.opacity} : null,
+        speedSegments: route && !route.getLatLngs ? route.getLayers().map((line) => ({
+            color: line.options.color, points: line.getLatLngs().length})) : [],
+        legend: legend ? Array.from(legend.getContainer().children, (row) => row.textContent) : [],
+        eventMarkers: eventMarkers ? eventMarkers.getLayers().map(
+            (marker) => latLng(marker.getLatLng())) : [],
         car: car ? latLng(car.getLatLng()) : null,
         center: map ? latLng(map.getCenter()) : null,
         zoom: map ? map.getZoom() : null,

@@ -773,5 +773,53 @@ Choosing a model name applies that model's default settings.</translation>
         <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
         <translation>ffmpeg failed while making the clip.</translation>
     </message>
+    <message>
+        <source>주행</source>
+        <translation>Trips</translation>
+    </message>
+    <message>
+        <source>주행 목록</source>
+        <translation>Trips List</translation>
+    </message>
+    <message>
+        <source>속도별 경로 색상</source>
+        <translation>Colour the Route by Speed</translation>
+    </message>
+    <message>
+        <source>다음 이벤트</source>
+        <translation>Next Event</translation>
+    </message>
+    <message>
+        <source>이전 이벤트</source>
+        <translation>Previous Event</translation>
+    </message>
+    <message>
+        <source>이벤트 없음</source>
+        <translation>No events</translation>
+    </message>
+    <message>
+        <source>주행 기록을 읽는 중…</source>
+        <translation>Reading the trips…</translation>
+    </message>
+    <message>
+        <source>주행 기록이 없습니다.</source>
+        <translation>No trips on this card.</translation>
+    </message>
+    <message>
+        <source>녹화 파일 %1개</source>
+        <translation>%1 recordings</translation>
+    </message>
+    <message>
+        <source>급제동</source>
+        <translation>Harsh braking</translation>
+    </message>
+    <message>
+        <source>급가속</source>
+        <translation>Harsh acceleration</translation>
+    </message>
+    <message>
+        <source>충격</source>
+        <translation>Impact</translation>
+    </message>
 </context>
 </TS>

@@ -773,5 +773,53 @@ Choisir un nom de modèle applique les réglages par défaut de ce modèle.</tra
         <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
         <translation>ffmpeg a échoué en créant l'extrait.</translation>
     </message>
+    <message>
+        <source>주행</source>
+        <translation>Trajets</translation>
+    </message>
+    <message>
+        <source>주행 목록</source>
+        <translation>Liste des trajets</translation>
+    </message>
+    <message>
+        <source>속도별 경로 색상</source>
+        <translation>Colorer le trajet selon la vitesse</translation>
+    </message>
+    <message>
+        <source>다음 이벤트</source>
+        <translation>Événement suivant</translation>
+    </message>
+    <message>
+        <source>이전 이벤트</source>
+        <translation>Événement précédent</translation>
+    </message>
+    <message>
+        <source>이벤트 없음</source>
+        <translation>Aucun événement</translation>
+    </message>
+    <message>
+        <source>주행 기록을 읽는 중…</source>
+        <translation>Lecture des trajets…</translation>
+    </message>
+    <message>
+        <source>주행 기록이 없습니다.</source>
+        <translation>Aucun trajet sur cette carte.</translation>
+    </message>
+    <message>
+        <source>녹화 파일 %1개</source>
+        <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+        <source>급제동</source>
+        <translation>Freinage brusque</translation>
+    </message>
+    <message>
+        <source>급가속</source>
+        <translation>Accélération brusque</translation>
+    </message>
+    <message>
+        <source>충격</source>
+        <translation>Choc</translation>
+    </message>
 </context>
 </TS>

@@ -773,5 +773,53 @@ Torvaviewを終了してから再度フォーマットしてください。
         <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
         <translation>ffmpeg でクリップを作成中にエラーが発生しました。</translation>
     </message>
+    <message>
+        <source>주행</source>
+        <translation>走行</translation>
+    </message>
+    <message>
+        <source>주행 목록</source>
+        <translation>走行リスト</translation>
+    </message>
+    <message>
+        <source>속도별 경로 색상</source>
+        <translation>速度で経路を色分け</translation>
+    </message>
+    <message>
+        <source>다음 이벤트</source>
+        <translation>次のイベント</translation>
+    </message>
+    <message>
+        <source>이전 이벤트</source>
+        <translation>前のイベント</translation>
+    </message>
+    <message>
+        <source>이벤트 없음</source>
+        <translation>イベントなし</translation>
+    </message>
+    <message>
+        <source>주행 기록을 읽는 중…</source>
+        <translation>走行を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>주행 기록이 없습니다.</source>
+        <translation>このカードに走行はありません。</translation>
+    </message>
+    <message>
+        <source>녹화 파일 %1개</source>
+        <translation>録画ファイル %1 件</translation>
+    </message>
+    <message>
+        <source>급제동</source>
+        <translation>急ブレーキ</translation>
+    </message>
+    <message>
+        <source>급가속</source>
+        <translation>急加速</translation>
+    </message>
+    <message>
+        <source>충격</source>
+        <translation>衝撃</translation>
+    </message>
 </context>
 </TS>

@@ -773,5 +773,53 @@ Escolher um nome de modelo aplica as configurações padrão desse modelo.</tran
         <source>ffmpeg가 구간을 만드는 중 오류가 발생했습니다.</source>
         <translation>O ffmpeg falhou ao criar o clipe.</translation>
     </message>
+    <message>
+        <source>주행</source>
+        <translation>Viagens</translation>
+    </message>
+    <message>
+        <source>주행 목록</source>
+        <translation>Lista de viagens</translation>
+    </message>
+    <message>
+        <source>속도별 경로 색상</source>
+        <translation>Colorir o percurso pela velocidade</translation>
+    </message>
+    <message>
+        <source>다음 이벤트</source>
+        <translation>Próximo evento</translation>
+    </message>
+    <message>
+        <source>이전 이벤트</source>
+        <translation>Evento anterior</translation>
+    </message>
+    <message>
+        <source>이벤트 없음</source>
+        <translation>Nenhum evento</translation>
+    </message>
+    <message>
+        <source>주행 기록을 읽는 중…</source>
+        <translation>A ler as viagens…</translation>
+    </message>
+    <message>
+        <source>주행 기록이 없습니다.</source>
+        <translation>Nenhuma viagem neste cartão.</translation>
+    </message>
+    <message>
+        <source>녹화 파일 %1개</source>
+        <translation>%1 gravações</translation>
+    </message>
+    <message>
+        <source>급제동</source>
+        <translation>Travagem brusca</translation>
+    </message>
+    <message>
+        <source>급가속</source>
+        <translation>Aceleração brusca</translation>
+    </message>
+    <message>
+        <source>충격</source>
+        <translation>Impacto</translation>
+    </message>
 </context>
 </TS>

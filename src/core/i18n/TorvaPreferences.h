@@ -35,6 +35,10 @@ public:
     static constexpr char kImpactThresholdKey[] = "TorvaImpactEventG";
     static constexpr double kDefaultImpactThresholdG = 1.5;
 
+    // Boolean: the map draws routes in the colours of their speed rather than
+    // one red line; off when absent.
+    static constexpr char kRouteBySpeedKey[] = "TorvaRouteColoursBySpeed";
+
     // The number stored under key, or fallback when none is stored or it is
     // not a number within [minimum, maximum]: a hand-edited store must not
     // turn every sample into an event.

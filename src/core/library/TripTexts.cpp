@@ -24,6 +24,12 @@ QString TripTexts::lengthText(double seconds)
     return QString::asprintf("%ld:%02ld", whole / 60, whole % 60);
 }
 
+QString TripTexts::eventTimeText(double seconds)
+{
+    const long tenths = std::lround(std::max(0.0, seconds) * 10.0);
+    return QString::asprintf("%ld:%02ld.%ld", tenths / 600, tenths / 10 % 60, tenths % 10);
+}
+
 QString TripTexts::distanceText(double metres, bool mph)
 {
     return mph ? QString::asprintf("%.1f mi", metres / kMetresPerMile)

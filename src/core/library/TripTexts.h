@@ -14,6 +14,8 @@ public:
     static QString startText(const Trip &trip);
     // "1:05:09" from an hour on, else "5:09".
     static QString lengthText(double seconds);
+    // "1:05.3": minutes and seconds to a tenth, for events close together.
+    static QString eventTimeText(double seconds);
     // "12.3 km" or "7.6 mi", one decimal.
     static QString distanceText(double metres, bool mph);
     // The Korean key of an event kind's name ("급제동", "급가속", "충격").

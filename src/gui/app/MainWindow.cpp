@@ -10,6 +10,7 @@
 #include "gui/controls/TorvaImageView.h"
 #include "gui/displays/GravityGraphView.h"
 #include "gui/displays/SeekTimeSliderView.h"
+#include "gui/displays/TripTimelineView.h"
 #include "gui/displays/SpeedMeterView.h"
 #include "gui/displays/VolumeSliderView.h"
 #include "gui/video/TorvaAVView.h"
@@ -42,6 +43,7 @@ constexpr int kDashboardHeight = 128;
 constexpr int kDashBgWidth = MainWindowLayout::kDesignWidth - 2 * 18;
 constexpr int kDashboardCtrlsWidth = MainWindowLayout::kDesignWidth - 2 * 43;
 constexpr int kSmallVideoWidth = 320;
+constexpr int kTripTimelineRowHeight = 12;
 constexpr int kSmallVideoHeight = 180;
 
 QLabel *whiteLabel(QWidget *parent, const QString &text = {})
@@ -110,6 +112,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
     rows->addLayout(columns, 1);
+    m_tripTimelineRow = new QWidget(content);
+    m_tripTimelineRow->setFixedHeight(kTripTimelineRowHeight);
+    m_tripTimelineRow->hide();
+    rows->addWidget(m_tripTimelineRow);
     rows->addWidget(buildTransportRow());
     rows->addWidget(buildDashboard());
     setCentralWidget(content);
@@ -190,9 +196,30 @@ QWidget *MainWindow::buildLibraryColumn()
     m_outlets.selectedFolderLabel->setStyleSheet(QStringLiteral("color: white;"));
     folderRow->addWidget(m_outlets.selectFolderButton);
     folderRow->addWidget(m_outlets.selectedFolderLabel, 1);
+    m_outlets.tripsButton = addButton(column, QStringLiteral("sorting_btn_60_1"));
+    m_outlets.tripsButton->setFixedSize(54, 26);
+    m_outlets.tripsButton->setFont(m_outlets.filterButtons.first()->font());
+    TorvaControls::setTitleColor(m_outlets.tripsButton, Qt::white);
+    folderRow->addWidget(m_outlets.tripsButton);
     layout->addLayout(folderRow);
 
-    auto *table = new QTableView(column);
+    m_outlets.libraryStack = new QStackedWidget(column);
+    m_outlets.fileTable = listTable(m_outlets.libraryStack);
+    m_outlets.fileTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_outlets.tripTable = listTable(m_outlets.libraryStack);
+    m_outlets.libraryStack->addWidget(m_outlets.fileTable);
+    m_outlets.libraryStack->addWidget(m_outlets.tripTable);
+    layout->addWidget(m_outlets.libraryStack, 1);
+
+    m_outlets.homePageButton = addButton(column, QStringLiteral("brand_link_norvane1"));
+    m_outlets.homePageButton->setFixedWidth(263);
+    layout->addWidget(m_outlets.homePageButton, 0, Qt::AlignHCenter);
+    return column;
+}
+
+QTableView *MainWindow::listTable(QWidget *parent)
+{
+    auto *table = new QTableView(parent);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -201,16 +228,9 @@ QWidget *MainWindow::buildLibraryColumn()
     table->verticalHeader()->hide();
     table->setShowGrid(false);
     table->setStyleSheet(QStringLiteral("QTableView { background-color: #2b2f34; border: none; }"));
-    table->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_outlets.fileTable = table;
     // The table would take the window's letter keys for its type-ahead search.
     table->installEventFilter(this);
-    layout->addWidget(table, 1);
-
-    m_outlets.homePageButton = addButton(column, QStringLiteral("brand_link_norvane1"));
-    m_outlets.homePageButton->setFixedWidth(263);
-    layout->addWidget(m_outlets.homePageButton, 0, Qt::AlignHCenter);
-    return column;
+    return table;
 }
 
 QWidget *MainWindow::buildVideoArea()
@@ -264,6 +284,8 @@ QWidget *MainWindow::buildTransportRow()
     auto *seekRow = new QHBoxLayout;
     m_outlets.seekTimeSlider = new SeekTimeSliderView(m_toolbarButtons);
     m_outlets.seekTimeSlider->setFixedHeight(33);
+    m_outlets.seekTimeSlider->installEventFilter(this);
+    m_outlets.tripTimeline = new TripTimelineView(m_tripTimelineRow);
     m_outlets.playTimeLabel = whiteLabel(m_toolbarButtons);
     // Shown only while the speed is not the normal one.
     m_outlets.playSpeedLabel = whiteLabel(m_toolbarButtons);
@@ -369,6 +391,7 @@ void MainWindow::layoutBands()
     m_dashBg3->move(bands.dashBg3, m_dashBg3->y());
     m_toolbarButtons->move(bands.toolbarButtons, m_toolbarButtons->y());
     m_dashboardCtrls->move(bands.dashboardCtrls, m_dashboardCtrls->y());
+    placeTripTimeline();
     const QSize grip = m_sizeGrip->sizeHint();
     m_sizeGrip->setGeometry(QRect(QPoint(width() - grip.width(), height() - grip.height()), grip));
     m_sizeGrip->raise();
@@ -445,9 +468,27 @@ bool MainWindow::handleKeyEvent(const QKeyEvent *event)
     }
 }
 
+void MainWindow::setTripTimelineShown(bool shown)
+{
+    m_tripTimelineRow->setVisible(shown);
+    placeTripTimeline();
+}
+
+void MainWindow::placeTripTimeline()
+{
+    const SeekTimeSliderView *slider = m_outlets.seekTimeSlider;
+    const QPoint left = slider->mapTo(this, QPoint(0, 0)) - m_tripTimelineRow->mapTo(this, QPoint());
+    m_outlets.tripTimeline->setGeometry(left.x(), 2, slider->width(),
+                                        m_outlets.tripTimeline->height());
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_outlets.fileTable && event->type() == QEvent::KeyPress) {
+    if (watched == m_outlets.seekTimeSlider &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeTripTimeline();
+    const bool listTable = watched == m_outlets.fileTable || watched == m_outlets.tripTable;
+    if (listTable && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         static const QList<int> kWindowKeys = {Qt::Key_I,           Qt::Key_O,
                                                Qt::Key_Period,      Qt::Key_Comma,

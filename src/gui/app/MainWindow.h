@@ -19,6 +19,7 @@ class SeekTimeSliderView;
 class SpeedMeterView;
 class TorvaAVView;
 class TorvaImageView;
+class TripTimelineView;
 class VolumeSliderView;
 
 // The viewer's window, skinned and without a title bar: the recording table with its filter and
@@ -39,6 +40,10 @@ public:
         QList<ImageButton *> filterButtons; // by RecordingFilter::Group
         ElidingLabel *selectedFolderLabel = nullptr;
         QTableView *fileTable = nullptr;
+        // The list shows recordings, or trips while the trips button is on.
+        ImageButton *tripsButton = nullptr;
+        QTableView *tripTable = nullptr;
+        QStackedWidget *libraryStack = nullptr;
         QLabel *modelLabel = nullptr;
         QLabel *versionLabel = nullptr;
 
@@ -53,6 +58,8 @@ public:
         MapCoverView *mapView = nullptr;
 
         SeekTimeSliderView *seekTimeSlider = nullptr;
+        // Over the seek bar while a trip plays (setTripTimelineShown).
+        TripTimelineView *tripTimeline = nullptr;
         QLabel *playTimeLabel = nullptr;
         QLabel *playSpeedLabel = nullptr;
         ImageButton *playPrevFileButton = nullptr;
@@ -97,6 +104,9 @@ public:
 
     // Not owned.
     void setKeyEventDelegate(MainWindowKeyDelegate *delegate) { m_keyEventDelegate = delegate; }
+    // The trip timeline's row above the transport band.
+    void setTripTimelineShown(bool shown);
+
     // Sends the key's action to the delegate; true when the key has one.
     bool handleKeyEvent(const QKeyEvent *event);
 
@@ -118,6 +128,9 @@ private:
     ImageButton *addButton(QWidget *parent, const QString &image);
     // Keeps the bands centred in a window wider than the design's 1024.
     void layoutBands();
+    QTableView *listTable(QWidget *parent);
+    // The trip timeline spans the seek bar.
+    void placeTripTimeline();
 
     Outlets m_outlets;
     // The four bands re-centred on resize.
@@ -125,6 +138,7 @@ private:
     QWidget *m_dashBg3 = nullptr;
     QWidget *m_toolbarButtons = nullptr;
     QWidget *m_dashboardCtrls = nullptr;
+    QWidget *m_tripTimelineRow = nullptr;
     QSizeGrip *m_sizeGrip = nullptr;
     MainWindowKeyDelegate *m_keyEventDelegate = nullptr;
     QPointF m_lastWindowDragLocation;

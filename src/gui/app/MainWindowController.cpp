@@ -22,8 +22,10 @@
 #include "gui/app/RecordingTableModel.h"
 #include "gui/app/SettingsOpening.h"
 #include "gui/app/TelemetryDashboard.h"
+#include "gui/app/TripActions.h"
 #include "gui/controls/ElidingLabel.h"
 #include "gui/controls/ImageButton.h"
+#include "gui/controls/TorvaControls.h"
 #include "gui/controls/TorvaImageView.h"
 #include "gui/displays/GravityGraphView.h"
 #include "gui/displays/SeekTimeSliderView.h"
@@ -40,6 +42,8 @@
 #include <QMessageBox>
 #include <QStackedWidget>
 #include <QTableView>
+
+#include <utility>
 
 namespace {
 
@@ -88,6 +92,15 @@ MainWindowController::MainWindowController(QObject *parent)
     m_sound = new MovieSound(
         *m_session, m_window, [this](View view) { return widgetOf(view); }, this);
     m_clipActions = new ClipExportActions(*m_session, o.seekTimeSlider, m_window, this);
+    m_trips = new TripActions(
+        m_window,
+        {[this] { return m_library.selectedVideoDirectoryUrl(); },
+         [this] { return m_session->currentVideoUrl(); },
+         [this]() -> const TorvaClipData & { return m_session->clipData(); },
+         [this](const QString &path, double seconds) { playRecordingAt(path, seconds); },
+         [this](double seconds) { jumpTo(seconds); }, [this] { nextEventTouched(); },
+         [this] { previousEventTouched(); }},
+        this);
     m_settingsOpening =
         new SettingsOpening(m_window,
                             {[this] { m_session->pauseVideo(); }, [this] { updateModelInfo(); },
@@ -212,8 +225,7 @@ void MainWindowController::connectSession()
     connect(session, &PlaybackSession::pauseViews, this, &MainWindowController::onPauseViews);
     connect(session, &PlaybackSession::videoStopped, this, &MainWindowController::onVideoStopped);
     connect(session, &PlaybackSession::swapViews, this, &MainWindowController::onSwapViews);
-    connect(session, &PlaybackSession::prepareNext, this,
-            &MainWindowController::playNextFileButtonTouched);
+    connect(session, &PlaybackSession::prepareNext, this, &MainWindowController::playNextAtEnd);
 }
 
 // Start-up and the card.
@@ -291,6 +303,7 @@ void MainWindowController::applyLanguageSettings()
     if (manager->modelType() < 0 || manager->modelName().isEmpty())
         o.modelLabel->setText(TorvaLanguages::text("unknown"));
     m_alert->applyLanguageSettings();
+    m_trips->applyLanguageSettings();
 }
 
 void MainWindowController::settingButtonTouched()
@@ -328,6 +341,7 @@ void MainWindowController::refreshVideoFileListWithURL(const QUrl &url)
     m_library.refreshVideoFileListWithURL(url);
     m_window->outlets().selectedFolderLabel->setText(url.toLocalFile());
     showListedFolder();
+    m_trips->folderListed();
 }
 
 void MainWindowController::videoFileFilterTouched(int group)
@@ -335,13 +349,8 @@ void MainWindowController::videoFileFilterTouched(int group)
     if (!m_library.setVideoFileFilter(group))
         return;
     const MainWindow::Outlets &o = m_window->outlets();
-    for (int index = 0; index < o.filterButtons.size(); ++index) {
-        ImageButton *button = o.filterButtons.at(index);
-        const bool chosen = index == group;
-        button->setImage(chosen ? QStringLiteral("sorting_btn_60_2")
-                                : QStringLiteral("sorting_btn_60_1"));
-        button->setAllowAutoMouseEventImage(!chosen);
-    }
+    for (int index = 0; index < o.filterButtons.size(); ++index)
+        TorvaControls::showListButtonChosen(o.filterButtons.at(index), index == group);
     // Only the table changes: the selection stays with its recording while
     // it is listed, so that the next recording follows the one that plays.
     const int selected = selectedRow();
@@ -426,10 +435,35 @@ void MainWindowController::playVideoWithIdx(int row)
     m_session->playVideoWithIdx(m_library.filteredVideoFileList(), row);
 }
 
+void MainWindowController::playRecordingAt(const QString &path, double seconds)
+{
+    const QUrl recording = QUrl::fromLocalFile(path);
+    if (!m_library.filteredVideoFileList().contains(recording))
+        videoFileFilterTouched(RecordingFilter::All);
+    const auto row = int(m_library.filteredVideoFileList().indexOf(recording));
+    if (row < 0) {
+        qWarning("Cannot play %s: it is no longer listed", qPrintable(path));
+        return;
+    }
+    selectRow(row);
+    playVideoWithIdx(row);
+    // The views load the recording first; the seek waits until they play.
+    m_pendingSeek = seconds > 0.0 ? std::optional<double>(seconds) : std::nullopt;
+}
+
+void MainWindowController::playNextAtEnd()
+{
+    if (const std::optional<QString> next = m_trips->nextOfTrip())
+        playRecordingAt(*next, 0.0);
+    else if (!m_trips->tripPlayback().isActive())
+        playNextFileButtonTouched();
+}
+
 // What the session asks for.
 
 void MainWindowController::onRecordingCleared()
 {
+    m_pendingSeek.reset();
     const MainWindow::Outlets &o = m_window->outlets();
     o.bigMovieView->reset();
     o.smallMovieView->reset();
@@ -462,9 +496,7 @@ void MainWindowController::onRecordingPrepared()
 void MainWindowController::showDrivingEvents()
 {
     QList<double> times;
-    const TorvaPreferences preferences;
-    for (const DrivingEvents::Event &event : DrivingEvents::detect(
-             m_session->clipData(), DrivingEvents::Thresholds::fromPreferences(preferences)))
+    for (const DrivingEvents::Event &event : m_trips->recordingPrepared())
         times.append(double(event.milliseconds) / 1000.0);
     m_eventJumps.setEvents(times);
     m_window->outlets().seekTimeSlider->setEventMarks(m_eventJumps.times());
@@ -494,6 +526,8 @@ void MainWindowController::jumpTo(std::optional<double> seconds)
 
 void MainWindowController::onPlayViews()
 {
+    if (const std::optional<double> seconds = std::exchange(m_pendingSeek, std::nullopt))
+        jumpTo(seconds);
     const MainWindow::Outlets &o = m_window->outlets();
     const QString image = PlaybackSession::playPauseButtonImage(false);
     o.playPauseButton->setImage(image);
@@ -644,6 +678,7 @@ void MainWindowController::playVideoTimerCallback()
 {
     const TorvaAVView *big = m_window->outlets().bigMovieView;
     m_dashboard->show(m_session->playVideoTimerCallback(big->currentTime(), big->duration()));
+    m_trips->showPlayTime(big->currentTime());
 }
 
 void MainWindowController::refreshReadouts()

@@ -28,6 +28,7 @@ class RecordingExportActions;
 class RecordingTableModel;
 class TelemetryDashboard;
 class TorvaAVView;
+class TripActions;
 
 // Owns the viewing state of the main window: the listed folder and its
 // recordings, the recording being played with its two video views, the
@@ -94,6 +95,10 @@ public:
     void markInTouched() override;
     void markOutTouched() override;
     ClipExportActions *clipActions() const { return m_clipActions; }
+    TripActions *tripActions() const { return m_trips; }
+    // Lists the recording (under every filter if need be), plays it and
+    // goes to seconds once both views play.
+    void playRecordingAt(const QString &path, double seconds);
     void toggleMuteButtonTouched();
     void videoRotateButtonTouched();
     void toggleVideoSwithButtonTouched();
@@ -134,6 +139,9 @@ public:
 private:
     // Ticks on the seek bar at the recording's driving events.
     void showDrivingEvents();
+    // At a recording's end: the next of the trip that plays, else the next
+    // row of the list.
+    void playNextAtEnd();
     void jumpTo(std::optional<double> seconds);
     // Both views at the chosen speed, and brought to one time so that they
     // stay together.
@@ -176,6 +184,9 @@ private:
     // Both views wait for their seeks to land after a speed change.
     bool m_resumeAfterSpeedChange = false;
     ClipExportActions *m_clipActions = nullptr;
+    TripActions *m_trips = nullptr;
+    // Where to go once the recording asked for plays.
+    std::optional<double> m_pendingSeek;
     TelemetryDashboard *m_dashboard;
     PlaybackAlert *m_alert;
     MovieSound *m_sound;

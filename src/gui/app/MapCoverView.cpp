@@ -1,7 +1,9 @@
 #include "gui/app/MapCoverView.h"
 
 #include "core/displays/MapTileSource.h"
+#include "core/displays/TorvaSpeedUnit.h"
 #include "core/i18n/TorvaLanguages.h"
+#include "core/i18n/TorvaPreferences.h"
 #include "gui/controls/TorvaImageView.h"
 #include "gui/displays/MapController.h"
 #include "gui/displays/MapWebPage.h"
@@ -48,7 +50,15 @@ void MapCoverView::removeMapLine()
 
 void MapCoverView::addRoute(const TorvaClipData &clipData)
 {
-    m_mapController->addRoute(clipData);
+    const bool bySpeed = TorvaPreferences().value(TorvaPreferences::kRouteBySpeedKey).toBool();
+    m_mapController->addRoute(m_tripTracks.isEmpty() ? QList<const TorvaClipData *>{&clipData}
+                                                     : m_tripTracks,
+                              bySpeed, TorvaSpeedUnit::isMph());
+}
+
+void MapCoverView::setEventMarkers(const QList<MapScript::EventMarker> &markers)
+{
+    m_mapController->setEventMarkers(markers);
 }
 
 void MapCoverView::setMapHidden(bool hidden)

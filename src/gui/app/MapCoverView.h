@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/displays/MapScript.h"
 #include "core/playback/MapTarget.h"
 
+#include <QList>
 #include <QWidget>
 
 class MapController;
@@ -21,7 +23,13 @@ public:
 
     void moveToLat(float lat, float lng) override;
     void removeMapLine() override;
+    // The recording's route, or the trip's while one is set; red, or by
+    // speed when the preference says so.
     void addRoute(const TorvaClipData &clipData) override;
+    // The tracks of the trip being played, in order (not owned); an empty
+    // list goes back to each recording's own route.
+    void setTripTracks(QList<const TorvaClipData *> tracks) { m_tripTracks = std::move(tracks); }
+    void setEventMarkers(const QList<MapScript::EventMarker> &markers);
     void setMapHidden(bool hidden) override;
     void setCoverHidden(bool hidden) override;
 
@@ -40,6 +48,7 @@ private:
     QWebEngineView *m_mapWebView;
     MapController *m_mapController;
     TorvaImageView *m_cover;
+    QList<const TorvaClipData *> m_tripTracks;
     // The page could not be loaded: the cover stays.
     bool m_pageFailed = false;
 };

@@ -1,5 +1,7 @@
 #include "gui/controls/TorvaControls.h"
 
+#include "gui/controls/ImageButton.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -74,3 +76,10 @@ void enableSubViews(QWidget *view)
 }
 
 } // namespace TorvaControls
+
+void TorvaControls::showListButtonChosen(ImageButton *button, bool chosen)
+{
+    button->setImage(chosen ? QStringLiteral("sorting_btn_60_2")
+                            : QStringLiteral("sorting_btn_60_1"));
+    button->setAllowAutoMouseEventImage(!chosen);
+}

@@ -1,7 +1,11 @@
 #include "gui/displays/GravityGraphView.h"
 
+#include "gui/displays/SeekTimeSliderView.h"
+
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 GravityGraphView::GravityGraphView(QWidget *parent) : QWidget(parent) {}
 
@@ -22,12 +26,29 @@ void GravityGraphView::generatePoints()
     m_points.generatePoints(m_clipData, m_baseYPoint);
 }
 
+void GravityGraphView::setEventMarks(QList<int32_t> sampleIndexes)
+{
+    m_eventMarks = std::move(sampleIndexes);
+    update();
+}
+
+double GravityGraphView::xOfSample(int32_t index) const
+{
+    return double(GravityGraphPoints::pointX(uint32_t(std::max(index, 0)),
+                                             std::max(m_clipData.clipDataCount(), 1u))) *
+           width();
+}
+
 void GravityGraphView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const double w = width();
     const double h = height();
+    // Behind the traces, in the seek bar's event colour.
+    painter.setPen(QPen(SeekTimeSliderView::eventMarkColor(), 2.0));
+    for (const int32_t index : std::as_const(m_eventMarks))
+        painter.drawLine(QPointF(xOfSample(index), 0.0), QPointF(xOfSample(index), h));
     // Our points count y up from the bottom edge, the widget's rows count
     // down from the top: y = 0 is the bottom row.
     const auto toWidget = [h](double x, double y) { return QPointF(x, h - 1.0 - y); };

@@ -31,6 +31,13 @@ public:
 
     void generatePoints();
 
+    // Marks at driving events, as sample indexes of the track: a line from
+    // top to bottom where that sample is drawn.
+    void setEventMarks(QList<int32_t> sampleIndexes);
+    const QList<int32_t> &eventMarks() const { return m_eventMarks; }
+    // Where a sample is drawn across the view.
+    double xOfSample(int32_t index) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -38,4 +45,5 @@ private:
     TorvaClipData m_clipData;
     GravityGraphPoints m_points;
     float m_baseYPoint = 0.0f;
+    QList<int32_t> m_eventMarks;
 };

@@ -1,6 +1,5 @@
 #include "gui/displays/MapController.h"
 
-#include "core/displays/MapScript.h"
 #include "gui/displays/MapWebPage.h"
 
 #include <QWebEngineView>
@@ -62,9 +61,14 @@ void MapController::removeMapLine()
     run(Route, MapScript::removePolyLine());
 }
 
-void MapController::addRoute(const TorvaClipData &clipData)
+void MapController::addRoute(const QList<const TorvaClipData *> &tracks, bool bySpeed, bool mph)
 {
-    run(Route, MapScript::addRoute(clipData));
+    run(Route, MapScript::addRoute(tracks, bySpeed, mph));
+}
+
+void MapController::setEventMarkers(const QList<MapScript::EventMarker> &markers)
+{
+    run(EventMarkers, MapScript::setEventMarkers(markers));
 }
 
 void MapController::setTileUrlTemplate(const QString &urlTemplate)

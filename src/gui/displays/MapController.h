@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/displays/MapScript.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -30,7 +33,9 @@ public:
     void load(const QUrl &page = {});
     void moveToLat(float lat, float lng);
     void removeMapLine();
-    void addRoute(const TorvaClipData &clipData);
+    // The route of tracks driven one after another, red or by speed.
+    void addRoute(const QList<const TorvaClipData *> &tracks, bool bySpeed, bool mph);
+    void setEventMarkers(const QList<MapScript::EventMarker> &markers);
 
     // The page's tile server and the notice it shows while tiles fail.
     void setTileUrlTemplate(const QString &urlTemplate);
@@ -53,6 +58,7 @@ private:
         TileLayer,
         Notice,
         Route,
+        EventMarkers,
         Position,
         CallKindCount,
     };

@@ -18,7 +18,6 @@ constexpr QRect kKnobFrame{0, 0, 10, 33};
 const QColor kMarkedRangeColor(0xff, 0xa5, 0x00, 150);
 constexpr int kMarkedRangeHeight = 6;
 // Driving events: short red ticks above the groove.
-const QColor kEventMarkColor(0xe5, 0x39, 0x35);
 constexpr QSize kEventMarkSize(3, 9);
 
 } // namespace
@@ -59,6 +58,11 @@ void SeekTimeSliderView::setMarkedRange(std::optional<double> in, std::optional<
     placeMarkedRange();
 }
 
+QColor SeekTimeSliderView::eventMarkColor()
+{
+    return {0xe5, 0x39, 0x35};
+}
+
 void SeekTimeSliderView::setEventMarks(const QList<double> &seconds)
 {
     qDeleteAll(m_eventMarkViews);
@@ -66,7 +70,7 @@ void SeekTimeSliderView::setEventMarks(const QList<double> &seconds)
     m_eventMarks = seconds;
     for (qsizetype index = 0; index < seconds.size(); ++index) {
         auto *mark = new BGColorView(this);
-        mark->setColor(kEventMarkColor);
+        mark->setColor(eventMarkColor());
         mark->stackUnder(m_sliderImageView);
         m_eventMarkViews.append(mark);
     }

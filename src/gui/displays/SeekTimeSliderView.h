@@ -33,6 +33,7 @@ public:
     void setMarkedRange(std::optional<double> in, std::optional<double> out);
     const BGColorView *markedRangeView() const { return m_markedRangeView; }
     // Ticks at the recording's driving events, in seconds.
+    static QColor eventMarkColor();
     void setEventMarks(const QList<double> &seconds);
     const QList<BGColorView *> &eventMarkViews() const { return m_eventMarkViews; }
 

@@ -55,6 +55,8 @@ TEST(TripTexts, LengthAndDistanceInTheUnit)
 {
     EXPECT_EQ(TripTexts::lengthText(309.4), "5:09");
     EXPECT_EQ(TripTexts::lengthText(3909), "1:05:09");
+    EXPECT_EQ(TripTexts::eventTimeText(57.34), "0:57.3");
+    EXPECT_EQ(TripTexts::eventTimeText(59.96), "1:00.0");
     EXPECT_EQ(TripTexts::distanceText(12345, false), "12.3 km");
     EXPECT_EQ(TripTexts::distanceText(12345, true), "7.7 mi");
 }
