@@ -9,8 +9,7 @@
 // Runs work on a thread of its own and hands its result to done on the
 // context's thread. If the context is gone by then, the result is dropped;
 // the thread always cleans up after itself.
-template <typename Work, typename Done>
-void runInBackground(QObject *context, Work work, Done done)
+template <typename Work, typename Done> void runInBackground(QObject *context, Work work, Done done)
 {
     using Result = decltype(work());
     auto result = std::make_shared<Result>();

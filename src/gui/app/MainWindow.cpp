@@ -10,8 +10,8 @@
 #include "gui/controls/TorvaImageView.h"
 #include "gui/displays/GravityGraphView.h"
 #include "gui/displays/SeekTimeSliderView.h"
-#include "gui/displays/TripTimelineView.h"
 #include "gui/displays/SpeedMeterView.h"
+#include "gui/displays/TripTimelineView.h"
 #include "gui/displays/VolumeSliderView.h"
 #include "gui/video/TorvaAVView.h"
 
@@ -477,7 +477,8 @@ void MainWindow::setTripTimelineShown(bool shown)
 void MainWindow::placeTripTimeline()
 {
     const SeekTimeSliderView *slider = m_outlets.seekTimeSlider;
-    const QPoint left = slider->mapTo(this, QPoint(0, 0)) - m_tripTimelineRow->mapTo(this, QPoint());
+    const QPoint left =
+        slider->mapTo(this, QPoint(0, 0)) - m_tripTimelineRow->mapTo(this, QPoint());
     m_outlets.tripTimeline->setGeometry(left.x(), 2, slider->width(),
                                         m_outlets.tripTimeline->height());
 }

@@ -71,10 +71,11 @@ TripActions::TripActions(MainWindow *window, Host host, QObject *parent)
     // The keys themselves reach the window's key handling.
     m_nextAction = m_menu->addAction(QString(), this, [this] { m_host.nextEvent(); });
     m_previousAction = m_menu->addAction(QString(), this, [this] { m_host.previousEvent(); });
-    connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this, [this] {
-        m_model->refreshTexts();
-        redrawRoute();
-    });
+    connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this,
+            [this] {
+                m_model->refreshTexts();
+                redrawRoute();
+            });
     applyLanguageSettings();
 }
 
@@ -234,7 +235,8 @@ void TripActions::showEvents()
     QList<MapScript::EventMarker> markers;
     const auto mark = [&markers](const DrivingEvents::Event &event, const TorvaClipData &track) {
         if (const auto place = DrivingEvents::placeOf(track, event.milliseconds))
-            markers.append({place->lat, place->lng, QLatin1String(DrivingEvents::kindName(event.kind)),
+            markers.append({place->lat, place->lng,
+                            QLatin1String(DrivingEvents::kindName(event.kind)),
                             TorvaLanguages::text(TripTexts::eventKindKey(event.kind))});
     };
     const bool wholeTrip = m_trip.isActive() && !m_tripTracks.empty();

@@ -54,7 +54,8 @@ QVariant TripTableModel::data(const QModelIndex &index, int role) const
         return {};
     if (m_trips.isEmpty()) {
         if (role == Qt::DisplayRole && index.column() == Start)
-            return TorvaLanguages::text(m_loading ? "주행 기록을 읽는 중…" : "주행 기록이 없습니다.");
+            return TorvaLanguages::text(m_loading ? "주행 기록을 읽는 중…"
+                                                  : "주행 기록이 없습니다.");
         if (role == Qt::ForegroundRole)
             return QBrush(Qt::lightGray);
         return {};

@@ -1,5 +1,6 @@
 #include "../GuiTestEnvironment.h"
 #include "../displays/LocalTileServer.h"
+#include "ViewerTestSupport.h"
 
 #include "core/displays/MapScript.h"
 #include "core/displays/MapTileSource.h"
@@ -25,15 +26,9 @@ using Gui = GuiTestEnvironment;
 
 namespace {
 
-// The web engine starts its processes on first use; on a busy machine that
-// and the first page load take seconds.
-constexpr int kPageTimeoutMs = 60000;
+using ViewerTestSupport::kPageTimeoutMs;
 // Nothing listens there, so every tile fails at once, with or without network.
 const QString kUnreachableTiles = QStringLiteral("http://127.0.0.1:9/{z}/{x}/{y}.png");
-
-// Before its scripts have run the page has no state to give.
-const QString kStateScript =
-    QStringLiteral("typeof torvaMapState === 'function' ? torvaMapState() : '{}'");
 
 void useTiles(const QString &urlTemplate)
 {
@@ -60,27 +55,14 @@ protected:
         map().setMapHidden(!uncovered);
     }
 
-    // Runs a script in the page and waits for its result.
     QVariant evaluate(const QString &script)
     {
-        auto result = std::make_shared<std::optional<QVariant>>();
-        map().mapWebView()->page()->runJavaScript(
-            script, [result](const QVariant &value) { *result = value; });
-        Gui::waitFor([&] { return result->has_value(); }, kPageTimeoutMs);
-        return result->value_or(QVariant());
+        return ViewerTestSupport::evaluateInPage(map().mapWebView(), script);
     }
 
-    // Asks the page until its state satisfies the condition; gives the last state.
     QJsonObject waitForState(const std::function<bool(const QJsonObject &)> &ok = {})
     {
-        QJsonObject state;
-        Gui::waitFor(
-            [&] {
-                state = QJsonDocument::fromJson(evaluate(kStateScript).toByteArray()).object();
-                return !ok || ok(state);
-            },
-            kPageTimeoutMs);
-        return state;
+        return ViewerTestSupport::waitForMapState(map().mapWebView(), ok);
     }
 
     // Grabs the map until the picture passes the test, and keeps the last

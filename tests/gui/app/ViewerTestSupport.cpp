@@ -11,13 +11,19 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTransform>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace ViewerTestSupport {
 
@@ -34,6 +40,31 @@ QTemporaryDir &volumes(int which = 0)
 }
 
 } // namespace
+
+QVariant evaluateInPage(QWebEngineView *view, const QString &script)
+{
+    auto result = std::make_shared<std::optional<QVariant>>();
+    view->page()->runJavaScript(script, [result](const QVariant &value) { *result = value; });
+    GuiTestEnvironment::waitFor([&] { return result->has_value(); }, kPageTimeoutMs);
+    return result->value_or(QVariant());
+}
+
+QJsonObject waitForMapState(QWebEngineView *view,
+                            const std::function<bool(const QJsonObject &)> &ok)
+{
+    // Before its scripts have run the page has no state to give.
+    static const QString kStateScript =
+        QStringLiteral("typeof torvaMapState === 'function' ? torvaMapState() : '{}'");
+    QJsonObject state;
+    GuiTestEnvironment::waitFor(
+        [&] {
+            state =
+                QJsonDocument::fromJson(evaluateInPage(view, kStateScript).toByteArray()).object();
+            return !ok || ok(state);
+        },
+        kPageTimeoutMs);
+    return state;
+}
 
 QString cardPath()
 {

@@ -12,6 +12,8 @@
 #include <utility>
 
 class TorvaAVView;
+class QJsonObject;
+class QWebEngineView;
 class QWidget;
 
 // What the tests of the main window share: stand-in volumes with the demo
@@ -19,6 +21,16 @@ class QWidget;
 namespace ViewerTestSupport {
 
 constexpr int kPlayTimeoutMs = 60000;
+// The web engine starts its processes on first use; on a busy machine that
+// and the first page load take seconds.
+constexpr int kPageTimeoutMs = 60000;
+
+// Runs a script in the page and waits for its result.
+QVariant evaluateInPage(QWebEngineView *view, const QString &script);
+// The map page's state (torvaMapState) once ok holds, else the last one
+// when the time is up.
+QJsonObject waitForMapState(QWebEngineView *view,
+                            const std::function<bool(const QJsonObject &)> &ok = {});
 
 // Stand-in volumes, with the demo card written on first use.
 QString cardPath();
