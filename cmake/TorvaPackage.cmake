@@ -13,14 +13,13 @@ set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TORVA_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dashcam recording viewer with telemetry and map")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "dashcam recording viewer with telemetry and map
- Torvaview plays the recordings of in-car cameras (dashcams) straight from
- their memory card: front and rear camera together, with the acceleration,
- GPS position and speed the camera stored, a graph of the acceleration and
- the route on a map. It also edits the camera's settings on the card.
- .
- The command-line tool torva prints, converts and clips the same
- recordings and edits the settings from a terminal.")
+set(CPACK_PACKAGE_DESCRIPTION "Torvaview plays the recordings of in-car cameras (dashcams) straight from
+their memory card: front and rear camera together, with the acceleration,
+GPS position and speed the camera stored, a graph of the acceleration and
+the route on a map. It also edits the camera's settings on the card.
+
+The command-line tool torva prints, converts and clips the same
+recordings and edits the settings from a terminal.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
