@@ -1,6 +1,7 @@
 #include "core/telemetry/TelemetrySource.h"
 
 #include "core/telemetry/AviTelemetryReader.h"
+#include "core/telemetry/Mp4SubtitleTelemetry.h"
 #include "core/telemetry/Mp4TelemetryScanner.h"
 #include "core/telemetry/SrtTelemetryReader.h"
 #include "core/telemetry/TailBlockReader.h"
@@ -32,6 +33,10 @@ std::optional<TelemetryReading> TelemetrySource::readRecording(const QString &re
     const QFileInfo info(recordingPath);
     if (info.suffix().toLower() != QLatin1String("mp4"))
         return std::nullopt;
+    if (QFile file(recordingPath); file.open(QIODevice::ReadOnly)) {
+        if (std::optional<TelemetryReading> stream = Mp4SubtitleTelemetry::read(file))
+            return stream;
+    }
     const QString subtitles = info.dir().filePath(info.completeBaseName() + QLatin1String(".srt"));
     if (!QFileInfo::exists(subtitles))
         return std::nullopt;

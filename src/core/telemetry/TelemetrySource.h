@@ -31,8 +31,8 @@ public:
     // Nothing when no reader found anything to store.
     static std::optional<TelemetryReading> read(const QString &path, Choice choice);
     // A recording's own telemetry, chosen by name; an MP4 file without any
-    // falls back to the SRT file of the same base name beside it, as
-    // conversion leaves it. Nothing when neither holds samples.
+    // falls back to its subtitle stream, then to the SRT file of the same
+    // base name beside it. Nothing when none holds samples.
     static std::optional<TelemetryReading> readRecording(const QString &recordingPath);
     // One reader over the file. A file that cannot be opened gives nothing,
     // except for subtitles, whose unreadable file reads as empty text.

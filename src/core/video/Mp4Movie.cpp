@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <limits>
+
 namespace {
 
 using Track = Mp4Movie::Track;
@@ -115,6 +117,50 @@ Track::Kind kindOf(QByteArrayView handler)
     return Track::Kind::Other;
 }
 
+// Where the samples lie, from the sample sizes ("stsz"), the samples per
+// chunk ("stsc") and the chunk offsets ("stco" or "co64"). Nothing when a
+// table is missing, cut short or disagrees with the others.
+QList<Track::Sample> samplesOf(QByteArrayView stbl)
+{
+    const auto stsz = child(stbl, "stsz");
+    const auto stsc = child(stbl, "stsc");
+    const auto stco = child(stbl, "stco");
+    const auto co64 = child(stbl, "co64");
+    const auto offsets = stco ? stco : co64;
+    const qsizetype offsetBytes = stco ? 4 : 8;
+    if (!stsz || !stsc || !offsets || stsz->size() < 12 || stsc->size() < 8 || offsets->size() < 8)
+        return {};
+    const quint32 fixedSize = be32(*stsz, 4);
+    const quint32 count = be32(*stsz, 8);
+    const quint32 runs = be32(*stsc, 4);
+    const quint32 chunks = be32(*offsets, 4);
+    if (count > quint32(Mp4Movie::kMaxListedSamples) ||
+        (fixedSize == 0 && stsz->size() < 12 + qsizetype(count) * 4) ||
+        stsc->size() < 8 + qsizetype(runs) * 12 ||
+        offsets->size() < 8 + qsizetype(chunks) * offsetBytes)
+        return {};
+    QList<Track::Sample> samples;
+    quint32 run = 0;
+    for (quint32 chunk = 1; chunk <= chunks && quint32(samples.size()) < count; ++chunk) {
+        // The run of chunks this one belongs to: the last that starts at or before it.
+        while (run + 1 < runs && be32(*stsc, 8 + qsizetype(run + 1) * 12) <= chunk)
+            ++run;
+        const quint32 perChunk = runs > 0 ? be32(*stsc, 8 + qsizetype(run) * 12 + 4) : 0;
+        qint64 offset = offsetBytes == 4 ? qint64(be32(*offsets, 8 + qsizetype(chunk - 1) * 4))
+                                         : qint64(be64(*offsets, 8 + qsizetype(chunk - 1) * 8));
+        for (quint32 i = 0; i < perChunk && quint32(samples.size()) < count; ++i) {
+            const qint64 size = fixedSize ? fixedSize : be32(*stsz, 12 + samples.size() * 4);
+            if (offset < 0 || offset > std::numeric_limits<qint64>::max() - size)
+                return {};
+            samples.append({offset, size});
+            offset += size;
+        }
+    }
+    if (quint32(samples.size()) != count)
+        return {};
+    return samples;
+}
+
 Track trackOf(QByteArrayView trak)
 {
     Track track;
@@ -128,9 +174,12 @@ Track trackOf(QByteArrayView trak)
         track.duration = headerDuration(*mdhd);
     // stsd: version and flags, entry count, then the first entry's size and
     // type; a picture's entry has its width and height 24 bytes further on.
-    const auto stsd = descend(*mdia, {"minf", "stbl", "stsd"});
+    const auto stbl = descend(*mdia, {"minf", "stbl"});
+    const auto stsd = stbl ? child(*stbl, "stsd") : std::nullopt;
     if (!stsd || stsd->size() < 16)
         return track;
+    if (track.kind == Track::Kind::Subtitle)
+        track.samples = samplesOf(*stbl);
     track.format = stsd->sliced(12, 4).toByteArray();
     if (track.kind == Track::Kind::Video && stsd->size() >= 44) {
         track.width = qFromBigEndian<quint16>(stsd->data() + 40);

@@ -28,7 +28,19 @@ public:
         int width = 0;     // pictures only; 0 when unknown
         int height = 0;
         double duration = 0.0; // seconds of media; 0 when unknown
+        // Subtitle tracks only: where each sample lies in the file, in
+        // order; empty when the sample tables are missing or do not agree.
+        struct Sample
+        {
+            qint64 offset = 0;
+            qint64 size = 0;
+        };
+        QList<Sample> samples;
     };
+
+    // Subtitle tracks of more samples are not listed: a 65-second recording
+    // has ten a second.
+    static constexpr qsizetype kMaxListedSamples = 1 << 16;
 
     // A larger movie box is not read: no recording needs one.
     static constexpr qint64 kMaxMovieBoxBytes = qint64(64) << 20;

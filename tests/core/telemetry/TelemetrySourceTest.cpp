@@ -1,11 +1,15 @@
 #include "RiffBuilder.h"
 #include "TempFolder.h"
 
+#include "core/library/DemoCardWriter.h"
 #include "core/playback/RecordingTelemetry.h"
+#include "core/telemetry/DemoDrive.h"
+#include "core/telemetry/SrtTelemetryReader.h"
 #include "core/telemetry/SubtitleData.h"
 #include "core/telemetry/TelemetrySource.h"
 #include "core/telemetry/TorvaClipData.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -156,4 +160,31 @@ TEST(TelemetrySource, ARecordingFallsBackToTheSubtitlesBesideAnMp4)
         const auto reading = TelemetrySource::readRecording(path);
         EXPECT_EQ(reading && reading->count > 0 ? reading->samples.gx[0] : -1000, x) << name;
     }
+}
+
+// An MP4 whose telemetry travels as its subtitle stream gives the same
+// samples as the SRT text it was made from, read without ffmpeg; a damaged
+// sample table gives nothing rather than bytes from elsewhere.
+TEST(TelemetrySource, AnMp4SubtitleStreamIsReadInPlace)
+{
+    TempFolder folder;
+    const QString mp4 = folder.path("EVT_F.mp4");
+    ASSERT_EQ(DemoCardWriter::writeRecording(DemoCardWriter::Kind::Mp4WithSubtitles, mp4, 3), "");
+    DemoDrive::Options options;
+    options.seconds = 3;
+    const TelemetryReading expected = SrtTelemetryReader::read(DemoDrive(options).srtText());
+    const auto reading = TelemetrySource::readRecording(mp4);
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(reading->count, expected.count);
+    EXPECT_EQ(reading->gpsCount, expected.gpsCount);
+    EXPECT_EQ(reading->samples.gx, expected.samples.gx);
+    EXPECT_EQ(reading->samples.gpsInfoLat, expected.samples.gpsInfoLat);
+
+    QFile file(mp4);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    const qsizetype stsz = bytes.lastIndexOf("stsz");
+    ASSERT_GT(stsz, 0);
+    bytes[stsz + 12] = char(0x7f); // a sample count past the table
+    EXPECT_FALSE(TelemetrySource::readRecording(folder.write("cut.mp4", bytes)).has_value());
 }
