@@ -135,16 +135,16 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     // Only the table changes with the filter: the recording that plays stays
     // selected, and its end goes on with the next row (after the last, the
     // first) with pan mode off again.
-    const QUrl second = QUrl::fromLocalFile(cardFile("cont_rec/REC_20260514_083030.avi"));
-    ASSERT_TRUE(viewer.play(second.toLocalFile()));
+    const QUrl last = QUrl::fromLocalFile(cardFile("cont_rec/REC_20260514_083050.avi"));
+    ASSERT_TRUE(viewer.play(last.toLocalFile()));
     controller.enterScrollMode();
     EXPECT_EQ(o.panButton->imageName(), QStringLiteral("pan_2"));
     controller.videoFileFilterTouched(RecordingFilter::Continuous);
     const QList<QUrl> continuous = controller.library().filteredVideoFileList();
-    ASSERT_EQ(continuous.size(), 2);
-    ASSERT_EQ(continuous.indexOf(second), 1);
-    EXPECT_EQ(controller.selectedRow(), 1);
-    EXPECT_EQ(controller.session().currentVideoUrl(), second);
+    ASSERT_EQ(continuous.size(), 3);
+    ASSERT_EQ(continuous.indexOf(last), 2);
+    EXPECT_EQ(controller.selectedRow(), 2);
+    EXPECT_EQ(controller.session().currentVideoUrl(), last);
     o.bigMovieView->setCurrentTime(o.bigMovieView->duration() - 1.0);
     ASSERT_TRUE(Gui::waitFor(
         [&] { return controller.session().currentVideoUrl() == continuous.first(); }, 15000));
