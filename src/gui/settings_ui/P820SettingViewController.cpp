@@ -64,7 +64,7 @@ QStringList languageTitles(const P820SettingManager &manager)
 P820SettingViewController::P820SettingViewController(std::shared_ptr<P820SettingManager> manager,
                                                      QWidget *parent)
     : TorvaViewController(parent), m_manager(std::move(manager)),
-      m_session(m_manager->record(), cameraOf(*m_manager))
+      m_session(m_manager->record(), cameraOf(*m_manager)), m_card(m_manager->settingDirPath())
 {
     auto *view = new TorvaCancelEventView;
     view->setObjectName(QStringLiteral("nativeSettingView"));
@@ -252,7 +252,8 @@ void P820SettingViewController::showControls()
 void P820SettingViewController::okButtonTouched()
 {
     m_session.save(m_manager->record());
-    if (!m_manager->saveData()) {
+    if (!m_card.isMounted() || m_manager->settingDirPath() != m_card.folder() ||
+        !m_manager->saveData()) {
         SettingsAlert::showMemoryCardAlert(this);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/CardMount.h"
 #include "core/settings_ui/NativeEditorLayout.h"
 #include "core/settings_ui/NativeEditorSession.h"
 #include "gui/settings_ui/TorvaViewController.h"
@@ -73,6 +74,8 @@ private:
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;
+    // The card the editor opened on: OK writes to no other, nor in its place.
+    CardMount m_card;
     QList<NativeEditorControlRow *> m_rows;
     QTabWidget *m_tabs = nullptr;
     QPushButton *m_okButton = nullptr;
