@@ -71,6 +71,9 @@ private:
     void parkingModeChosen(NativeEditorControlRow *row, int value);
     // Every widget as the session's controls show it.
     void showControls();
+    // Whether the card the editor opened on is still there and still the
+    // manager's: the card's files are written nowhere else.
+    bool isOnItsCard() const;
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -110,24 +112,31 @@ int rowOf(MainWindowController &controller, const QString &path)
     return int(controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(path)));
 }
 
-// Closes every message box with the informative text while it runs;
+// While it lives, closes every message box with the informative text, and
 // counts them.
-std::shared_ptr<int> closeMessages(const QString &informative)
+class MessageCloser
 {
-    auto closed = std::make_shared<int>(0);
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [closed, informative] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<QMessageBox *>(widget);
-            if (box && box->isVisible() && box->informativeText() == informative) {
-                ++*closed;
-                box->done(0);
+public:
+    explicit MessageCloser(const QString &informative)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, informative] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                if (box && box->isVisible() && box->informativeText() == informative) {
+                    ++m_closed;
+                    box->done(0);
+                }
             }
-        }
-    });
-    timer->start(20);
-    return closed;
-}
+        });
+        m_timer.start(20);
+    }
+
+    int closed() const { return m_closed; }
+
+private:
+    QTimer m_timer;
+    int m_closed = 0;
+};
 
 enum class InUse
 {
@@ -167,7 +176,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
         const QString recording = card.file("cont_rec/REC_20260514_083000.avi");
         TempFolder out;
         const QString copy = out.path("copy.avi");
-        std::shared_ptr<int> refused;
+        std::optional<MessageCloser> refused;
         switch (use) {
         case InUse::Playing:
             ASSERT_TRUE(viewer.playRow(rowOf(controller, recording)));
@@ -204,7 +213,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
         }
         case InUse::EditingSettings:
             // OK pressed at once, before the viewer has noticed.
-            refused = closeMessages(localized(MemoryCardAlert::kMessageKey));
+            refused.emplace(localized(MemoryCardAlert::kMessageKey));
             whenModal<SettingWindow>([&](SettingWindow *window) {
                 auto *editor = window->findChild<P820SettingViewController *>();
                 ASSERT_NE(editor, nullptr);
@@ -213,7 +222,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
                 editor->cancelButton()->click();
             });
             o.settingButton->click();
-            EXPECT_EQ(*refused, 1) << "OK says the card cannot be written";
+            EXPECT_EQ(refused->closed(), 1) << "OK says the card cannot be written";
             break;
         }
         ASSERT_TRUE(Gui::waitFor([&] { return rowCount(controller) == 0; }, 8000));
