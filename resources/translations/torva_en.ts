@@ -194,6 +194,10 @@ make sure that no window is showing the contents of the memory card, then format
         <translation>Memory Card Error</translation>
     </message>
     <message>
+        <source>메모리카드가 제거되었습니다.</source>
+        <translation>The memory card was removed.</translation>
+    </message>
+    <message>
         <source>메모리카드를 확인하여 주시기 바랍니다.</source>
         <translation>Please check the memory card.</translation>
     </message>

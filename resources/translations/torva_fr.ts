@@ -194,6 +194,10 @@ vérifiez qu'aucune fenêtre n'affiche le contenu de la carte mémoire, puis rel
         <translation>Erreur de carte mémoire</translation>
     </message>
     <message>
+        <source>메모리카드가 제거되었습니다.</source>
+        <translation>La carte mémoire a été retirée.</translation>
+    </message>
+    <message>
         <source>메모리카드를 확인하여 주시기 바랍니다.</source>
         <translation>Veuillez vérifier la carte mémoire.</translation>
     </message>

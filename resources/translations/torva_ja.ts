@@ -194,6 +194,10 @@ Torvaviewを終了してから再度フォーマットしてください。
         <translation>メモリーカードエラー</translation>
     </message>
     <message>
+        <source>메모리카드가 제거되었습니다.</source>
+        <translation>メモリーカードが取り外されました。</translation>
+    </message>
+    <message>
         <source>메모리카드를 확인하여 주시기 바랍니다.</source>
         <translation>メモリーカードを確認してください。</translation>
     </message>

@@ -194,6 +194,10 @@ verifique se nenhuma janela está exibindo o conteúdo do cartão de memória e 
         <translation>Erro no cartão de memória</translation>
     </message>
     <message>
+        <source>메모리카드가 제거되었습니다.</source>
+        <translation>O cartão de memória foi removido.</translation>
+    </message>
+    <message>
         <source>메모리카드를 확인하여 주시기 바랍니다.</source>
         <translation>Verifique o cartão de memória.</translation>
     </message>

@@ -35,3 +35,10 @@ int CliOutput::inputError(const QString &file, const QString &reason)
     error(file + QStringLiteral(": ") + reason);
     return kInputError;
 }
+
+QByteArray CliOutput::field(const QString &name)
+{
+    QByteArray text = name.toUtf8();
+    text.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+    return text;
+}

@@ -24,6 +24,10 @@ public:
     // "torva: FILE: reason"; returns kInputError.
     int inputError(const QString &file, const QString &reason);
 
+    // A file name as one field of a tab-separated row: tabs and line breaks
+    // in it would otherwise split the row or add one.
+    static QByteArray field(const QString &name);
+
 private:
     QByteArray *m_out = nullptr;
     QByteArray *m_err = nullptr;

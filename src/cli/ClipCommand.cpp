@@ -200,7 +200,7 @@ int ClipCommand::run(const QStringList &args, CliOutput &output)
     using Status = ClipExport::Result::Status;
     if (result.status == Status::Done) {
         for (const QString &written : result.files)
-            output.write(written.toUtf8() + '\n');
+            output.write(CliOutput::field(written) + '\n');
         return CliOutput::kOk;
     }
     if (result.status == Status::Cancelled)

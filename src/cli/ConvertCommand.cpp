@@ -25,6 +25,6 @@ int ConvertCommand::run(const QStringList &args, CliOutput &output)
     const ConversionCache cache;
     const CachedConversion::Outcome converted = CachedConversion::run(file, output);
     for (const QString &playable : converted.files)
-        output.write(playable.toUtf8() + '\n');
+        output.write(CliOutput::field(playable) + '\n');
     return converted.code;
 }

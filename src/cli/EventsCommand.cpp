@@ -87,10 +87,10 @@ int EventsCommand::run(const QStringList &args, CliOutput &output)
             object.insert(QStringLiteral("peak_g"), peak);
             objects.append(object);
         } else {
-            text +=
-                event.file.toUtf8() + QString::asprintf("\t%.1f s\t%s\t%.3f g\n", seconds,
-                                                        DrivingEvents::kindName(event.kind), peak)
-                                          .toUtf8();
+            text += CliOutput::field(event.file) +
+                    QString::asprintf("\t%.1f s\t%s\t%.3f g\n", seconds,
+                                      DrivingEvents::kindName(event.kind), peak)
+                        .toUtf8();
         }
     }
     output.write(json ? OrderedJsonObject::listToJson(objects) : text);

@@ -24,14 +24,6 @@ const char *colourName(RecordingRowColour::Colour colour)
     return "normal";
 }
 
-// Tabs and line breaks in a file name would otherwise split or add a row.
-QByteArray field(const QUrl &url)
-{
-    QByteArray text = url.toLocalFile().toUtf8();
-    text.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
-    return text;
-}
-
 } // namespace
 
 const char *ListCommand::usage()
@@ -65,8 +57,9 @@ int ListCommand::run(const QStringList &args, CliOutput &output)
     const QList<QUrl> &rows = library.filteredVideoFileList();
     QByteArray text;
     for (qsizetype row = 0; row < rows.size(); ++row) {
-        text += field(rows[row]) + '\t' + colourName(RecordingRowColour::colourFor(rows[row])) +
-                '\t' + field(library.takeBigVideoURL(row, swapped)) + '\n';
+        text += CliOutput::field(rows[row].toLocalFile()) + '\t' +
+                colourName(RecordingRowColour::colourFor(rows[row])) + '\t' +
+                CliOutput::field(library.takeBigVideoURL(row, swapped).toLocalFile()) + '\n';
     }
     output.write(text);
     return CliOutput::kOk;

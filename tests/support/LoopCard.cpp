@@ -14,6 +14,14 @@ namespace {
 constexpr qint64 kImageBytes = 64 * 1024 * 1024;
 const char kRecording[] = "DCIM/clip.avi";
 
+// The FAT maker names its label and its options its own way.
+QStringList makerArguments(const QString &fsType, const QString &label, const QString &image)
+{
+    if (fsType != QLatin1String("vfat"))
+        return {QStringLiteral("-q"), QStringLiteral("-F"), QStringLiteral("-L"), label, image};
+    return label.isEmpty() ? QStringList{image} : QStringList{QStringLiteral("-n"), label, image};
+}
+
 } // namespace
 
 LoopCard::LoopCard(const QString &mountPoint, const QString &fsType, const QString &label)
@@ -25,8 +33,7 @@ LoopCard::LoopCard(const QString &mountPoint, const QString &fsType, const QStri
     } else if (!makeImage(image)) {
         m_problem = QStringLiteral("cannot make the image file");
     } else if (run = SystemTool::run(QStringLiteral("mkfs.") + fsType,
-                                     {QStringLiteral("-q"), QStringLiteral("-F"),
-                                      QStringLiteral("-L"), label, image});
+                                     makerArguments(fsType, label, image));
                !run.ok()) {
         m_problem = QStringLiteral("mkfs.%1: %2").arg(fsType, run.output);
     } else if (run = SystemTool::run(QStringLiteral("losetup"),

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A memory card for formatting tests: an ext2/3/4 image on a loop device of
+// A memory card for tests: an ext2/3/4 or vfat image on a loop device of
 // its own, mounted at a folder; problem() says why there is none (it needs
 // root). Takes its mount and its loop device away when it goes.
 class LoopCard

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStorageInfo>
 
@@ -29,6 +30,21 @@ FileIO::WriteResult writeFailure(const QSaveFile &file, qint64 bytesNeeded, Writ
     return {error, QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString())};
 }
 
+// A save killed before it replaced its file leaves the temporary one QSaveFile
+// names after it, "NAME.XXXXXX"; the next save of that file takes it away.
+void removeKilledSaves(const QString &path)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.dir();
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (temporaryName.match(name).hasMatch())
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 FileIO::ReadResult readFailure(ReadError error, const QString &message)
 {
     return {error, QByteArray(), message};
@@ -44,6 +60,7 @@ FileIO::WriteResult FileIO::saveToFile(const QString &path, const QByteArray &by
     // Unbuffered: a write that fails says so at once; commit() would not notice a
     // failing final flush and put a cut file in place of the old one. Without
     // commit() the temporary file goes with the QSaveFile.
+    removeKilledSaves(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return writeFailure(file, 1, WriteError::NotWritable);

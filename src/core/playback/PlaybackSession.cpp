@@ -17,20 +17,35 @@ void PlaybackSession::playVideoWithIdx(const QList<QUrl> &rows, qsizetype row)
 
 void PlaybackSession::prepareVideoToPlay(const QUrl &url)
 {
-    // The timers must not run on views that are being emptied.
-    pauseVideo();
+    clearRecording();
     m_state = State::Converting;
     m_convertingUrl = url;
     if (!isFullScreenMode())
         m_zoom.resetForNewRecording();
+    Q_EMIT recordingCleared();
+    Q_EMIT conversionRequested(url);
+}
+
+void PlaybackSession::closeRecording()
+{
+    clearRecording();
+    m_state = State::Idle;
+    m_convertingUrl.clear();
+    m_currentVideoUrl.clear();
+    m_map.showCover();
+    Q_EMIT recordingCleared();
+}
+
+void PlaybackSession::clearRecording()
+{
+    // The timers must not run on views that are being emptied.
+    pauseVideo();
     m_bigVideoFilePath.clear();
     m_smallVideoFilePath.clear();
     m_subtitleData.reset();
     m_map.forgetPosition();
     m_largeStatus = VideoStatus::NoFile;
     m_smallStatus = VideoStatus::NoFile;
-    Q_EMIT recordingCleared();
-    Q_EMIT conversionRequested(url);
 }
 
 void PlaybackSession::conversionFinished(const QUrl &url, const std::optional<QList<QUrl>> &files,

@@ -55,6 +55,9 @@ public:
     // Resets the views and read-outs, then asks for the recording's playable
     // files (conversionRequested).
     void prepareVideoToPlay(const QUrl &url);
+    // Empties the views and read-outs: nothing plays or is made playable
+    // until the next recording (its card has gone).
+    void closeRecording();
     // The playable files for url, front first; nothing or an empty list when
     // it cannot be played, status saying why when the conversion knows. An
     // answer for another recording than the one being prepared is ignored.
@@ -99,6 +102,11 @@ public:
     }
 
     const QUrl &currentVideoUrl() const { return m_currentVideoUrl; }
+    // The recording shown, or the one being made playable.
+    const QUrl &openRecording() const
+    {
+        return m_state == State::Converting ? m_convertingUrl : m_currentVideoUrl;
+    }
     const QString &bigVideoFilePath() const { return m_bigVideoFilePath; }
     const QString &smallVideoFilePath() const { return m_smallVideoFilePath; }
     const TorvaClipData &clipData() const { return m_clipData; }
@@ -135,6 +143,8 @@ Q_SIGNALS:
     void prepareNext();
 
 private:
+    // What prepareVideoToPlay and closeRecording both empty.
+    void clearRecording();
     void startWhenViewsReady();
     VideoStatus &statusOf(View view) { return view == View::Large ? m_largeStatus : m_smallStatus; }
 

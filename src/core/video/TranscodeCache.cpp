@@ -1,5 +1,6 @@
 #include "core/video/TranscodeCache.h"
 
+#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,28 @@
 #include <QRandomGenerator>
 
 #include <cstdio>
+
+namespace {
+
+// The cache's names add a size, a camera letter and a temporary's mark to the
+// recording's: a name as long as a card can hold leaves no room for them, so
+// it is cut, and told apart from others cut alike by a digest of the whole.
+QString cacheName(const QString &name)
+{
+    constexpr qsizetype kMaxBytes = 160;
+    constexpr qsizetype kDigestChars = 16;
+    if (QFile::encodeName(name).size() <= kMaxBytes)
+        return name;
+    QString cut = name;
+    while (QFile::encodeName(cut).size() > kMaxBytes - kDigestChars - 1 ||
+           (!cut.isEmpty() && cut.back().isHighSurrogate()))
+        cut.chop(1);
+    const QByteArray digest =
+        QCryptographicHash::hash(QFile::encodeName(name), QCryptographicHash::Sha1);
+    return cut + QLatin1Char('~') + QString::fromLatin1(digest.toHex().left(kDigestChars));
+}
+
+} // namespace
 
 TranscodeCache::TranscodeCache(const QString &folder, const QString &name, qint64 recordingSize)
     : m_folder(folder), m_name(name), m_recordingSize(recordingSize)
@@ -27,7 +50,7 @@ std::optional<TranscodeCache> TranscodeCache::forRecording(const QString &record
     const QFileInfo recording(recordingPath);
     if (recordingPath.isEmpty() || !recording.exists())
         return std::nullopt;
-    const QString name = recording.completeBaseName();
+    const QString name = cacheName(recording.completeBaseName());
     const QString folder =
         QStringLiteral("%1/%2_%3").arg(cache, name, QString::number(recording.size()));
     if (!QDir().mkpath(folder)) {

@@ -2,6 +2,8 @@
 
 #include "core/settings/CardVolumes.h"
 
+#include <algorithm>
+
 CardWatcher::CardWatcher(QObject *parent) : QObject(parent)
 {
     m_timer.setInterval(kPollMilliseconds);
@@ -10,7 +12,7 @@ CardWatcher::CardWatcher(QObject *parent) : QObject(parent)
 
 void CardWatcher::start()
 {
-    m_state = currentState();
+    remember(currentState());
     m_timer.start();
 }
 
@@ -23,11 +25,21 @@ QStringList CardWatcher::currentState()
     return cards;
 }
 
+void CardWatcher::remember(QStringList state)
+{
+    m_state = std::move(state);
+    m_mounts.clear();
+    for (const QString &volume : std::as_const(m_state))
+        m_mounts.append(CardMount(volume));
+}
+
 void CardWatcher::poll()
 {
     QStringList state = currentState();
-    if (state == m_state)
+    const bool pulled = std::any_of(m_mounts.cbegin(), m_mounts.cend(),
+                                    [](const CardMount &mount) { return !mount.isMounted(); });
+    if (state == m_state && !pulled)
         return;
-    m_state = std::move(state);
+    remember(std::move(state));
     Q_EMIT volumesChanged();
 }

@@ -18,6 +18,7 @@
 #include "gui/app/MapCoverView.h"
 #include "gui/app/MovieSound.h"
 #include "gui/app/PlaybackAlert.h"
+#include "gui/app/RecordingCopyRunner.h"
 #include "gui/app/RecordingExportActions.h"
 #include "gui/app/RecordingTableModel.h"
 #include "gui/app/SettingsOpening.h"
@@ -197,8 +198,7 @@ void MainWindowController::connectControls()
             &MainWindowController::appExitButtonTouched);
     connect(TorvaLanguages::SharedTorvaLanguages(), &TorvaLanguages::refreshLanguage, this,
             &MainWindowController::applyLanguageSettings, Qt::QueuedConnection);
-    connect(m_cardWatcher, &CardWatcher::volumesChanged, this,
-            &MainWindowController::updateModelInfo);
+    connect(m_cardWatcher, &CardWatcher::volumesChanged, this, &MainWindowController::cardsChanged);
     // The gauge shows the same speed in the new unit.
     connect(TorvaSpeedUnit::SharedTorvaSpeedUnit(), &TorvaSpeedUnit::refreshSpeedUnit, this,
             [this] {
@@ -285,9 +285,31 @@ void MainWindowController::updateModelInfo()
         }
         refreshVideoFileListWithURL(manager->sdcard_url());
     }
+    m_listedCard = CardMount(manager->settingDirPath());
     m_window->outlets().settingButton->setEnabled(type >= 0);
     m_window->outlets().modelLabel->setText(name.isEmpty() ? TorvaLanguages::text("unknown")
                                                            : name);
+}
+
+void MainWindowController::cardsChanged()
+{
+    const QString card = m_listedCard.folder();
+    const bool pulled = !card.isEmpty() && !m_listedCard.isMounted();
+    // A card unmounted lazily still reads what is open: nothing may go on as
+    // if it were there.
+    const auto onCard = [pulled, &card](const QString &path) {
+        return pulled && path.startsWith(card + QLatin1Char('/'));
+    };
+    if (onCard(m_session->openRecording().toLocalFile())) {
+        m_conversion->cancel();
+        m_session->closeRecording();
+    }
+    RecordingCopyRunner *copy = m_exportActions->copyRunner();
+    if (copy->isRunning() && onCard(copy->source()))
+        copy->cancel();
+    updateModelInfo();
+    if (pulled)
+        m_alert->showCardRemoved();
 }
 
 void MainWindowController::applyLanguageSettings()

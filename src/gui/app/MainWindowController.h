@@ -4,6 +4,7 @@
 #include "core/playback/EventJumps.h"
 #include "core/playback/PlaybackSession.h"
 #include "core/playback/PlaybackSpeed.h"
+#include "core/settings/CardMount.h"
 #include "gui/app/MainWindowKeyDelegate.h"
 #include "gui/app/RecordingExportHost.h"
 #include "gui/video/TorvaAVViewDelegate.h"
@@ -137,6 +138,9 @@ public:
     void torvaAVViewDidRequestFullscreen(TorvaAVView *view) override;
 
 private:
+    // A card pulled out while listed: what plays or converts from it stops
+    // and the user is told; then the cards are looked at anew.
+    void cardsChanged();
     // Ticks on the seek bar at the recording's driving events.
     void showDrivingEvents();
     // At a recording's end: the next of the trip that plays, else the next
@@ -174,6 +178,8 @@ private:
     RecordingExportActions *m_exportActions;
     RecordingTableModel *m_tableModel;
     CardWatcher *m_cardWatcher;
+    // The card whose recordings are listed, if any.
+    CardMount m_listedCard;
     ConversionRunner *m_conversion;
     std::unique_ptr<PlaybackSession> m_session;
     LargePictureZoom *m_zoom;

@@ -1,6 +1,7 @@
 #include "gui/app/PlaybackAlert.h"
 
 #include "core/i18n/TorvaLanguages.h"
+#include "core/settings/MemoryCardAlert.h"
 #include "core/video/TranscoderMissingAlert.h"
 #include "core/video/UnsupportedVideoAlert.h"
 
@@ -16,6 +17,11 @@ void PlaybackAlert::showUnsupportedFile()
 void PlaybackAlert::showTranscoderMissing()
 {
     show(TranscoderMissingAlert::kTitleKey, TranscoderMissingAlert::kMessageKey);
+}
+
+void PlaybackAlert::showCardRemoved()
+{
+    show(MemoryCardAlert::kTitleKey, MemoryCardAlert::kRemovedKey);
 }
 
 void PlaybackAlert::applyLanguageSettings()

@@ -7,7 +7,7 @@
 class QWidget;
 
 // The one alert about playback open at a time (a file that cannot play, the
-// transcoder missing): window-modal without blocking, so that playback and
+// transcoder missing, the card pulled out): window-modal without blocking, so that playback and
 // card changes go on; its texts follow a change of language.
 class PlaybackAlert : public QObject
 {
@@ -18,6 +18,7 @@ public:
 
     void showUnsupportedFile();
     void showTranscoderMissing();
+    void showCardRemoved();
     void applyLanguageSettings();
     // The open alert, if any.
     QMessageBox *box() const { return m_box; }

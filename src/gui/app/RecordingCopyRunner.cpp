@@ -36,6 +36,7 @@ void RecordingCopyRunner::run(const QString &source, const QString &target)
 {
     if (m_thread)
         return;
+    m_source = source;
     m_cancelled = false;
     m_done = 0;
     m_total = QFileInfo(source).size();

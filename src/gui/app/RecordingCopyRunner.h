@@ -26,6 +26,8 @@ public:
     ~RecordingCopyRunner() override;
 
     bool isRunning() const { return m_thread != nullptr; }
+    // The file the running copy reads.
+    const QString &source() const { return m_source; }
     // Ignored while a copy runs.
     void run(const QString &source, const QString &target);
     void cancel() { m_cancelled = true; }
@@ -43,6 +45,7 @@ private:
     QThread *m_thread = nullptr;
     QPointer<QProgressDialog> m_progress;
     QTimer m_progressTimer;
+    QString m_source;
     // Shared with the worker thread.
     std::atomic<bool> m_cancelled = false;
     std::atomic<qint64> m_done = 0;

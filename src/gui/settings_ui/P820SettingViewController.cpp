@@ -64,7 +64,7 @@ QStringList languageTitles(const P820SettingManager &manager)
 P820SettingViewController::P820SettingViewController(std::shared_ptr<P820SettingManager> manager,
                                                      QWidget *parent)
     : TorvaViewController(parent), m_manager(std::move(manager)),
-      m_session(m_manager->record(), cameraOf(*m_manager))
+      m_session(m_manager->record(), cameraOf(*m_manager)), m_card(m_manager->settingDirPath())
 {
     auto *view = new TorvaCancelEventView;
     view->setObjectName(QStringLiteral("nativeSettingView"));
@@ -252,7 +252,7 @@ void P820SettingViewController::showControls()
 void P820SettingViewController::okButtonTouched()
 {
     m_session.save(m_manager->record());
-    if (!m_manager->saveData()) {
+    if (!isOnItsCard() || !m_manager->saveData()) {
         SettingsAlert::showMemoryCardAlert(this);
         return;
     }
@@ -288,7 +288,7 @@ void P820SettingViewController::touchCalibrationButtonTouched()
             true))
         return;
     // A card that cannot take the request file says so instead.
-    const bool written = TouchCalibrationRequest::write(m_manager->settingDirPath()).ok();
+    const bool written = isOnItsCard() && TouchCalibrationRequest::write(m_card.folder()).ok();
     QTimer::singleShot(0, this, [this, written] {
         if (written)
             SettingsAlert::show(this, {}, QStringLiteral("초기화하기"),
@@ -296,6 +296,11 @@ void P820SettingViewController::touchCalibrationButtonTouched()
         else
             SettingsAlert::showMemoryCardAlert(this);
     });
+}
+
+bool P820SettingViewController::isOnItsCard() const
+{
+    return m_card.isMounted() && m_manager->settingDirPath() == m_card.folder();
 }
 
 void P820SettingViewController::memoryCardFormatButtonTouched()

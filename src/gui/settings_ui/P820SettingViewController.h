@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/CardMount.h"
 #include "core/settings_ui/NativeEditorLayout.h"
 #include "core/settings_ui/NativeEditorSession.h"
 #include "gui/settings_ui/TorvaViewController.h"
@@ -70,9 +71,14 @@ private:
     void parkingModeChosen(NativeEditorControlRow *row, int value);
     // Every widget as the session's controls show it.
     void showControls();
+    // Whether the card the editor opened on is still there and still the
+    // manager's: the card's files are written nowhere else.
+    bool isOnItsCard() const;
 
     std::shared_ptr<P820SettingManager> m_manager;
     NativeEditorSession m_session;
+    // The card the editor opened on: OK writes to no other, nor in its place.
+    CardMount m_card;
     QList<NativeEditorControlRow *> m_rows;
     QTabWidget *m_tabs = nullptr;
     QPushButton *m_okButton = nullptr;

@@ -59,7 +59,7 @@ QHBoxLayout *rowLayout(QWidget *row)
 QMVSettingViewController::QMVSettingViewController(QMVSettingManager &manager,
                                                    const QString &cardRoot, qint64 modelType,
                                                    QWidget *parent)
-    : TorvaViewController(parent), m_manager(manager), m_cardRoot(cardRoot), m_modelType(modelType),
+    : TorvaViewController(parent), m_manager(manager), m_card(cardRoot), m_modelType(modelType),
       m_session(manager)
 {
     auto *view = new TorvaCancelEventView;
@@ -333,7 +333,8 @@ void QMVSettingViewController::applySettingData()
 void QMVSettingViewController::okButtonTouched()
 {
     m_session.ok(m_datePicker->dateTime());
-    if (m_manager.saveData(m_cardRoot) != QMVSettingManager::SaveResult::Saved) {
+    if (!m_card.isMounted() ||
+        m_manager.saveData(m_card.folder()) != QMVSettingManager::SaveResult::Saved) {
         SettingsAlert::showMemoryCardAlert(this);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/CardMount.h"
 #include "core/settings_ui/CompactEditorLayout.h"
 #include "core/settings_ui/CompactEditorSession.h"
 #include "gui/settings_ui/TorvaViewController.h"
@@ -81,7 +82,8 @@ private:
     void applySettingData();
 
     QMVSettingManager &m_manager;
-    QString m_cardRoot;
+    // The card the editor opened on: OK writes nothing in its place.
+    CardMount m_card;
     qint64 m_modelType;
     CompactEditorSession m_session;
     QMap<CompactControl, QList<RadioButton *>> m_radios;

@@ -110,7 +110,8 @@ WebSettingWindowController *WebSettingWindowController::instance()
 
 WebSettingWindowController::WebSettingWindowController(QWidget *parent, QString folder,
                                                        QList<CameraLanguage> languages)
-    : QDialog(parent), m_folder(std::move(folder)), m_languages(std::move(languages))
+    : QDialog(parent), m_folder(std::move(folder)), m_card(m_folder),
+      m_languages(std::move(languages))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
@@ -336,6 +337,11 @@ void WebSettingWindowController::saveRecord(const QVariant &pageRecord)
                             QStringLiteral("설정 페이지가 돌려준 설정값이 올바르지 않아 저장하지 "
                                            "않았습니다."),
                             false);
+        return;
+    }
+    if (!m_card.isMounted()) {
+        qWarning() << "settings page: the card at" << m_folder << "has gone, nothing saved";
+        SettingsAlert::showMemoryCardAlert(this);
         return;
     }
     if (m_clock.use) {

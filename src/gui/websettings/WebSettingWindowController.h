@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/CameraLanguages.h"
+#include "core/settings/CardMount.h"
 #include "core/websettings/WebSettingClock.h"
 
 #include <QDialog>
@@ -71,6 +72,8 @@ private:
     void applyLanguageSettings();
 
     QString m_folder;
+    // The card the page opened on: nothing is written in its place.
+    CardMount m_card;
     QList<CameraLanguage> m_languages;
     QWebEngineProfile *m_profile = nullptr;
     CardSettingsPage *m_page = nullptr;

@@ -22,6 +22,13 @@ TEST(FileIO, WritesReplaceTheFileAndReadsAreBounded)
     ASSERT_TRUE(FileIO::saveToFile(file, "0123456789").ok());
     EXPECT_EQ(FileBytes::entries(folder.path(QStringLiteral("SETTING/lang"))),
               QStringList{"setup.cfg"});
+    // What a killed save left goes with the next save; files merely alike stay.
+    for (const char *name :
+         {"setup.cfg.aB3xY9", "setup.cfg.old", "setup.cfg.aB3xY90", "x.cfg.aB3xY9"})
+        folder.write(QStringLiteral("SETTING/lang/") + name, "left");
+    ASSERT_TRUE(FileIO::saveToFile(file, "0123456789").ok());
+    EXPECT_EQ(FileBytes::entries(folder.path(QStringLiteral("SETTING/lang"))),
+              (QStringList{"setup.cfg", "setup.cfg.aB3xY90", "setup.cfg.old", "x.cfg.aB3xY9"}));
     const std::tuple<QString, qint64, bool, ReadError, QByteArray> cases[] = {
         // path, limit, head only; error, bytes
         {file, 10, false, ReadError::None, "0123456789"},
