@@ -172,7 +172,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
         Viewer viewer;
         MainWindowController &controller = viewer.controller;
         const MainWindow::Outlets &o = viewer.outlets();
-        ASSERT_TRUE(Gui::waitFor([&] { return rowCount(controller) == 9; }));
+        ASSERT_TRUE(Gui::waitFor([&] { return rowCount(controller) == kDemoCardRows; }));
         const QString recording = card.file("cont_rec/REC_20260514_083000.avi");
         TempFolder out;
         const QString copy = out.path("copy.avi");
@@ -247,7 +247,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
         // card back within one look goes unseen): listed, and a recording plays.
         Gui::wait(CardWatcher::kPollMilliseconds + 500);
         ASSERT_TRUE(card.insert());
-        ASSERT_TRUE(Gui::waitFor([&] { return rowCount(controller) == 9; }, 8000));
+        ASSERT_TRUE(Gui::waitFor([&] { return rowCount(controller) == kDemoCardRows; }, 8000));
         EXPECT_TRUE(viewer.playRow(rowOf(controller, recording)));
     }
 }

@@ -82,7 +82,7 @@ TEST(MainWindowController, PlaysTheDemoCardWithItsTelemetry)
     MainWindowController &controller = viewer.controller;
     const MainWindow::Outlets &o = viewer.outlets();
     MainWindow *window = controller.window();
-    ASSERT_EQ(rowCount(controller), 10);
+    ASSERT_EQ(rowCount(controller), kDemoCardRows);
     const QList<QUrl> rows = controller.library().filteredVideoFileList();
     EXPECT_TRUE(rows.first().path().endsWith("Saved_Videos/REC_20260514_083010.avi"));
 
@@ -184,7 +184,7 @@ TEST(MainWindowController, OpeningAndRemovingTheCardInEveryLanguage)
     EXPECT_GE(o.versionLabel->width(), o.versionLabel->fontMetrics().horizontalAdvance(version));
     const QString recording = cardFile("cont_rec/REC_20260514_083030.avi");
     controller.openPath(recording);
-    ASSERT_EQ(rowCount(controller), 10);
+    ASSERT_EQ(rowCount(controller), kDemoCardRows);
     EXPECT_EQ(o.selectedFolderLabel->text(), cardPath());
     EXPECT_EQ(controller.selectedRow(),
               controller.library().filteredVideoFileList().indexOf(QUrl::fromLocalFile(recording)));
@@ -221,7 +221,7 @@ TEST(MainWindowController, OpeningAndRemovingTheCardInEveryLanguage)
     EXPECT_FALSE(TorvaSpeedUnit::isMph());
 
     ASSERT_TRUE(takeCardOut(false));
-    EXPECT_TRUE(Gui::waitFor([&] { return rowCount(controller) == 10; }, 8000));
+    EXPECT_TRUE(Gui::waitFor([&] { return rowCount(controller) == kDemoCardRows; }, 8000));
     EXPECT_EQ(o.modelLabel->text(), model);
 }
 

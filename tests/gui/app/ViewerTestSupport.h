@@ -32,6 +32,9 @@ QVariant evaluateInPage(QWebEngineView *view, const QString &script);
 QJsonObject waitForMapState(QWebEngineView *view,
                             const std::function<bool(const QJsonObject &)> &ok = {});
 
+// The demo card's recordings, one row each under "All".
+constexpr int kDemoCardRows = 10;
+
 // Stand-in volumes, with the demo card written on first use.
 QString cardPath();
 bool insertCard();
