@@ -91,10 +91,14 @@ void VideoConversion::plan()
     if (!m_cache)
         return finish(Result::Status::NoAnswer);
     m_ffmpeg = Utils::GetFFMPEGPath();
-    if (extension == QLatin1String("avi"))
-        m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0, {}});
-    else
+    // An AVI's header saves the ffmpeg stream listing. Without ffmpeg the
+    // listing stays planned, so that an AVI asks for the transcoder as ever.
+    if (extension != QLatin1String("avi"))
         planMp4();
+    else if (const auto streams = m_ffmpeg.isEmpty() ? std::nullopt : AviStreams::readFile(m_input))
+        planAvi(*streams);
+    else
+        m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0, {}});
     // What the cache already holds plays without ffmpeg. Otherwise the status,
     // not a log line, lets the caller tell the user.
     if (m_ffmpeg.isEmpty() && !m_steps.empty())
@@ -102,9 +106,9 @@ void VideoConversion::plan()
     launchSteps();
 }
 
-void VideoConversion::planAvi(const QString &listing)
+void VideoConversion::planAvi(const AviStreams::Counts &streams)
 {
-    const int videoStreams = Utils::GetVideoStreamCountFromVideoInfo(listing);
+    const int videoStreams = streams.video;
     const QString front = m_cache->frontOutput();
     const QString rear = m_cache->rearOutput();
     const qint64 size = m_cache->recordingSize();
@@ -121,7 +125,7 @@ void VideoConversion::planAvi(const QString &listing)
         }
     } else if (!QFileInfo::exists(front) || !QFileInfo::exists(rear)) {
         const int type = aviType();
-        const bool withAudio = Utils::GetAudioStreamCountFromVideoInfo(listing) > 0;
+        const bool withAudio = streams.audio > 0;
         for (const auto camera :
              {TranscoderArguments::Camera::Front, TranscoderArguments::Camera::Rear}) {
             addStep(
@@ -220,8 +224,11 @@ void VideoConversion::processEnded()
     if (!m_running || stepsRunning())
         return;
     m_steps.clear();
-    if (m_listing)
-        planAvi(*std::exchange(m_listing, std::nullopt));
+    if (m_listing) {
+        const QString listing = *std::exchange(m_listing, std::nullopt);
+        planAvi({Utils::GetVideoStreamCountFromVideoInfo(listing),
+                 Utils::GetAudioStreamCountFromVideoInfo(listing)});
+    }
     launchSteps();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/video/AviStreams.h"
 #include "core/video/TranscodeCache.h"
 
 #include <QList>
@@ -19,13 +20,14 @@ class QProcess;
 // nor MP4) plays as it is. An AVI is remuxed into one MOV per camera; an MP4
 // into a MOV with its subtitles extracted to an SRT file, and its partner
 // from the other camera (see RecordingPartner) the same way. Outputs go to
-// the transcoder cache (TranscodeCache) and are reused when they exist, even
-// without ffmpeg.
-// The stream listing runs first and alone; the conversions it calls for then
-// run at once, one ffmpeg each, so that the recording's cameras are read side
-// by side rather than one after another. Each output is written under a
-// temporary name and moved into place only when its ffmpeg succeeded; one
-// failing leaves the others to finish.
+// the transcoder cache (TranscodeCache) and are reused when they exist; an
+// MP4's even without ffmpeg.
+// An AVI's streams are read from its header (AviStreams), or, when that
+// cannot be read, from an ffmpeg stream listing that runs first and alone.
+// The conversions then run at once, one ffmpeg each, so that the cameras are
+// read side by side rather than one after another. Each output is written
+// under a temporary name and moved into place only when its ffmpeg
+// succeeded; one failing leaves the others to finish.
 //
 // Runs either asynchronously (start(); progress() and finished() follow,
 // cancel() stops it) or synchronously (run()). One run per object.
@@ -91,7 +93,7 @@ private:
     };
 
     void plan();
-    void planAvi(const QString &listing);
+    void planAvi(const AviStreams::Counts &streams);
     void planMp4();
     int aviType();
     void addStep(const std::function<QStringList(const QString &output)> &arguments,

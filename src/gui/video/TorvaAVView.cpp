@@ -271,6 +271,7 @@ void TorvaAVView::paintGL()
     m_blitter->bind();
     m_blitter->blit(renderer->texture(), mirror, QOpenGLTextureBlitter::OriginBottomLeft);
     m_blitter->release();
+    Q_EMIT framePainted();
 }
 
 void TorvaAVView::resizeEvent(QResizeEvent *event)

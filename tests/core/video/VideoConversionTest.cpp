@@ -88,7 +88,14 @@ TEST_F(VideoConversionTest, EachAviCameraBecomesAMovWithTheSound)
         {"SOLO.AVI", [](auto path) { return TestMedia::singleCameraAvi(path); }, {{front, pcm}}},
         {"sound.avi", TestMedia::soundOnlyAvi, {}},
         {"lossless.avi", [](auto path) { return TestMedia::singleCameraAvi(path, "ffv1"); }, {}},
-        {"lossless.avi", [](auto) { return true; }, {}}};
+        {"lossless.avi", [](auto) { return true; }, {}},
+        // Not an AVI inside: ffmpeg lists its streams.
+        {"renamed.avi",
+         [](auto path) {
+             return TestMedia::mp4WithSubtitles(path + ".mp4", kFrontSrt) &&
+                    QFile::rename(path + ".mp4", path);
+         },
+         {{front, "aac,audio"}}}};
     for (const auto &row : rows) {
         const QString path = m_card.path(row.name);
         ASSERT_TRUE(row.make(path)) << row.name;
