@@ -64,9 +64,11 @@ Stages measure(MainWindowController &controller, const std::function<void()> &ch
     QEventLoop loop;
     const auto now = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
     std::vector<QMetaObject::Connection> connections;
-    connections.push_back(QObject::connect(&controller.session(),
-                                           &PlaybackSession::recordingPrepared,
-                                           [&] { stages.prepared = now(); }));
+    connections.push_back(
+        QObject::connect(&controller.session(), &PlaybackSession::recordingPrepared, [&] {
+            if (stages.prepared < 0)
+                stages.prepared = now();
+        }));
     for (size_t i = 0; i < views.size(); ++i) {
         TorvaAVView *view = views[i];
         connections.push_back(QObject::connect(view, &TorvaAVView::framePainted, [&, i, view] {
@@ -104,7 +106,7 @@ void printStage(const char *name, std::vector<double> values)
 }
 
 // The first open of each recording converts it into the cache; then the two
-// are chosen in turn from the table.
+// are chosen in turn from the table, starting with the one not showing.
 bool benchPair(MainWindowController &controller, const QString &card, const QString &first,
                const QString &second)
 {
@@ -115,15 +117,16 @@ bool benchPair(MainWindowController &controller, const QString &card, const QStr
             std::fprintf(stderr, "no picture of %s\n", qPrintable(path));
             return false;
         }
-        std::printf("%s, first open (converting): %.1f ms\n", qPrintable(first), converting.both());
+        std::printf("%s, first open (converting): %.1f ms\n",
+                    qPrintable(QDir(card).relativeFilePath(path)), converting.both());
         pause(kPauseMs);
     }
     std::vector<Stages> runs;
     for (int i = 0; i < kChoices; ++i) {
         const int row = int(controller.library().filteredVideoFileList().indexOf(
-            QUrl::fromLocalFile(paths[(i + 1) % 2])));
+            QUrl::fromLocalFile(paths[i % 2])));
         if (row < 0) {
-            std::fprintf(stderr, "no row for %s\n", qPrintable(paths[(i + 1) % 2]));
+            std::fprintf(stderr, "no row for %s\n", qPrintable(paths[i % 2]));
             return false;
         }
         controller.selectRow(row);
