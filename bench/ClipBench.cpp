@@ -1,15 +1,14 @@
 // A lossless clip of 60 s from a 70 s recording of dashcam size (1280×720,
 // about 8 Mbit/s, sound), against ffmpeg's own stream copy of the same range
 // run alone. Wall-clock medians of five repetitions.
+#include "BenchFfmpeg.h"
 #include "TempFolder.h"
 #include "TestApplication.h"
 #include "TestMedia.h"
 
 #include "core/clip/ClipExport.h"
-#include "core/video/FfmpegLocator.h"
 
 #include <QEventLoop>
-#include <QProcess>
 
 #include <benchmark/benchmark.h>
 
@@ -24,16 +23,6 @@ struct Recording
     QString path;
 };
 
-bool runFfmpeg(const QStringList &arguments)
-{
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    ffmpeg.start(FfmpegLocator::ffmpegPath(),
-                 QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit &&
-           ffmpeg.exitCode() == 0;
-}
-
 const Recording &recording()
 {
     static Recording made;
@@ -41,12 +30,12 @@ const Recording &recording()
         return made;
     const QString tenSeconds = made.folder.path("ten.mp4");
     made.path = made.folder.path("REC_20260514_083000.mp4");
-    if (!runFfmpeg({"-f",       "lavfi",     "-i",   "testsrc2=size=1280x720:rate=30",
-                    "-f",       "lavfi",     "-i",   "sine=frequency=440",
-                    "-t",       "10",        "-c:v", "libx264",
-                    "-preset",  "ultrafast", "-g",   "30",
-                    "-pix_fmt", "yuv420p",   "-c:a", "aac",
-                    tenSeconds}) ||
+    if (!BenchFfmpeg::run({"-f",       "lavfi",     "-i",   "testsrc2=size=1280x720:rate=30",
+                           "-f",       "lavfi",     "-i",   "sine=frequency=440",
+                           "-t",       "10",        "-c:v", "libx264",
+                           "-preset",  "ultrafast", "-g",   "30",
+                           "-pix_fmt", "yuv420p",   "-c:a", "aac",
+                           tenSeconds}) ||
         !TestMedia::repeated(tenSeconds, made.path, 7))
         qFatal("cannot make the benchmark's recording");
     return made;
@@ -75,9 +64,9 @@ void BM_FfmpegStreamCopy(benchmark::State &state)
 {
     const QString output = recording().folder.path("copy.mp4");
     for (auto _ : state) {
-        if (!runFfmpeg({"-ss", QString::number(kFrom), "-i", recording().path, "-t",
-                        QString::number(kTo - kFrom), "-map", "0", "-c", "copy",
-                        "-avoid_negative_ts", "make_zero", output}))
+        if (!BenchFfmpeg::run({"-ss", QString::number(kFrom), "-i", recording().path, "-t",
+                               QString::number(kTo - kFrom), "-map", "0", "-c", "copy",
+                               "-avoid_negative_ts", "make_zero", output}))
             state.SkipWithError("ffmpeg failed");
     }
 }

@@ -31,15 +31,18 @@ bool TestMedia::ffmpeg(const QStringList &arguments)
     return ok;
 }
 
-bool TestMedia::dualCameraAvi(const QString &path, bool withAudio)
+bool TestMedia::dualCameraAvi(const QString &path, bool withAudio, const QString &frontCodec)
 {
     QStringList arguments = kFront + kRear;
+    QStringList video = kH264;
+    if (frontCodec != QLatin1String("libx264"))
+        video += QStringList{"-c:v:0", frontCodec};
     QStringList maps = {"-map", "0:v", "-map", "1:v"};
     if (withAudio) {
         arguments += kSound;
         maps += QStringList{"-map", "2:a", "-c:a", "pcm_s16le"};
     }
-    return ffmpeg(arguments + QStringList{"-t", "2"} + maps + kH264 + QStringList{path});
+    return ffmpeg(arguments + QStringList{"-t", "2"} + maps + video + QStringList{path});
 }
 
 bool TestMedia::singleCameraAvi(const QString &path, const QString &codec)

@@ -10,8 +10,10 @@
 class TestMedia
 {
 public:
-    // Two H.264 cameras, and a PCM sound stream when withAudio, in one AVI.
-    static bool dualCameraAvi(const QString &path, bool withAudio = true);
+    // Two H.264 cameras, and a PCM sound stream when withAudio, in one AVI;
+    // frontCodec as for singleCameraAvi.
+    static bool dualCameraAvi(const QString &path, bool withAudio = true,
+                              const QString &frontCodec = QStringLiteral("libx264"));
     // One camera and sound; codec "libx264", or e.g. "ffv1" for a picture
     // that a MOV file cannot carry under the tag "avc1".
     static bool singleCameraAvi(const QString &path,

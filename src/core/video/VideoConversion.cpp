@@ -11,6 +11,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,7 +30,7 @@ VideoConversion::VideoConversion(const QUrl &url, QObject *parent) : QObject(par
 
 VideoConversion::~VideoConversion()
 {
-    stopProcess();
+    stopSteps();
 }
 
 void VideoConversion::start()
@@ -58,10 +59,9 @@ VideoConversion::Result VideoConversion::run(const std::function<void(double)> &
     if (onProgress)
         watcher = connect(this, &VideoConversion::progress, this, onProgress);
     plan();
-    while (m_process) {
-        if (m_process->waitForFinished(kPollMilliseconds) ||
-            m_process->state() == QProcess::NotRunning)
-            endStep();
+    while (stepsRunning()) {
+        if (waitForSteps())
+            processEnded();
         else
             reportProgress();
     }
@@ -73,7 +73,7 @@ void VideoConversion::cancel()
 {
     if (!m_running)
         return;
-    stopProcess();
+    stopSteps();
     finish(Result::Status::Cancelled);
 }
 
@@ -91,20 +91,24 @@ void VideoConversion::plan()
     if (!m_cache)
         return finish(Result::Status::NoAnswer);
     m_ffmpeg = Utils::GetFFMPEGPath();
-    if (extension == QLatin1String("avi"))
-        m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0});
-    else
+    // An AVI's header saves the ffmpeg stream listing. Without ffmpeg the
+    // listing stays planned, so that an AVI asks for the transcoder as ever.
+    if (extension != QLatin1String("avi"))
         planMp4();
+    else if (const auto streams = m_ffmpeg.isEmpty() ? std::nullopt : AviStreams::readFile(m_input))
+        planAvi(*streams);
+    else
+        m_steps.push_back(Step{TranscoderArguments::listing(m_input), {}, {}, 0, {}});
     // What the cache already holds plays without ffmpeg. Otherwise the status,
     // not a log line, lets the caller tell the user.
     if (m_ffmpeg.isEmpty() && !m_steps.empty())
         return finish(Result::Status::NoTranscoder);
-    launchNextStep();
+    launchSteps();
 }
 
-void VideoConversion::planAvi(const QString &listing)
+void VideoConversion::planAvi(const AviStreams::Counts &streams)
 {
-    const int videoStreams = Utils::GetVideoStreamCountFromVideoInfo(listing);
+    const int videoStreams = streams.video;
     const QString front = m_cache->frontOutput();
     const QString rear = m_cache->rearOutput();
     const qint64 size = m_cache->recordingSize();
@@ -121,7 +125,7 @@ void VideoConversion::planAvi(const QString &listing)
         }
     } else if (!QFileInfo::exists(front) || !QFileInfo::exists(rear)) {
         const int type = aviType();
-        const bool withAudio = Utils::GetAudioStreamCountFromVideoInfo(listing) > 0;
+        const bool withAudio = streams.audio > 0;
         for (const auto camera :
              {TranscoderArguments::Camera::Front, TranscoderArguments::Camera::Rear}) {
             addStep(
@@ -165,61 +169,94 @@ void VideoConversion::addStep(const std::function<QStringList(const QString &)> 
                               const QString &output, qint64 expectedBytes)
 {
     const QString temporary = TranscodeCache::temporaryFor(output);
-    m_steps.push_back(Step{arguments(temporary), temporary, output, expectedBytes});
+    m_steps.push_back(Step{arguments(temporary), temporary, output, expectedBytes, {}});
     m_totalBytes += expectedBytes;
 }
 
-void VideoConversion::launchNextStep()
+void VideoConversion::launchSteps()
 {
     if (m_steps.empty())
         return finish(Result::Status::Answered);
-    m_current = std::move(m_steps.front());
-    m_steps.pop_front();
-    m_process = std::make_unique<QProcess>();
-    if (m_mode == Mode::Asynchronous) {
-        // Queued, so that the process object is never replaced inside its
-        // own signal.
-        connect(m_process.get(), &QProcess::finished, this, &VideoConversion::processEnded,
-                Qt::QueuedConnection);
-        connect(m_process.get(), &QProcess::errorOccurred, this, &VideoConversion::processEnded,
-                Qt::QueuedConnection);
+    for (Step &step : m_steps) {
+        step.process = std::make_unique<QProcess>();
+        if (m_mode == Mode::Asynchronous) {
+            // Queued, so that no process object is destroyed inside its own
+            // signal.
+            connect(step.process.get(), &QProcess::finished, this, &VideoConversion::processEnded,
+                    Qt::QueuedConnection);
+            connect(step.process.get(), &QProcess::errorOccurred, this,
+                    &VideoConversion::processEnded, Qt::QueuedConnection);
+        }
+        ChildProcess::start(*step.process, m_ffmpeg, step.arguments);
     }
-    ChildProcess::start(*m_process, m_ffmpeg, m_current.arguments);
+}
+
+bool VideoConversion::stepsRunning() const
+{
+    return std::ranges::any_of(m_steps, [](const Step &step) { return bool(step.process); });
+}
+
+// Without an event loop: waits up to one poll interval for the first running
+// step and looks at the others in passing (which also drains their output);
+// true when one of them has ended.
+bool VideoConversion::waitForSteps()
+{
+    int wait = kPollMilliseconds;
+    bool ended = false;
+    for (const Step &step : m_steps) {
+        if (!step.process)
+            continue;
+        step.process->waitForFinished(wait);
+        wait = 0;
+        ended = ended || step.process->state() == QProcess::NotRunning;
+    }
+    return ended;
 }
 
 void VideoConversion::processEnded()
 {
-    // A late signal of a finished step finds the next one still running.
-    if (m_process && m_process->state() == QProcess::NotRunning)
-        endStep();
+    // A late signal of an ended step finds the others still running, or the
+    // next ones.
+    for (Step &step : m_steps) {
+        if (step.process && step.process->state() == QProcess::NotRunning)
+            endStep(step);
+    }
+    if (!m_running || stepsRunning())
+        return;
+    m_steps.clear();
+    if (m_listing) {
+        const QString listing = *std::exchange(m_listing, std::nullopt);
+        planAvi({Utils::GetVideoStreamCountFromVideoInfo(listing),
+                 Utils::GetAudioStreamCountFromVideoInfo(listing)});
+    }
+    launchSteps();
 }
 
-void VideoConversion::endStep()
+void VideoConversion::endStep(Step &step)
 {
-    const std::unique_ptr<QProcess> process = std::move(m_process);
+    const std::unique_ptr<QProcess> process = std::move(step.process);
     const QString text = QString::fromUtf8(process->readAll());
-    if (m_current.output.isEmpty()) {
-        planAvi(text);
-    } else {
-        if (!TranscodeCache::keep(m_current.temporary, m_current.output,
-                                  ChildProcess::succeeded(*process))) {
-            qWarning().noquote() << QStringLiteral("ffmpeg could not make %1 (exit code %2) %3")
-                                        .arg(m_current.output, QString::number(process->exitCode()),
-                                             text.right(400).trimmed());
-        }
-        m_doneBytes += m_current.expectedBytes;
+    if (step.output.isEmpty()) {
+        m_listing = text;
+        return;
     }
-    m_current = Step{};
-    launchNextStep();
+    if (!TranscodeCache::keep(step.temporary, step.output, ChildProcess::succeeded(*process))) {
+        qWarning().noquote() << QStringLiteral("ffmpeg could not make %1 (exit code %2) %3")
+                                    .arg(step.output, QString::number(process->exitCode()),
+                                         text.right(400).trimmed());
+    }
+    m_doneBytes += step.expectedBytes;
 }
 
 void VideoConversion::reportProgress()
 {
-    if (!m_process || m_totalBytes <= 0)
+    if (!stepsRunning() || m_totalBytes <= 0)
         return;
     qint64 done = m_doneBytes;
-    if (m_current.expectedBytes > 0)
-        done += std::min(QFileInfo(m_current.temporary).size(), m_current.expectedBytes);
+    for (const Step &step : m_steps) {
+        if (step.process && step.expectedBytes > 0)
+            done += std::min(QFileInfo(step.temporary).size(), step.expectedBytes);
+    }
     const double fraction = double(done) / double(m_totalBytes);
     if (fraction > m_reported) {
         m_reported = fraction;
@@ -227,17 +264,24 @@ void VideoConversion::reportProgress()
     }
 }
 
-void VideoConversion::stopProcess()
+// Kills every running ffmpeg first and then waits, so that they end together.
+void VideoConversion::stopSteps()
 {
-    if (!m_process)
-        return;
-    m_process->disconnect(this);
-    m_process->kill();
-    m_process->waitForFinished(kKillWaitMilliseconds);
-    m_process.reset();
-    if (!m_current.temporary.isEmpty())
-        QFile::remove(m_current.temporary);
-    m_current = Step{};
+    for (Step &step : m_steps) {
+        if (!step.process)
+            continue;
+        step.process->disconnect(this);
+        step.process->kill();
+    }
+    for (Step &step : m_steps) {
+        if (!step.process)
+            continue;
+        step.process->waitForFinished(kKillWaitMilliseconds);
+        step.process.reset();
+        if (!step.temporary.isEmpty())
+            QFile::remove(step.temporary);
+    }
+    m_steps.clear();
 }
 
 void VideoConversion::finish(Result::Status status)

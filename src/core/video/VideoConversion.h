@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/video/AviStreams.h"
 #include "core/video/TranscodeCache.h"
 
 #include <QList>
@@ -8,10 +9,10 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QProcess;
 
@@ -19,10 +20,14 @@ class QProcess;
 // nor MP4) plays as it is. An AVI is remuxed into one MOV per camera; an MP4
 // into a MOV with its subtitles extracted to an SRT file, and its partner
 // from the other camera (see RecordingPartner) the same way. Outputs go to
-// the transcoder cache (TranscodeCache) and are reused when they exist, even
-// without ffmpeg.
-// ffmpeg runs one step at a time; each output is written under a temporary
-// name and moved into place only when ffmpeg succeeded.
+// the transcoder cache (TranscodeCache) and are reused when they exist; an
+// MP4's even without ffmpeg.
+// An AVI's streams are read from its header (AviStreams), or, when that
+// cannot be read, from an ffmpeg stream listing that runs first and alone.
+// The conversions then run at once, one ffmpeg each, so that the cameras are
+// read side by side rather than one after another. Each output is written
+// under a temporary name and moved into place only when its ffmpeg
+// succeeded; one failing leaves the others to finish.
 //
 // Runs either asynchronously (start(); progress() and finished() follow,
 // cancel() stops it) or synchronously (run()). One run per object.
@@ -65,18 +70,20 @@ public:
 
 Q_SIGNALS:
     // The part of the work done, rising from 0 to 1 while ffmpeg converts;
-    // estimated from the size the output has reached against the input's.
+    // estimated from the size the outputs have reached against the input's.
     void progress(double fraction);
     void finished(const VideoConversion::Result &result);
 
 private:
-    // One ffmpeg run. The stream listing has no output.
+    // One ffmpeg run; process is set while it runs. The stream listing has
+    // no output.
     struct Step
     {
         QStringList arguments;
         QString temporary;
         QString output;
         qint64 expectedBytes = 0;
+        std::unique_ptr<QProcess> process;
     };
     enum class Mode
     {
@@ -86,16 +93,18 @@ private:
     };
 
     void plan();
-    void planAvi(const QString &listing);
+    void planAvi(const AviStreams::Counts &streams);
     void planMp4();
     int aviType();
     void addStep(const std::function<QStringList(const QString &output)> &arguments,
                  const QString &output, qint64 expectedBytes);
-    void launchNextStep();
+    void launchSteps();
+    bool stepsRunning() const;
+    bool waitForSteps();
     void processEnded();
-    void endStep();
+    void endStep(Step &step);
     void reportProgress();
-    void stopProcess();
+    void stopSteps();
     void finish(Result::Status status);
 
     const QUrl m_url;
@@ -107,9 +116,8 @@ private:
 
     Mode m_mode = Mode::Idle;
     bool m_running = false;
-    std::deque<Step> m_steps;
-    Step m_current;
-    std::unique_ptr<QProcess> m_process;
+    std::vector<Step> m_steps;
+    std::optional<QString> m_listing;
     QTimer m_progressTimer;
     qint64 m_doneBytes = 0;
     qint64 m_totalBytes = 0;

@@ -64,6 +64,10 @@ MpvFrameRenderer::~MpvFrameRenderer()
 {
     if (!m_renderContext)
         return;
+    // A frame mpv waits to have drawn holds its video output, and with it
+    // the freeing below, for up to 200 ms.
+    if (m_renderQueued)
+        drawFrame();
     m_context.makeCurrent(&m_surface);
     mpv_render_context_free(m_renderContext);
     m_framebuffer.reset();
@@ -90,11 +94,23 @@ void MpvFrameRenderer::scheduleRender()
         QMetaObject::invokeMethod(this, &MpvFrameRenderer::render, Qt::QueuedConnection);
 }
 
+void MpvFrameRenderer::renderPending()
+{
+    if (m_renderQueued)
+        render();
+}
+
 void MpvFrameRenderer::render()
+{
+    if (drawFrame())
+        Q_EMIT frameRendered();
+}
+
+bool MpvFrameRenderer::drawFrame()
 {
     m_renderQueued = false;
     if (!m_renderContext || !m_context.makeCurrent(&m_surface))
-        return;
+        return false;
     if (!m_framebuffer || m_framebuffer->size() != m_targetSize)
         m_framebuffer = std::make_unique<QOpenGLFramebufferObject>(m_targetSize);
     mpv_opengl_fbo target{int(m_framebuffer->handle()), m_targetSize.width(), m_targetSize.height(),
@@ -115,5 +131,5 @@ void MpvFrameRenderer::render()
     // widget textures, a flush hands the drawing over.
     m_context.functions()->glFlush();
     m_context.doneCurrent();
-    Q_EMIT frameRendered();
+    return true;
 }

@@ -31,12 +31,16 @@ public:
     unsigned texture() const;
     // Draws the picture again soon, from the event loop.
     void scheduleRender();
+    // Draws at once a picture mpv is waiting to have drawn, if any.
+    void renderPending();
 
 Q_SIGNALS:
     void frameRendered();
 
 private:
     void render();
+    // Draws the picture mpv has ready; false without a context.
+    bool drawFrame();
 
     QOffscreenSurface m_surface;
     QOpenGLContext m_context;

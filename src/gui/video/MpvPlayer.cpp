@@ -253,6 +253,10 @@ QImage MpvPlayer::screenshot() const
 
 void MpvPlayer::drainEvents()
 {
+    // Handling events reads properties, which waits for mpv's core; the core
+    // may be waiting in turn for a picture to be drawn on this thread.
+    if (m_renderer)
+        m_renderer->renderPending();
     while (m_mpv) {
         const mpv_event *event = mpv_wait_event(m_mpv, 0);
         if (event->event_id == MPV_EVENT_NONE)

@@ -139,7 +139,8 @@ void TorvaAVView::setVolume(float volume)
 void TorvaAVView::close()
 {
     if (m_player) {
-        m_player->setPaused(true);
+        // Gone at once, without a pause first: pausing waits for mpv's core,
+        // which may be waiting for this thread to draw a picture.
         removeObservers();
         m_player.reset();
         update();
@@ -271,6 +272,7 @@ void TorvaAVView::paintGL()
     m_blitter->bind();
     m_blitter->blit(renderer->texture(), mirror, QOpenGLTextureBlitter::OriginBottomLeft);
     m_blitter->release();
+    Q_EMIT framePainted();
 }
 
 void TorvaAVView::resizeEvent(QResizeEvent *event)

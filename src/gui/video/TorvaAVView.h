@@ -98,6 +98,11 @@ public:
     // without a loaded file or without video.
     QImage snapshot() const;
 
+Q_SIGNALS:
+    // A picture of the file has been drawn into the view; the window shows
+    // it with the view's next frameSwapped().
+    void framePainted();
+
 protected:
     void initializeGL() override;
     void paintGL() override;

@@ -88,7 +88,14 @@ TEST_F(VideoConversionTest, EachAviCameraBecomesAMovWithTheSound)
         {"SOLO.AVI", [](auto path) { return TestMedia::singleCameraAvi(path); }, {{front, pcm}}},
         {"sound.avi", TestMedia::soundOnlyAvi, {}},
         {"lossless.avi", [](auto path) { return TestMedia::singleCameraAvi(path, "ffv1"); }, {}},
-        {"lossless.avi", [](auto) { return true; }, {}}};
+        {"lossless.avi", [](auto) { return true; }, {}},
+        // Not an AVI inside: ffmpeg lists its streams.
+        {"renamed.avi",
+         [](auto path) {
+             return TestMedia::mp4WithSubtitles(path + ".mp4", kFrontSrt) &&
+                    QFile::rename(path + ".mp4", path);
+         },
+         {{front, "aac,audio"}}}};
     for (const auto &row : rows) {
         const QString path = m_card.path(row.name);
         ASSERT_TRUE(row.make(path)) << row.name;
@@ -98,6 +105,32 @@ TEST_F(VideoConversionTest, EachAviCameraBecomesAMovWithTheSound)
         for (qsizetype i = 0; i < row.outputs.size(); ++i)
             EXPECT_EQ(TestMedia::streams(names[i]), row.outputs[i]) << row.name;
         EXPECT_EQ(everythingIn(cacheFolder(path)).size(), row.outputs.size()) << row.name;
+    }
+}
+
+TEST_F(VideoConversionTest, ACameraThatFailsLeavesTheOtherToFinishInEitherMode)
+{
+    TestApplication::ensure();
+    // The front camera's tag "avc1" is refused while the rear converts beside it.
+    for (const bool inTheBackground : {false, true}) {
+        const QString path = m_card.path(inTheBackground ? "late.avi" : "now.avi");
+        ASSERT_TRUE(TestMedia::dualCameraAvi(path, true, "ffv1"));
+        VideoConversion conversion(QUrl::fromLocalFile(path));
+        if (inTheBackground) {
+            QEventLoop loop;
+            QObject::connect(&conversion, &VideoConversion::finished, &loop, &QEventLoop::quit);
+            conversion.start();
+            loop.exec();
+        } else {
+            conversion.run();
+        }
+        const QString rear = QFileInfo(path).completeBaseName() + "_r.mov";
+        EXPECT_EQ(conversion.result().status, Status::Answered);
+        EXPECT_EQ(conversion.result().files,
+                  QList<QUrl>{QUrl::fromLocalFile(cacheFolder(path) + '/' + rear)});
+        EXPECT_EQ(everythingIn(cacheFolder(path)), QStringList{rear});
+        EXPECT_EQ(TestMedia::streams(cacheFolder(path) + '/' + rear),
+                  QStringList({"h264,video,160,90", "pcm_s16le,audio"}));
     }
 }
 
@@ -179,7 +212,7 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     doomed.reset();
     for (const QString &name : everythingIn(cacheFolder(big)))
         EXPECT_FALSE(name.startsWith('.')) << qPrintable(name);
-    // Cancelled as soon as ffmpeg has written part of the front camera.
+    // Cancelled as soon as ffmpeg has written part of the cameras.
     VideoConversion cancelled(url);
     int finishedCount = 0;
     QObject::connect(&cancelled, &VideoConversion::progress, &cancelled, &VideoConversion::cancel);
@@ -193,11 +226,10 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     EXPECT_FALSE(cancelled.isRunning());
     EXPECT_EQ(finishedCount, 1);
     EXPECT_EQ(cancelled.result().status, Status::Cancelled);
-    // At most the front camera, when its step ended before the first
-    // progress report, never a temporary file.
-    const QStringList left = everythingIn(cacheFolder(big));
-    EXPECT_TRUE(left.isEmpty() || left == QStringList({"long drive_f.mov"}))
-        << qPrintable(left.join(", "));
+    // At most a camera whose ffmpeg ended before the first progress report,
+    // never a temporary file.
+    for (const QString &name : everythingIn(cacheFolder(big)))
+        EXPECT_TRUE(name == "long drive_f.mov" || name == "long drive_r.mov") << qPrintable(name);
     // Run to the end, the fractions rise to exactly 1.
     QList<double> fractions;
     VideoConversion complete(url);
