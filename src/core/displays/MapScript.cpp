@@ -29,9 +29,8 @@ QString callWithJson(const char *function, const QJsonValue &argument)
 
 // Runs of fixes in one speed band; each run begins where the one before
 // ended, so that the line has no holes. Samples without a fix break it.
-QJsonArray speedSegments(const TorvaClipData &track, bool mph)
+void appendSpeedSegments(const TorvaClipData &track, bool mph, QJsonArray &segments)
 {
-    QJsonArray segments;
     QString points;
     int band = -1;
     QString lastPoint;
@@ -63,7 +62,6 @@ QJsonArray speedSegments(const TorvaClipData &track, bool mph)
         lastPoint = point;
     }
     flush();
-    return segments;
 }
 
 } // namespace
@@ -100,10 +98,8 @@ QString MapScript::addRoute(const QList<const TorvaClipData *> &tracks, bool byS
                QStringLiteral("', 'red', 4, 0.5)");
     }
     QJsonArray segments;
-    for (const TorvaClipData *track : tracks) {
-        for (const QJsonValue &segment : speedSegments(*track, mph))
-            segments.append(segment);
-    }
+    for (const TorvaClipData *track : tracks)
+        appendSpeedSegments(*track, mph, segments);
     QJsonArray legend;
     for (const RouteSpeedBands::LegendEntry &entry : RouteSpeedBands::legend(mph))
         legend.append(QJsonObject{{QStringLiteral("colour"), entry.colour},
