@@ -110,6 +110,11 @@ void TripActions::tripsButtonTouched()
 
 void TripActions::folderListed()
 {
+    // A trip of another folder, or of a card that went, is over.
+    const QString folder = m_host.listedFolder().toLocalFile();
+    if (m_trip.isActive() &&
+        (folder.isEmpty() || !m_trip.trip().recordings.first().path.startsWith(folder + u'/')))
+        endTrip();
     m_tripsStale = true;
     if (isShowingTrips())
         readTrips();

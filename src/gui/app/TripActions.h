@@ -50,7 +50,8 @@ public:
     void tripsButtonTouched();
     bool isShowingTrips() const;
     const TripTableModel *tripModel() const { return m_model; }
-    // The listed folder changed: its trips are read again when shown.
+    // The listed folder changed: its trips are read again when shown, and a
+    // trip from elsewhere ends.
     void folderListed();
     void playTrip(int row);
     const TripPlayback &tripPlayback() const { return m_trip; }

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QWebEngineView>
 
 #include <gtest/gtest.h>
@@ -134,10 +135,16 @@ TEST(TripActions, PlaysTheDemoDriveAsOneTrip)
         Gui::waitFor([&] { return playing() == "REC_20260514_083050.avi"; }, kPlayTimeoutMs));
     EXPECT_TRUE(viewer.bothViewsPlay());
 
-    // A recording outside the trip ends it.
+    // A recording outside the trip ends it, and so does another folder.
     ASSERT_TRUE(viewer.play(QStringLiteral("Saved_Videos/REC_20260514_083010.avi")));
     EXPECT_FALSE(o.tripTimeline->isVisible());
     EXPECT_FALSE(trips->tripPlayback().isActive());
+    trips->playTrip(0);
+    ASSERT_TRUE(trips->tripPlayback().isActive());
+    const QTemporaryDir elsewhere;
+    controller.refreshVideoFileListWithURL(QUrl::fromLocalFile(elsewhere.path()));
+    EXPECT_FALSE(trips->tripPlayback().isActive());
+    EXPECT_FALSE(o.tripTimeline->isVisible());
     TorvaPreferences preferences;
     preferences.remove(QLatin1String(TorvaPreferences::kRouteBySpeedKey));
     preferences.save();
