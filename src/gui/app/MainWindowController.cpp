@@ -490,6 +490,9 @@ void MainWindowController::onRecordingCleared()
     o.bigMovieView->reset();
     o.smallMovieView->reset();
     m_dashboard->show(PlaybackTick::resetVideoInformation());
+    // The graph and its marks belong to the recording that went.
+    o.gravityGraph->setClipData(TorvaClipData{});
+    o.gravityGraph->setEventMarks({});
     updateMovieViewCoverScrren();
     if (!m_session->isFullScreenMode()) {
         // A new recording starts unzoomed with pan mode off.

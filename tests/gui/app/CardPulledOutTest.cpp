@@ -9,6 +9,7 @@
 #include "gui/app/RecordingCopyRunner.h"
 #include "gui/app/RecordingExportActions.h"
 #include "gui/controls/ImageButton.h"
+#include "gui/displays/GravityGraphView.h"
 #include "gui/settings_ui/P820SettingViewController.h"
 #include "gui/settings_ui/SettingWindow.h"
 
@@ -232,6 +233,7 @@ TEST(CardPulledOut, TheViewerSaysSoWritesNothingInItsPlaceAndTakesItBack)
         EXPECT_EQ(alert->informativeText(), localized(MemoryCardAlert::kRemovedKey));
         if (use == InUse::Playing || use == InUse::Converting) {
             EXPECT_EQ(controller.session().state(), PlaybackSession::State::Idle);
+            EXPECT_TRUE(o.gravityGraph->gxPointList().isEmpty()) << "no graph of a card that went";
         }
         EXPECT_TRUE(Gui::waitFor(
             [&] { return !controller.exportActions()->copyRunner()->isRunning(); }, 20000));
