@@ -230,14 +230,17 @@ TEST_F(VideoConversionTest, InTheBackgroundCancelOrDestructionLeavesNothingHalfW
     // never a temporary file.
     for (const QString &name : everythingIn(cacheFolder(big)))
         EXPECT_TRUE(name == "long drive_f.mov" || name == "long drive_r.mov") << qPrintable(name);
-    // Run to the end, the fractions rise to exactly 1.
+    // Run to the end, the fractions rise to exactly 1; a camera the
+    // cancelled run finished is not answered from the cache.
+    ASSERT_TRUE(QDir(cacheFolder(big)).removeRecursively());
     QList<double> fractions;
     VideoConversion complete(url);
     const VideoConversion::Result result =
         complete.run([&](double fraction) { fractions.append(fraction); });
     ASSERT_EQ(result.status, Status::Answered);
     EXPECT_EQ(result.files.size(), 2);
-    ASSERT_GE(fractions.size(), 2);
+    // Both cameras convert at once: a quick pair may report only its end.
+    ASSERT_FALSE(fractions.isEmpty());
     EXPECT_GT(fractions.front(), 0.0);
     EXPECT_EQ(fractions.back(), 1.0);
     EXPECT_EQ(std::adjacent_find(fractions.begin(), fractions.end(), std::greater_equal<>()),
