@@ -15,7 +15,6 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,17 +33,6 @@ using namespace ViewerTestSupport;
 using Gui = GuiTestEnvironment;
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    const QDir source(from);
-    for (QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        const QString target = QDir(to).filePath(source.relativeFilePath(it.next()));
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(it.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 // Its own memory card among the stand-in volumes: a tmpfs holding the demo
 // card's files, pulled out as a person pulls a card, by a lazy unmount that

@@ -35,6 +35,9 @@ QJsonObject waitForMapState(QWebEngineView *view,
 // The demo card's recordings, one row each under "All".
 constexpr int kDemoCardRows = 10;
 
+// The files below from, copied to the same places below to.
+bool copyTree(const QString &from, const QString &to);
+
 // Stand-in volumes, with the demo card written on first use.
 QString cardPath();
 bool insertCard();
